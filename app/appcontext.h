@@ -1,0 +1,23 @@
+#pragma once
+// What every screen can reach: the shared state, the data folder and the outside world
+// (dialogs, random numbers, the browser), each behind something a test can replace.
+#include "app/module1.h"
+#include "content/datafolder.h"
+
+#include <QString>
+#include <QUrl>
+#include <functional>
+
+class Dialogs;
+class Navigator;
+class RandomSource;
+
+struct AppContext {
+    Module1 state;
+    DataFolder data;
+    Dialogs *dialogs = nullptr;
+    RandomSource *random = nullptr;
+    Navigator *navigator = nullptr;
+    std::function<bool(const QUrl &)> openUrl; // opens the home page in the desktop's browser
+    QString homePage;                          // the page that ships with the program
+};

@@ -1,0 +1,46 @@
+#include "app/dialogs.h"
+
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+bool QtDialogs::confirm(QWidget *parent, const QString &text, const QString &title)
+{
+    return QMessageBox::question(parent, title, text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok)
+        == QMessageBox::Ok;
+}
+
+std::optional<QString> QtDialogs::askText(QWidget *parent, const QString &prompt, const QString &title,
+                                          const QString &defaultText)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, defaultText, &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
+}
+
+void QtDialogs::inform(QWidget *parent, const QString &text, const QString &title)
+{
+    QMessageBox::information(parent, title, text);
+}
+
+bool QtDialogs::choose(QWidget *parent, const QString &text, const QString &title, const QString &first,
+                       const QString &second)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
+    QPushButton *firstButton = box.addButton(first, QMessageBox::AcceptRole);
+    box.addButton(second, QMessageBox::RejectRole);
+    box.setDefaultButton(firstButton);
+    box.exec();
+    return box.clickedButton() == firstButton;
+}
+
+std::optional<QString> QtDialogs::askSavePath(QWidget *parent, const QString &title, const QString &suggested)
+{
+    const QString path = QFileDialog::getSaveFileName(parent, title, suggested, QStringLiteral("PDF (*.pdf)"));
+    if (path.isEmpty())
+        return std::nullopt;
+    return path;
+}

@@ -1,0 +1,34 @@
+#pragma once
+// Modal message boxes and input boxes, behind one small interface so that tests can answer them.
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // A confirmation with OK and Cancel; true for OK.
+    virtual bool confirm(QWidget *parent, const QString &text, const QString &title) = 0;
+    // An input box; nothing when cancelled.
+    virtual std::optional<QString> askText(QWidget *parent, const QString &prompt, const QString &title,
+                                           const QString &defaultText) = 0;
+    // A notice with OK only (something went wrong, or something the learner should know).
+    virtual void inform(QWidget *parent, const QString &text, const QString &title) = 0;
+    // A choice between two actions; true for the first.
+    virtual bool choose(QWidget *parent, const QString &text, const QString &title, const QString &first,
+                        const QString &second) = 0;
+    // A file name to save a PDF to; nothing when cancelled.
+    virtual std::optional<QString> askSavePath(QWidget *parent, const QString &title, const QString &suggested) = 0;
+};
+
+class QtDialogs final : public Dialogs {
+public:
+    bool confirm(QWidget *parent, const QString &text, const QString &title) override;
+    std::optional<QString> askText(QWidget *parent, const QString &prompt, const QString &title,
+                                   const QString &defaultText) override;
+    void inform(QWidget *parent, const QString &text, const QString &title) override;
+    bool choose(QWidget *parent, const QString &text, const QString &title, const QString &first,
+                const QString &second) override;
+    std::optional<QString> askSavePath(QWidget *parent, const QString &title, const QString &suggested) override;
+};

@@ -1,0 +1,90 @@
+#include "app/f_menu.h"
+
+#include "app/dialogs.h"
+#include "app/fonts.h"
+#include "app/palette.h"
+#include "app/uikit.h"
+
+#include <QFileInfo>
+
+namespace {
+const QString kHomePageTip = QStringLiteral("クリックするとマナビバのホームページに行きます。");
+// Design positions are in twips; the screen shows them at 15 twips a pixel.
+constexpr int px(int twips) { return twips / 15; }
+} // namespace
+
+F_MENU::F_MENU(AppContext &context) : Screen(context, ScreenId::Menu)
+{
+    setWindowTitle(QStringLiteral("英単語・英作文が身につくソフト"));
+    setFixedSize(800, 600);
+    setWindowColour(this, kMidGrey);
+
+    Label8 = addLabel(this, QString(), {0, 0, 800, 100}, fonts::font(fonts::PGothic, 10), Qt::white, kDarkGrey);
+    const QFont titleFont = fonts::font(fonts::PGothic, 36, true);
+    const QString title = QStringLiteral("ミノリ塾　英語学習ソフト");
+    Label1[0] = addLabel(this, title, {px(1860), px(240), 660, 64}, titleFont, Qt::white);
+    Label1[1] = addLabel(this, title, {px(1860) - 2, px(225), 660, 64}, titleFont, QColor(fromBgr(0x0000FF)));
+    Label10 = addLabel(this, QStringLiteral("マナビバ"), {700, 72, 90, 22}, fonts::font(fonts::PGothic, 10, true),
+                       QColor(fromBgr(0x00FF00)), kDarkGrey);
+    Label10->setAlignment(Qt::AlignCenter);
+    for (ClickLabel *label : {Label1[0], Label1[1], Label10}) {
+        label->setToolTip(kHomePageTip);
+        label->setCursor(Qt::PointingHandCursor);
+        connect(label, &ClickLabel::clicked, this, &F_MENU::openHomePage);
+    }
+
+    auto *frame = new Panel(this, kDarkGrey);
+    frame->setGeometry(px(900) - 20, px(3600) - 20, px(8400) + px(2655) - px(900) + 40, px(3135) + 40);
+    frame->lower();
+    Label8->lower();
+
+    const QFont bigFont = fonts::font(fonts::PGothic, 14, true);
+    const QSize testButton(px(2655), px(3135));
+    Command1 = addButton(this, QStringLiteral("５問から選択テスト(英→日）"), {{px(900), px(3600)}, testButton}, bigFont);
+    Command2 = addButton(this, QStringLiteral("５問から選択テスト(日→英）"), {{px(4650), px(3600)}, testButton}, bigFont);
+    Command3 = addButton(this, QStringLiteral("英単語テスト"), {{px(8400), px(3600)}, testButton}, bigFont);
+    const QFont smallFont = fonts::font(fonts::PGothic, 12);
+    Command8 = addButton(this, QStringLiteral("学習ソフトの使用方法"), {px(4320), px(7920), 200, 40}, smallFont);
+    Command9 = addButton(this, QStringLiteral("テストの成績表"), {px(8100), px(7920), 200, 40}, smallFont);
+    for (QPushButton *b : {Command1, Command2, Command3})
+        b->setStyleSheet(QStringLiteral("QPushButton { white-space: normal; }"));
+
+    connect(Command1, &QPushButton::clicked, this, [this] { startTest(1); });
+    connect(Command2, &QPushButton::clicked, this, [this] { startTest(2); });
+    connect(Command3, &QPushButton::clicked, this, [this] { startTest(3); });
+    connect(Command8, &QPushButton::clicked, this, &F_MENU::Command8_Click);
+    connect(Command9, &QPushButton::clicked, this, &F_MENU::Command9_Click);
+
+    Form_Load();
+}
+
+void F_MENU::Form_Load()
+{
+    JUNBI2(M);
+}
+
+void F_MENU::startTest(int kind)
+{
+    M.TestKind = kind;
+    handOver(ScreenId::ChapterSelect);
+}
+
+void F_MENU::Command8_Click() { handOver(ScreenId::Help); }
+
+void F_MENU::Command9_Click()
+{
+    M.TestKind = 0;
+    handOver(ScreenId::ScoreSheet);
+}
+
+void F_MENU::openHomePage()
+{
+    // The browser opens on its own; the menu does not wait for it.
+    const bool present = !ctx.homePage.isEmpty() && QFileInfo::exists(ctx.homePage);
+    if (present && ctx.openUrl && ctx.openUrl(QUrl::fromLocalFile(ctx.homePage)))
+        return;
+    ctx.dialogs->inform(this,
+                        present ? QStringLiteral("ホームページをブラウザーで開けませんでした。")
+                                : QStringLiteral("ホームページのファイルが見つかりません。"),
+                        QStringLiteral("ホームページ"));
+}

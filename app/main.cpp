@@ -1,0 +1,35 @@
+#include "app/appcontext.h"
+#include "app/dialogs.h"
+#include "app/fonts.h"
+#include "app/navigator.h"
+#include "app/random.h"
+#include "app/startup.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("eitango"));
+    fonts::install();
+    loadJapaneseTranslations(app);
+
+    QtDialogs dialogs;
+    const QString dataFolder = QDir::current().filePath(QStringLiteral("E1"));
+    if (!ensureDataFolder(dialogs, dataFolder))
+        return 1;
+
+    ClockRandom random;
+    AppContext ctx;
+    ctx.data = DataFolder(dataFolder);
+    ctx.dialogs = &dialogs;
+    ctx.random = &random;
+    ctx.openUrl = [](const QUrl &url) { return QDesktopServices::openUrl(url); };
+    ctx.homePage = findShippedPath(QStringLiteral("homepage/index.html"));
+
+    Navigator navigator(ctx, createScreen);
+    navigator.start(ScreenId::Help);
+    return app.exec();
+}

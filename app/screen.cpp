@@ -1,0 +1,40 @@
+#include "app/screen.h"
+
+#include "app/navigator.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+
+Screen::Screen(AppContext &context, ScreenId id) : ctx(context), M(context.state), id_(id)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    qApp->installEventFilter(this);
+}
+
+Screen::~Screen()
+{
+    qApp->removeEventFilter(this);
+}
+
+void Screen::handOver(ScreenId target)
+{
+    ctx.navigator->handOver(this, target);
+}
+
+bool Screen::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease)
+        return false;
+    auto *widget = qobject_cast<QWidget *>(watched);
+    if (!widget || widget->window() != this)
+        return false;
+    // An unused key travels on from the widget that got it to its parents, through this
+    // filter each time: the screen sees it once, at the first receiver.
+    if (event == lastKeyEvent_ && lastKeyReceiver_ && lastKeyReceiver_ != widget && widget->isAncestorOf(lastKeyReceiver_))
+        return false;
+    lastKeyEvent_ = event;
+    lastKeyReceiver_ = widget;
+    auto *key = static_cast<QKeyEvent *>(event);
+    return type == QEvent::KeyPress ? previewKeyPress(key) : previewKeyRelease(key);
+}

@@ -1,0 +1,99 @@
+#include "app/uikit.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+ClickLabel::ClickLabel(QWidget *parent) : QLabel(parent) { applyColours(); }
+
+ClickLabel::ClickLabel(const QString &text, QWidget *parent) : QLabel(text, parent) { applyColours(); }
+
+void ClickLabel::setColours(const QColor &text, const QColor &background)
+{
+    text_ = text;
+    background_ = background;
+    applyColours();
+}
+
+void ClickLabel::setTextColour(const QColor &text)
+{
+    text_ = text;
+    applyColours();
+}
+
+void ClickLabel::setBackground(const QColor &background)
+{
+    background_ = background;
+    applyColours();
+}
+
+void ClickLabel::applyColours()
+{
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, text_);
+    p.setColor(QPalette::Window, background_);
+    setPalette(p);
+    setAutoFillBackground(background_.alpha() != 0);
+}
+
+void ClickLabel::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        emit pressed();
+    QLabel::mousePressEvent(event);
+}
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        emit released();
+        if (rect().contains(event->position().toPoint()))
+            emit clicked();
+    }
+    QLabel::mouseReleaseEvent(event);
+}
+
+void ClickLabel::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        emit doubleClicked();
+    QLabel::mouseDoubleClickEvent(event);
+}
+
+Panel::Panel(QWidget *parent, const QColor &colour) : QWidget(parent), colour_(colour) {}
+
+void Panel::setColour(const QColor &colour)
+{
+    colour_ = colour;
+    update();
+}
+
+void Panel::paintEvent(QPaintEvent *)
+{
+    QPainter(this).fillRect(rect(), colour_);
+}
+
+ClickLabel *addLabel(QWidget *parent, const QString &text, const QRect &geometry, const QFont &font,
+                     const QColor &textColour, const QColor &background)
+{
+    auto *label = new ClickLabel(text, parent);
+    label->setFont(font);
+    label->setColours(textColour, background);
+    label->setGeometry(geometry);
+    return label;
+}
+
+QPushButton *addButton(QWidget *parent, const QString &caption, const QRect &geometry, const QFont &font)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setFont(font);
+    button->setGeometry(geometry);
+    return button;
+}
+
+void setWindowColour(QWidget *window, const QColor &colour)
+{
+    QPalette p = window->palette();
+    p.setColor(QPalette::Window, colour);
+    window->setPalette(p);
+    window->setAutoFillBackground(true);
+}

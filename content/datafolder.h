@@ -1,0 +1,43 @@
+#pragma once
+// The learner's data folder "E1": every file the program reads or writes lies in it.
+// Names are given with '/' between folders ("T/LEVEL.7"); when the exact name is missing,
+// a name that differs only in letter case is used (folders copied from Windows often
+// hold "level.7" or "Lvname"). Writes replace a file whole and atomically.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+class DataFolder {
+public:
+    explicit DataFolder(QString root = QString());
+
+    const QString &root() const { return root_; }
+    bool exists() const;
+
+    // The path on disk for a name inside the folder: the existing file, found case-insensitively,
+    // or (for a new file) the name under the existing parent folders.
+    QString pathOf(const QString &name) const;
+
+    struct Read {
+        enum Status { Ok, Missing, Failed } status = Missing;
+        QByteArray bytes;
+        QString problem; // Japanese, names the file; empty when Ok
+        bool ok() const { return status == Ok; }
+    };
+    Read read(const QString &name) const;
+
+    // Writes through a temporary file that replaces the old one only when complete.
+    // Returns an empty text on success, else a Japanese message that names the file.
+    QString write(const QString &name, const QByteArray &bytes) const;
+
+    // Text helpers on top: decode code page 932 / encode lines with CR LF.
+    // readText() gives the decoded text (empty for a missing file; problem set).
+    QString readText(const QString &name, QString *problem = nullptr) const;
+    QString writeLines(const QString &name, const QStringList &lines) const;
+
+    // The name as the learner should see it in messages, e.g. "E1/T/LEVEL.7".
+    QString displayName(const QString &name) const;
+
+private:
+    QString root_;
+};

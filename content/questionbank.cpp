@@ -1,0 +1,48 @@
+#include "content/questionbank.h"
+
+#include "content/datafolder.h"
+#include "content/textreader.h"
+
+QString levelFileName(int chapter)
+{
+    return QStringLiteral("T/LEVEL.") + QString::number(chapter);
+}
+
+ChapterQuestions parseQuestions(const QString &text)
+{
+    ChapterQuestions chapter;
+    TextReader reader(text);
+    for (int i = 1; i <= kMaxQuestions; ++i) {
+        if (reader.atEnd()) {
+            chapter.ranShort = true;
+            break;
+        }
+        Question q;
+        q.eng = reader.readLine();
+        if (q.eng == QStringLiteral("*")) {
+            chapter.endedByMarker = true;
+            break;
+        }
+        q.jpn = reader.readLine();
+        q.third = reader.readLine();
+        chapter.items.append(q);
+    }
+    return chapter;
+}
+
+ChapterQuestions SEKUSHON(const DataFolder &folder, int chapter)
+{
+    if (chapter < 1 || chapter > kChapterCount) {
+        ChapterQuestions none;
+        none.problem = QStringLiteral("章の番号 %1 は 1 から 60 の範囲にありません。").arg(chapter);
+        return none;
+    }
+    QString problem;
+    const QString text = folder.readText(levelFileName(chapter), &problem);
+    if (!problem.isEmpty()) {
+        ChapterQuestions none;
+        none.problem = problem;
+        return none;
+    }
+    return parseQuestions(text);
+}

@@ -1,0 +1,36 @@
+#pragma once
+// The question file of one chapter ("T/LEVEL." and the chapter number): records of three
+// lines (English, Japanese, a third line carried along), at most 50, ended by a record
+// whose first line is exactly "*".
+#include <QList>
+#include <QString>
+
+class DataFolder;
+
+inline constexpr int kChapterCount = 60;
+inline constexpr int kMaxQuestions = 50;
+
+struct Question {
+    QString eng;
+    QString jpn;
+    QString third;
+    bool operator==(const Question &) const = default;
+};
+
+// The result of SEKUSHON, the one reader every screen uses.
+struct ChapterQuestions {
+    QList<Question> items;  // record i is items[i - 1]; items.size() is Q_Total
+    bool endedByMarker = false;
+    bool ranShort = false;   // the file ended before its marker and before 50 records
+    QString problem;         // Japanese message when the file is missing or unreadable
+    bool readable() const { return problem.isEmpty(); }
+};
+
+// "T/LEVEL.7" for chapter 7: the number in decimal without leading zeros or blanks.
+QString levelFileName(int chapter);
+
+// Reads the records of a decoded question file, as far as they go.
+ChapterQuestions parseQuestions(const QString &text);
+
+// SEKUSHON: reads the question file of the chapter from the data folder.
+ChapterQuestions SEKUSHON(const DataFolder &folder, int chapter);

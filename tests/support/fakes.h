@@ -1,0 +1,48 @@
+#pragma once
+// Stand-ins for the outside world: dialogs answered from a script, random numbers from a list.
+#include "app/dialogs.h"
+#include "app/random.h"
+
+#include <QList>
+#include <QStringList>
+#include <optional>
+
+class ScriptedDialogs final : public Dialogs {
+public:
+    struct Call {
+        QString kind; // "confirm", "askText", "inform", "choose", "askSavePath"
+        QString text;
+        QString title;
+        QString defaultText;
+    };
+    QList<Call> calls;
+
+    // Answers, taken in order; when a queue is empty: confirm/choose answer true, askText
+    // answers the default text, askSavePath cancels.
+    QList<bool> confirmAnswers;
+    QList<std::optional<QString>> textAnswers;
+    QList<std::optional<QString>> pathAnswers;
+
+    bool confirm(QWidget *, const QString &text, const QString &title) override;
+    std::optional<QString> askText(QWidget *, const QString &prompt, const QString &title,
+                                   const QString &defaultText) override;
+    void inform(QWidget *, const QString &text, const QString &title) override;
+    bool choose(QWidget *, const QString &text, const QString &title, const QString &first,
+                const QString &second) override;
+    std::optional<QString> askSavePath(QWidget *, const QString &title, const QString &suggested) override;
+
+    int count(const QString &kind) const;
+};
+
+// Yields the given values in turn, over and over.
+class SequenceRandom final : public RandomSource {
+public:
+    explicit SequenceRandom(QList<double> values = {0.0}) : values_(std::move(values)) {}
+    void seedFromClock() override { ++seeds; }
+    double next() override;
+    int seeds = 0;
+    void setValues(QList<double> values) { values_ = std::move(values); pos_ = 0; }
+private:
+    QList<double> values_;
+    qsizetype pos_ = 0;
+};

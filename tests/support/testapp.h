@@ -1,0 +1,35 @@
+#pragma once
+// The whole program on a temporary data folder, with scripted dialogs and random numbers:
+// what a screen test drives.
+#include "app/appcontext.h"
+#include "app/navigator.h"
+#include "app/screen.h"
+#include "fakes.h"
+#include "testcourse.h"
+
+#include <QUrl>
+#include <memory>
+
+class TestApp {
+public:
+    TestApp(); // writes the standard course
+    explicit TestApp(bool standardCourse);
+    ~TestApp(); // closes every screen that is still open
+
+    TestCourse course;
+    ScriptedDialogs dialogs;
+    SequenceRandom random;
+    AppContext ctx;
+    QList<QUrl> openedUrls;
+    bool urlOpenSucceeds = true;
+
+    Screen *start(ScreenId id);  // shows a screen as the program would (after JUNBI2 of the menu)
+    Screen *current() const;     // the screen shown now
+    template <class T> T *currentAs() const { return qobject_cast<T *>(current()); }
+    // Lets closed screens go (they are deleted later); returns the number of visible top-level screens.
+    int visibleScreens() const;
+    static void settle();
+
+private:
+    std::unique_ptr<Navigator> navigator_;
+};
