@@ -1,0 +1,28 @@
+# Installs the Debian packages the program needs to build, run and test, when missing.
+# Sourced by scripts/run and scripts/test.
+eitango_packages=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
+  fonts-ipafont-gothic fonts-ipafont-mincho
+  poppler-utils
+)
+
+eitango_install_missing() {
+  local missing=()
+  local p
+  for p in "${eitango_packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+eitango_build() {
+  local top="$1"
+  cmake -S "$top" -B "$top/build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+  cmake --build "$top/build" -j"$(nproc)"
+}

@@ -1,0 +1,194 @@
+// The help screen, the main menu and the hand-over between screens.
+#include "app/f_help.h"
+#include "app/f_menu.h"
+#include "app/helppages.h"
+#include "app/startup.h"
+#include "app/uikit.h"
+#include "support/testapp.h"
+
+#include <QDir>
+#include <QPushButton>
+#include <QTest>
+
+class TestShell : public QObject {
+    Q_OBJECT
+private slots:
+    void helpShowsTheCourseTitleAndPageOne()
+    {
+        TestApp app;
+        auto *help = qobject_cast<F_HELP *>(app.start(ScreenId::Help));
+        QVERIFY(help);
+        QCOMPARE(help->windowTitle(), QStringLiteral("HELP"));
+        QCOMPARE(help->Label1->text(), QStringLiteral("テスト教材"));
+        QCOMPARE(app.ctx.state.Daimoku, QStringLiteral("テスト教材"));
+        QCOMPARE(app.ctx.state.DataDir, QStringLiteral("E1/"));
+        QCOMPARE(help->HelpPage, 1);
+        QCOMPARE(help->Label3->text(), QStringLiteral("＜＜項目選択画面操作＞＞"));
+        QCOMPARE(help->Label2[10]->text(), QStringLiteral("成績表をクリックすると　成績画面へ"));
+    }
+
+    void helpPagingStopsAtBothEnds()
+    {
+        TestApp app;
+        auto *help = qobject_cast<F_HELP *>(app.start(ScreenId::Help));
+        QTest::mouseClick(help->Command1, Qt::LeftButton);
+        QCOMPARE(help->HelpPage, 1);
+        for (int i = 0; i < 6; ++i)
+            QTest::mouseClick(help->Command2, Qt::LeftButton);
+        QCOMPARE(help->HelpPage, 5);
+        QCOMPARE(help->Label3->text(), QStringLiteral("＜＜順番とランダムのテスト画面操作（英単語・英作文テスト）＞＞"));
+        QTest::mouseClick(help->Command1, Qt::LeftButton);
+        QCOMPARE(help->HelpPage, 4);
+        QCOMPARE(help->Label2[6]->text(),
+                 QStringLiteral("間違えた場合、間違いを確認ボタンを押すか、[スペース]キーを押せば続ける事が出来ます。"));
+    }
+
+    void aShorterPageEmptiesTheLinesBelowIt()
+    {
+        TestApp app;
+        auto *help = qobject_cast<F_HELP *>(app.start(ScreenId::Help));
+        QVERIFY(!help->Label2[10]->text().isEmpty());
+        QTest::mouseClick(help->Lab1x[2], Qt::LeftButton); // page 3 has four lines
+        QCOMPARE(help->Label3->text(), QStringLiteral("＜＜ノートに写す画面操作＞＞"));
+        QCOMPARE(help->Label2[3]->text(), QStringLiteral("スタートに戻る　→　最初から"));
+        for (int i = 4; i < kHelpLines; ++i)
+            QVERIFY2(help->Label2[size_t(i)]->text().isEmpty(), qPrintable(QString::number(i)));
+        QCOMPARE(help->Label2[2]->text(), QStringLiteral("順番に見る　→　1つずつ見れる"));
+    }
+
+    void everyPageHasItsHeadingAndAtMostEighteenLines()
+    {
+        QCOMPARE(helpPage(2).lines.size(), 7);
+        QCOMPARE(helpPage(2).lines[6], QStringLiteral("項目番号を選んで [Enter]を押せば　項目スタート"));
+        for (int p = 1; p <= kHelpPages; ++p)
+            QVERIFY(helpPage(p).lines.size() <= kHelpLines);
+        QCOMPARE(previousHelpPage(1), 1);
+        QCOMPARE(nextHelpPage(5), 5);
+    }
+
+    void handOverLeavesExactlyOneScreen()
+    {
+        TestApp app;
+        auto *help = qobject_cast<F_HELP *>(app.start(ScreenId::Help));
+        QTest::mouseClick(help->Command3, Qt::LeftButton);
+        QCOMPARE(app.visibleScreens(), 1);
+        auto *menu = app.currentAs<F_MENU>();
+        QVERIFY(menu);
+        QCOMPARE(menu->windowTitle(), QStringLiteral("英単語・英作文が身につくソフト"));
+        QCOMPARE(app.ctx.state.TestName[3], QStringLiteral("英単語テスト"));
+        QCOMPARE(app.ctx.state.TestName[0], QString());
+        QCOMPARE(app.ctx.state.TenrFile[2], QStringLiteral("tenr02.dat"));
+
+        // Back to the help screen, which starts on page 1 again.
+        QTest::mouseClick(menu->Command8, Qt::LeftButton);
+        QCOMPARE(app.visibleScreens(), 1);
+        auto *again = app.currentAs<F_HELP>();
+        QVERIFY(again);
+        QCOMPARE(again->HelpPage, 1);
+    }
+
+    void menuButtonsSetTheTestKind_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("target");
+        QTest::newRow("英→日") << 1 << 1 << int(ScreenId::ChapterSelect);
+        QTest::newRow("日→英") << 2 << 2 << int(ScreenId::ChapterSelect);
+        QTest::newRow("英単語") << 3 << 3 << int(ScreenId::ChapterSelect);
+        QTest::newRow("成績表") << 9 << 0 << int(ScreenId::ScoreSheet);
+    }
+    void menuButtonsSetTheTestKind()
+    {
+        QFETCH(int, button);
+        QFETCH(int, kind);
+        QFETCH(int, target);
+        TestApp app;
+        app.ctx.state.TestKind = 2; // a test chosen before
+        app.ctx.state.KomokuNo = 35;
+        app.ctx.state.KomokuPage = 2;
+        auto *menu = qobject_cast<F_MENU *>(app.start(ScreenId::Menu));
+        QPushButton *buttons[] = {nullptr, menu->Command1, menu->Command2, menu->Command3};
+        QTest::mouseClick(button == 9 ? menu->Command9 : buttons[button], Qt::LeftButton);
+        QCOMPARE(app.visibleScreens(), 1);
+        QCOMPARE(int(app.current()->id()), target);
+        QCOMPARE(app.ctx.state.TestKind, kind);
+        QCOMPARE(app.ctx.state.KomokuNo, 35);
+        QCOMPARE(app.ctx.state.KomokuPage, 2);
+    }
+
+    void titleLabelsOpenTheHomePageWithoutLeavingTheMenu()
+    {
+        TestApp app;
+        QTemporaryDir pageDir;
+        const QString page = QDir(pageDir.path()).filePath(QStringLiteral("index.html"));
+        QFile file(page);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        app.ctx.homePage = page;
+        auto *menu = qobject_cast<F_MENU *>(app.start(ScreenId::Menu));
+        QCOMPARE(menu->Label1[1]->toolTip(), QStringLiteral("クリックするとマナビバのホームページに行きます。"));
+        QTest::mouseClick(menu->Label1[1], Qt::LeftButton);
+        QTest::mouseClick(menu->Label10, Qt::LeftButton);
+        QCOMPARE(app.openedUrls.size(), 2); // twice clicked, twice opened
+        QCOMPARE(app.openedUrls[0], QUrl::fromLocalFile(page));
+        QCOMPARE(app.current(), static_cast<Screen *>(menu));
+        QCOMPARE(app.dialogs.count(QStringLiteral("inform")), 0);
+
+        app.urlOpenSucceeds = false;
+        QTest::mouseClick(menu->Label1[0], Qt::LeftButton);
+        QCOMPARE(app.dialogs.count(QStringLiteral("inform")), 1);
+        app.ctx.homePage.clear();
+        QTest::mouseClick(menu->Label10, Qt::LeftButton);
+        QCOMPARE(app.dialogs.count(QStringLiteral("inform")), 2);
+        QCOMPARE(app.openedUrls.size(), 3);
+    }
+
+    void helpWithoutACourseTitleStillOpens()
+    {
+        TestApp app(false);
+        auto *help = qobject_cast<F_HELP *>(app.start(ScreenId::Help));
+        QVERIFY(help);
+        QCOMPARE(help->Label1->text(), QString());
+        QTest::mouseClick(help->Command3, Qt::LeftButton);
+        QVERIFY(app.currentAs<F_MENU>());
+    }
+
+    void settingUpTheCourseCopiesOnceAndNeverOverwrites()
+    {
+        TestCourse bundled;
+        bundled.writeStandard();
+        QTemporaryDir home;
+        const QString target = QDir(home.path()).filePath(QStringLiteral("E1"));
+        QCOMPARE(setUpCourse(bundled.root(), target), QString());
+        QCOMPARE(DataFolder(target).read(QStringLiteral("T/LEVEL.2")).bytes, bundled.bytes(QStringLiteral("T/LEVEL.2")));
+
+        QFile scores(QDir(target).filePath(QStringLiteral("tenj01.dat")));
+        QVERIFY(scores.open(QIODevice::WriteOnly));
+        scores.write("100\r\n");
+        scores.close();
+        QVERIFY(!setUpCourse(bundled.root(), target).isEmpty());
+        QCOMPARE(DataFolder(target).read(QStringLiteral("tenj01.dat")).bytes, QByteArray("100\r\n"));
+
+        const QString other = QDir(home.path()).filePath(QStringLiteral("other/E1"));
+        QVERIFY(setUpCourse(QString(), other).contains(QStringLiteral("付属の教材")));
+        QVERIFY(!QFileInfo::exists(other));
+    }
+
+    void aMissingDataFolderIsNamedAndCanBeSetUpOrDeclined()
+    {
+        QTemporaryDir home;
+        const QString target = QDir(home.path()).filePath(QStringLiteral("E1"));
+        ScriptedDialogs dialogs;
+        dialogs.confirmAnswers = {false};
+        QVERIFY(!ensureDataFolder(dialogs, target));
+        QCOMPARE(dialogs.calls.size(), 1);
+        QVERIFY(dialogs.calls[0].text.contains(QDir::toNativeSeparators(target)));
+        QVERIFY(!QFileInfo::exists(target));
+        QDir().mkpath(target);
+        QVERIFY(ensureDataFolder(dialogs, target));
+        QCOMPARE(dialogs.calls.size(), 1);
+    }
+};
+
+QTEST_MAIN(TestShell)
+#include "tst_shell.moc"
