@@ -40,14 +40,18 @@ F_MENU::F_MENU(AppContext &context) : Screen(context, ScreenId::Menu)
 
     const QFont bigFont = fonts::font(fonts::PGothic, 14, true);
     const QSize testButton(px(2655), px(3135));
-    Command1 = addButton(this, QStringLiteral("５問から選択テスト(英→日）"), {{px(900), px(3600)}, testButton}, bigFont);
-    Command2 = addButton(this, QStringLiteral("５問から選択テスト(日→英）"), {{px(4650), px(3600)}, testButton}, bigFont);
-    Command3 = addButton(this, QStringLiteral("英単語テスト"), {{px(8400), px(3600)}, testButton}, bigFont);
+    const auto testButtonAt = [&](const QString &caption, int left) {
+        auto *button = new WrapButton(caption, this);
+        button->setFont(bigFont);
+        button->setGeometry({{px(left), px(3600)}, testButton});
+        return button;
+    };
+    Command1 = testButtonAt(QStringLiteral("５問から選択テスト(英→日）"), 900);
+    Command2 = testButtonAt(QStringLiteral("５問から選択テスト(日→英）"), 4650);
+    Command3 = testButtonAt(QStringLiteral("英単語テスト"), 8400);
     const QFont smallFont = fonts::font(fonts::PGothic, 12);
     Command8 = addButton(this, QStringLiteral("学習ソフトの使用方法"), {px(4320), px(7920), 200, 40}, smallFont);
     Command9 = addButton(this, QStringLiteral("テストの成績表"), {px(8100), px(7920), 200, 40}, smallFont);
-    for (QPushButton *b : {Command1, Command2, Command3})
-        b->setStyleSheet(QStringLiteral("QPushButton { white-space: normal; }"));
 
     connect(Command1, &QPushButton::clicked, this, [this] { startTest(1); });
     connect(Command2, &QPushButton::clicked, this, [this] { startTest(2); });

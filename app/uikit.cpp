@@ -2,6 +2,8 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 ClickLabel::ClickLabel(QWidget *parent) : QLabel(parent) { applyColours(); }
 
@@ -70,6 +72,17 @@ void Panel::setColour(const QColor &colour)
 void Panel::paintEvent(QPaintEvent *)
 {
     QPainter(this).fillRect(rect(), colour_);
+}
+
+void WrapButton::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+    painter.drawText(rect().adjusted(8, 8, -8, -8), Qt::AlignCenter | Qt::TextWordWrap | Qt::TextWrapAnywhere, text());
 }
 
 ClickLabel *addLabel(QWidget *parent, const QString &text, const QRect &geometry, const QFont &font,

@@ -52,6 +52,15 @@ private:
     QColor colour_;
 };
 
+// A push button whose caption wraps onto several lines when it is wider than the button.
+class WrapButton : public QPushButton {
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
 // Shorthands for the fixed layouts of the screens (pixels).
 ClickLabel *addLabel(QWidget *parent, const QString &text, const QRect &geometry, const QFont &font,
                      const QColor &textColour, const QColor &background = Qt::transparent);
