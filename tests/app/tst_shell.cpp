@@ -6,6 +6,8 @@
 #include "app/uikit.h"
 #include "support/testapp.h"
 
+#include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QPushButton>
 #include <QTest>
@@ -172,6 +174,14 @@ private slots:
         const QString other = QDir(home.path()).filePath(QStringLiteral("other/E1"));
         QVERIFY(setUpCourse(QString(), other).contains(QStringLiteral("付属の教材")));
         QVERIFY(!QFileInfo::exists(other));
+    }
+
+    void standardDialogsSpeakJapanese()
+    {
+        loadJapaneseTranslations(*qApp);
+        QDialogButtonBox box(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+        QCOMPARE(box.button(QDialogButtonBox::Cancel)->text().remove(u'&'), QStringLiteral("キャンセル"));
+        QCOMPARE(box.button(QDialogButtonBox::Ok)->text().remove(u'&'), QStringLiteral("OK"));
     }
 
     void aMissingDataFolderIsNamedAndCanBeSetUpOrDeclined()
