@@ -7,10 +7,16 @@ eitango_packages=(
   poppler-utils
 )
 
+# Also needed by CI: clang and its fuzzing runtime.
+eitango_ci_packages=(clang libclang-rt-14-dev)
+
+# eitango_install_missing [package ...]: the given packages, or the program's own list.
 eitango_install_missing() {
+  local wanted=("$@")
+  [ ${#wanted[@]} -eq 0 ] && wanted=("${eitango_packages[@]}")
   local missing=()
   local p
-  for p in "${eitango_packages[@]}"; do
+  for p in "${wanted[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
