@@ -4,6 +4,7 @@
 #include "app/f_help.h"
 #include "app/f_menu.h"
 #include "app/placeholderscreen.h"
+#include "screens/results/f_note.h"
 
 Screen *createScreen(ScreenId id, AppContext &ctx)
 {
@@ -23,7 +24,7 @@ Screen *createScreen(ScreenId id, AppContext &ctx)
     case ScreenId::ScoreSheet:
         return new PlaceholderScreen(ctx, id, QStringLiteral("成績表"));
     case ScreenId::Note:
-        return new PlaceholderScreen(ctx, id, QStringLiteral("ノートで勉強"));
+        return new F_NOTE(ctx);
     case ScreenId::PrintWordSheets:
         return new PlaceholderScreen(ctx, id, QStringLiteral("英単語（印刷）"));
     case ScreenId::Editor:
