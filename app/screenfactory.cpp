@@ -4,6 +4,8 @@
 #include "app/f_help.h"
 #include "app/f_menu.h"
 #include "app/placeholderscreen.h"
+#include "content/f_sakusei.h"
+#include "screens/results/f_note.h"
 
 Screen *createScreen(ScreenId id, AppContext &ctx)
 {
@@ -23,11 +25,11 @@ Screen *createScreen(ScreenId id, AppContext &ctx)
     case ScreenId::ScoreSheet:
         return new PlaceholderScreen(ctx, id, QStringLiteral("成績表"));
     case ScreenId::Note:
-        return new PlaceholderScreen(ctx, id, QStringLiteral("ノートで勉強"));
+        return new F_NOTE(ctx);
     case ScreenId::PrintWordSheets:
         return new PlaceholderScreen(ctx, id, QStringLiteral("英単語（印刷）"));
     case ScreenId::Editor:
-        return new PlaceholderScreen(ctx, id, QStringLiteral("英単語の修正"));
+        return new F_SAKUSEI(ctx);
     }
     return new PlaceholderScreen(ctx, id, QString());
 }

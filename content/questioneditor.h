@@ -1,0 +1,34 @@
+#pragma once
+// The editor's hold on a chapter's 50 record slots: which slot the text boxes show, the
+// moves among slots 1 to 50, and the edits of the slot shown. Edits stay here until saved.
+#include "content/questionbank.h"
+
+#include <QList>
+#include <QString>
+
+class QuestionEditor {
+public:
+    explicit QuestionEditor(QList<Question> records = {}); // padded to 50 slots; no slot shown yet
+
+    int Slot() const { return slot_; } // 0 before the first move, else 1 to 50
+    const Question &shown() const;     // the slot shown (an empty record before the first move)
+    const QList<Question> &records() const { return records_; }
+
+    // Each returns true when the slot is to be shown again: "＜" on slot 1 and "＞" on
+    // slot 50 stay where they are.
+    bool first();    // ＜＜
+    bool previous(); // ＜
+    bool next();     // ＞
+    bool last();     // ＞＞
+
+    // The text boxes copy every change into the slot shown.
+    void setEng(const QString &text);
+    void setJpn(const QString &text);
+    void setThird(const QString &text);
+
+private:
+    Question *current();
+
+    QList<Question> records_;
+    int slot_ = 0;
+};
