@@ -1,0 +1,132 @@
+// The course that ships with the program: complete, readable by the program's own readers,
+// and fair to type.
+#include "content/coursefiles.h"
+#include "content/cp932.h"
+#include "content/datafolder.h"
+#include "content/questionbank.h"
+#include "content/scores.h"
+
+#include <QDir>
+#include <QSet>
+#include <QTest>
+#include <QRegularExpression>
+
+class TestShippedCourse : public QObject {
+    Q_OBJECT
+private:
+    DataFolder folder{QDir(qEnvironmentVariable("EITANGO_SOURCE_DIR")).filePath(QStringLiteral("course/E1"))};
+
+    static bool plainAscii(const QString &s)
+    {
+        for (QChar c : s) {
+            if (c.unicode() < 0x20 || c.unicode() > 0x7E)
+                return false;
+        }
+        return true;
+    }
+
+    void expectWrittenAsTheProgramWrites(const QString &name)
+    {
+        const DataFolder::Read raw = folder.read(name);
+        QVERIFY2(raw.ok(), qPrintable(raw.problem));
+        QVERIFY2(!raw.bytes.isEmpty(), qPrintable(name));
+        QVERIFY2(raw.bytes.endsWith("\r\n"), qPrintable(name));
+        QVERIFY2(raw.bytes.count('\n') == raw.bytes.count("\r\n") && raw.bytes.count('\r') == raw.bytes.count("\r\n"),
+                 qPrintable(name + QStringLiteral(": every line ends in CR LF")));
+        const QString text = cp932::decode(raw.bytes);
+        QVERIFY2(!text.contains(QChar::ReplacementCharacter), qPrintable(name));
+        QCOMPARE(cp932::encode(text).bytes, raw.bytes);
+    }
+
+    void expectNameList(const QString &file, int maxWidth)
+    {
+        expectWrittenAsTheProgramWrites(file);
+        if (QTest::currentTestFailed())
+            return;
+        const QStringList lines = readChapterLines(folder, file);
+        QCOMPARE(lines.size(), 60);
+        QCOMPARE(readChapterFields(folder, file), lines); // survives the editor's field read
+        for (const QString &line : lines) {
+            QVERIFY2(!line.isEmpty(), qPrintable(file));
+            QVERIFY2(!line.contains(u',') && !line.contains(u'、') && !line.startsWith(u'"'), qPrintable(line));
+            QVERIFY2(line == line.trimmed(), qPrintable(line));
+            // Half-width characters count as half a full-width one.
+            double width = 0;
+            for (QChar c : line)
+                width += c.unicode() < 0x80 ? 0.5 : 1.0;
+            QVERIFY2(width <= maxWidth, qPrintable(line));
+        }
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(folder.exists(), qPrintable(folder.root()));
+    }
+
+    void courseTitle()
+    {
+        expectWrittenAsTheProgramWrites(kCourseTitleFile);
+        if (QTest::currentTestFailed())
+            return;
+        const QString line = cp932::decode(folder.read(kCourseTitleFile).bytes).chopped(2);
+        QVERIFY(!line.contains(u','));
+        QVERIFY(!line.contains(u'\n'));
+        QCOMPARE(readCourseTitle(folder), line);
+        QVERIFY(!line.isEmpty());
+    }
+
+    void sixtyChapterNamesAndTitles()
+    {
+        expectNameList(kChapterNamesFile, 14);
+        expectNameList(kChapterTitlesFile, 12);
+    }
+
+    void scoreFilesAreSixtyEmptyLines()
+    {
+        for (const char *prefix : {"tenj", "tenr"}) {
+            for (int kind = 1; kind <= 3; ++kind) {
+                const QString name = QStringLiteral("%1%2.dat").arg(QLatin1String(prefix)).arg(kind, 2, 10, QLatin1Char('0'));
+                QCOMPARE(folder.read(name).bytes, QByteArray("\r\n").repeated(60));
+            }
+        }
+    }
+
+    void everyChapterIsReadableAndFairToType_data()
+    {
+        QTest::addColumn<int>("chapter");
+        for (int n = 1; n <= 60; ++n)
+            QTest::addRow("chapter %d", n) << n;
+    }
+    void everyChapterIsReadableAndFairToType()
+    {
+        QFETCH(int, chapter);
+        expectWrittenAsTheProgramWrites(levelFileName(chapter));
+        if (QTest::currentTestFailed())
+            return;
+        const ChapterQuestions q = SEKUSHON(folder, chapter);
+        QVERIFY(q.readable());
+        QVERIFY2(q.items.size() >= 15 && q.items.size() <= 50, qPrintable(QString::number(q.items.size())));
+        QVERIFY(q.items.size() == 50 || q.endedByMarker);
+        QSet<QString> english, japanese;
+        static const QRegularExpression doubleBlank(QStringLiteral("  "));
+        for (const Question &item : q.items) {
+            QVERIFY2(plainAscii(item.eng), qPrintable(item.eng));
+            QVERIFY2(item.eng == item.eng.trimmed() && !item.eng.contains(doubleBlank), qPrintable(item.eng));
+            QVERIFY2(!item.eng.isEmpty() && !item.jpn.isEmpty(), qPrintable(item.eng));
+            QVERIFY2(!english.contains(item.eng), qPrintable(item.eng));
+            QVERIFY2(!japanese.contains(item.jpn), qPrintable(item.jpn));
+            english.insert(item.eng);
+            japanese.insert(item.jpn);
+            QVERIFY2(cp932::encode(item.jpn).ok() && cp932::encode(item.third).ok(), qPrintable(item.jpn));
+            if (chapter > 30) {
+                // Sentences: a capital first and the punctuation a teacher expects last.
+                QVERIFY2(item.eng.at(0).isUpper(), qPrintable(item.eng));
+                QVERIFY2(item.eng.endsWith(u'.') || item.eng.endsWith(u'?') || item.eng.endsWith(u'!'), qPrintable(item.eng));
+            }
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestShippedCourse)
+#include "tst_course.moc"
