@@ -11,6 +11,7 @@
 class Dialogs;
 class Navigator;
 class RandomSource;
+class Speech;
 
 struct AppContext {
     Module1 state;
@@ -18,6 +19,7 @@ struct AppContext {
     Dialogs *dialogs = nullptr;
     RandomSource *random = nullptr;
     Navigator *navigator = nullptr;
+    Speech *speech = nullptr;                  // the English voice of the tests
     std::function<bool(const QUrl &)> openUrl; // opens the home page in the desktop's browser
     QString homePage;                          // the page that ships with the program
 };

@@ -3,6 +3,7 @@
 #include "app/fonts.h"
 #include "app/navigator.h"
 #include "app/random.h"
+#include "app/speech.h"
 #include "app/startup.h"
 
 #include <QApplication>
@@ -26,6 +27,8 @@ int main(int argc, char *argv[])
     ctx.data = DataFolder(dataFolder);
     ctx.dialogs = &dialogs;
     ctx.random = &random;
+    EspeakSpeech speech;
+    ctx.speech = &speech;
     ctx.openUrl = [](const QUrl &url) { return QDesktopServices::openUrl(url); };
     ctx.homePage = findShippedPath(QStringLiteral("homepage/index.html"));
 

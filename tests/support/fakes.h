@@ -2,6 +2,7 @@
 // Stand-ins for the outside world: dialogs answered from a script, random numbers from a list.
 #include "app/dialogs.h"
 #include "app/random.h"
+#include "app/speech.h"
 
 #include <QList>
 #include <QStringList>
@@ -45,4 +46,14 @@ public:
 private:
     QList<double> values_;
     qsizetype pos_ = 0;
+};
+
+// Records what would have been spoken.
+class RecordingSpeech final : public Speech {
+public:
+    bool isAvailable = true;
+    QStringList spoken;
+    bool available() const override { return isAvailable; }
+    QString unavailableReason() const override { return isAvailable ? QString() : QStringLiteral("espeak-ng がありません"); }
+    void speak(const QString &english) override { if (isAvailable) spoken.append(english); }
 };

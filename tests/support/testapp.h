@@ -19,6 +19,7 @@ public:
     TestCourse course;
     ScriptedDialogs dialogs;
     SequenceRandom random;
+    RecordingSpeech speech;
     AppContext ctx;
     QList<QUrl> openedUrls;
     bool urlOpenSucceeds = true;
