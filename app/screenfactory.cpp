@@ -6,6 +6,8 @@
 #include "app/placeholderscreen.h"
 #include "content/f_sakusei.h"
 #include "screens/results/f_note.h"
+#include "screens/select/f_komokusentaku.h"
+#include "screens/select/f_mondaisentaku.h"
 
 Screen *createScreen(ScreenId id, AppContext &ctx)
 {
@@ -15,9 +17,9 @@ Screen *createScreen(ScreenId id, AppContext &ctx)
     case ScreenId::Menu:
         return new F_MENU(ctx);
     case ScreenId::ChapterSelect:
-        return new PlaceholderScreen(ctx, id, QStringLiteral("項目選択"));
+        return new F_KomokuSentaku(ctx);
     case ScreenId::QuestionSelect:
-        return new PlaceholderScreen(ctx, id, QStringLiteral("問題選択"));
+        return new F_MondaiSentaku(ctx);
     case ScreenId::ChoiceTest:
         return new PlaceholderScreen(ctx, id, QStringLiteral("選択問題"));
     case ScreenId::WordTest:

@@ -1,0 +1,71 @@
+#include "screens/select/chapterlist.h"
+
+#include "app/module1.h"
+#include "content/coursefiles.h"
+#include "content/datafolder.h"
+#include "content/questionbank.h"
+#include "content/scores.h"
+
+namespace {
+// Bytes that are not code page 932 decode as U+FFFD, which no data file can hold itself.
+QString undecodableProblem(const DataFolder &folder, const QString &name, const QString &text)
+{
+    if (!text.contains(QChar(0xFFFD)))
+        return {};
+    return QStringLiteral("ファイル「%1」にShift_JISとして読めない文字があります。その文字は「\uFFFD」で表示します。")
+        .arg(folder.displayName(name));
+}
+
+void addProblem(QStringList &problems, const QString &problem, const QString &consequence = QString())
+{
+    if (!problem.isEmpty())
+        problems.append(problem + consequence);
+}
+
+QStringList readScoreRecords(const DataFolder &folder, const QString &fileName, QStringList &problems)
+{
+    const ScoreFile file = readScores(folder, fileName);
+    // A missing file is what a fresh folder may hold: the first test writes it.
+    if (file.unreadable)
+        addProblem(problems, file.problem, QStringLiteral("この成績は未受験として表示します。"));
+    else if (!file.missing)
+        addProblem(problems, file.problem); // a short file: the message says what happens
+    return file.records;
+}
+} // namespace
+
+ChapterList loadChapterList(const DataFolder &folder, Module1 &m)
+{
+    ChapterList list;
+
+    QString problem;
+    m.Daimoku = readCourseTitle(folder, &problem);
+    addProblem(list.problems, problem, QStringLiteral("教材の題名は空のまま表示します。"));
+    addProblem(list.problems, undecodableProblem(folder, kCourseTitleFile, m.Daimoku));
+
+    const QStringList names = readChapterLines(folder, kChapterNamesFile, &problem);
+    addProblem(list.problems, problem);
+    for (qsizetype i = 0; i < names.size() && i < kChapterCount; ++i)
+        m.LvName[size_t(i)] = names[i];
+    addProblem(list.problems, undecodableProblem(folder, kChapterNamesFile, names.join(QChar(u'\n'))));
+
+    if (m.TestKind >= 1 && m.TestKind <= 3) {
+        list.TenJ = readScoreRecords(folder, m.TenjFile[size_t(m.TestKind)], list.problems);
+        list.TenR = readScoreRecords(folder, m.TenrFile[size_t(m.TestKind)], list.problems);
+    } else {
+        list.TenJ = list.TenR = QStringList(kChapterCount, QString());
+    }
+    list.Kanryo = finishedChapters(m.LvName, list.TenJ, list.TenR);
+    return list;
+}
+
+std::array<bool, 60> finishedChapters(const std::array<QString, 60> &names, const QStringList &tenJ,
+                                      const QStringList &tenR)
+{
+    std::array<bool, 60> finished{};
+    for (int i = 0; i < kChapterCount; ++i) {
+        // A chapter without a name is never marked.
+        finished[size_t(i)] = !names[size_t(i)].isEmpty() && isFinished(tenJ.value(i), tenR.value(i));
+    }
+    return finished;
+}
