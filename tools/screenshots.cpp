@@ -1,0 +1,90 @@
+// Makes docs/screenshots/*.png: every screen of the program on the bundled course, in the
+// states a learner sees. Run by scripts/screenshots after any change to a screen.
+#include "app/f_help.h"
+#include "app/f_menu.h"
+#include "app/fonts.h"
+#include "app/uikit.h"
+#include "content/f_sakusei.h"
+#include "screens/results/f_note.h"
+#include "screens/select/f_komokusentaku.h"
+#include "screens/select/f_mondaisentaku.h"
+#include "support/testapp.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QPushButton>
+#include <QTest>
+#include <cstdio>
+
+namespace {
+
+QString outputDir;
+
+void copyBundledCourse(TestCourse &course)
+{
+    const QString bundled = QStringLiteral(EITANGO_SOURCE_DIR "/course/E1");
+    QDirIterator it(bundled, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile file(path);
+        file.open(QIODevice::ReadOnly);
+        course.writeBytes(QDir(bundled).relativeFilePath(path), file.readAll());
+    }
+}
+
+void save(QWidget *screen, const QString &name)
+{
+    TestApp::settle();
+    const QString path = QDir(outputDir).filePath(name + QStringLiteral(".png"));
+    if (!screen->grab().save(path))
+        std::fprintf(stderr, "could not write %s\n", qPrintable(path));
+    else
+        std::printf("%s\n", qPrintable(path));
+}
+
+template <class T> T *open(TestApp &app, ScreenId id)
+{
+    return qobject_cast<T *>(app.start(id));
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication application(argc, argv);
+    fonts::install();
+    outputDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(EITANGO_SOURCE_DIR "/docs/screenshots");
+    QDir().mkpath(outputDir);
+
+    TestApp app(false);
+    copyBundledCourse(app.course);
+    // A learner part of the way through the course.
+    app.course.writeScores(QStringLiteral("tenj01.dat"), {QStringLiteral("102"), QStringLiteral("100"), QStringLiteral("85"), QStringLiteral("60"), QStringLiteral("30")});
+    app.course.writeScores(QStringLiteral("tenr01.dat"), {QStringLiteral("100"), QStringLiteral("100"), QStringLiteral("70"), QStringLiteral("9"), QString()});
+    Module1 &m = app.ctx.state;
+
+    save(open<F_HELP>(app, ScreenId::Help), QStringLiteral("help"));
+    save(open<F_MENU>(app, ScreenId::Menu), QStringLiteral("menu"));
+
+    m.TestKind = 1;
+    auto *chapters = open<F_KomokuSentaku>(app, ScreenId::ChapterSelect);
+    QTest::keyClick(chapters, Qt::Key_Down);
+    QTest::keyClick(chapters, Qt::Key_Down);
+    save(chapters, QStringLiteral("chapter-select"));
+
+    m.TestKind = 3;
+    m.KomokuNo = 34;
+    m.KomokuPage = 2;
+    save(open<F_MondaiSentaku>(app, ScreenId::QuestionSelect), QStringLiteral("question-select"));
+
+    auto *note = open<F_NOTE>(app, ScreenId::Note);
+    QTest::keyClick(note, Qt::Key_Down);
+    QTest::keyClick(note, Qt::Key_Down);
+    save(note, QStringLiteral("note"));
+
+    auto *editor = open<F_SAKUSEI>(app, ScreenId::Editor);
+    QTest::mouseClick(editor->Command2, Qt::LeftButton);
+    save(editor, QStringLiteral("editor"));
+    return 0;
+}
