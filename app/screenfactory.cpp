@@ -4,6 +4,7 @@
 #include "app/f_help.h"
 #include "app/f_menu.h"
 #include "app/placeholderscreen.h"
+#include "screens/tests/f_sentakumondai.h"
 
 Screen *createScreen(ScreenId id, AppContext &ctx)
 {
@@ -17,7 +18,7 @@ Screen *createScreen(ScreenId id, AppContext &ctx)
     case ScreenId::QuestionSelect:
         return new PlaceholderScreen(ctx, id, QStringLiteral("問題選択"));
     case ScreenId::ChoiceTest:
-        return new PlaceholderScreen(ctx, id, QStringLiteral("選択問題"));
+        return new F_SentakuMondai(ctx);
     case ScreenId::WordTest:
         return new PlaceholderScreen(ctx, id, QStringLiteral("英単語テスト"));
     case ScreenId::ScoreSheet:

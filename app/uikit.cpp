@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <utility>
+
 ClickLabel::ClickLabel(QWidget *parent) : QLabel(parent) { applyColours(); }
 
 ClickLabel::ClickLabel(const QString &text, QWidget *parent) : QLabel(text, parent) { applyColours(); }
@@ -46,7 +48,10 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton) {
         emit released();
-        if (rect().contains(event->position().toPoint()))
+        // A double click reads as click, double click (as the screens expect): the release
+        // that ends it does not click again, which would act on what the double click showed.
+        const bool endsDoubleClick = std::exchange(endingDoubleClick_, false);
+        if (!endsDoubleClick && rect().contains(event->position().toPoint()))
             emit clicked();
     }
     QLabel::mouseReleaseEvent(event);
@@ -54,8 +59,10 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
 
 void ClickLabel::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton)
+    if (event->button() == Qt::LeftButton) {
+        endingDoubleClick_ = true;
         emit doubleClicked();
+    }
     QLabel::mouseDoubleClickEvent(event);
 }
 
