@@ -4,6 +4,7 @@
 #include "app/f_help.h"
 #include "app/f_menu.h"
 #include "app/placeholderscreen.h"
+#include "screens/tests/f_eitango.h"
 #include "screens/tests/f_sentakumondai.h"
 
 Screen *createScreen(ScreenId id, AppContext &ctx)
@@ -20,7 +21,7 @@ Screen *createScreen(ScreenId id, AppContext &ctx)
     case ScreenId::ChoiceTest:
         return new F_SentakuMondai(ctx);
     case ScreenId::WordTest:
-        return new PlaceholderScreen(ctx, id, QStringLiteral("英単語テスト"));
+        return new F_Eitango(ctx);
     case ScreenId::ScoreSheet:
         return new PlaceholderScreen(ctx, id, QStringLiteral("成績表"));
     case ScreenId::Note:
