@@ -232,7 +232,7 @@ void F_Eitango::GOUKAKU()
         Label61->hide();
         showResult(QStringLiteral("また、挑戦してください。"));
     }
-    Command5->setFocus();
+    setFocus(); // not on a return button, where a key pressed on would leave the screen
 }
 
 void F_Eitango::DAME()

@@ -312,7 +312,6 @@ void F_SentakuMondai::GOUKAKU()
     Label7_Clean();
     if (Rules.run.Pass_No == 1)
         showResult(QStringLiteral("合格おめでとうございます。"));
-    Command5->setFocus();
 }
 
 void F_SentakuMondai::DAME()

@@ -278,6 +278,8 @@ void TestScreen::tellScoreProblem(const QString &problem)
 
 void TestScreen::leaveTo(ScreenId target)
 {
+    // An answer given just before leaving is judged (and a finished pass stored) first.
+    Blink->finishNow();
     resetRun();
     M.RandomMode = 0;
     handOver(target);

@@ -255,6 +255,12 @@ private slots:
         QCOMPARE(f->Label70->text(), QStringLiteral("合格おめでとう。"));
         QCOMPARE(app->course.bytes(QStringLiteral("tenj03.dat")), stored);
         QVERIFY(!f->Command2->isVisible());
+        // Keys pressed on where the focus went do not leave the screen.
+        QWidget *focus = f->focusWidget() ? f->focusWidget() : f;
+        QVERIFY(focus != f->Command5 && focus != f->Command6);
+        QTest::keyClick(focus, Qt::Key_Space);
+        QTest::keyClick(focus, Qt::Key_Return);
+        QCOMPARE(app->current(), f);
     }
 
     void retestAsksExactlyTheMissedAndHinted()

@@ -281,6 +281,22 @@ private slots:
         QCOMPARE(f->Label54->text(), QStringLiteral("0"));
         QCOMPARE(app->course.bytes(QStringLiteral("tenj01.dat")), stored);
         QCOMPARE(app->dialogs.count(QStringLiteral("inform")), 0);
+        // One Space too many, where the keyboard focus is, does not leave the screen.
+        QWidget *focus = f->focusWidget() ? f->focusWidget() : f;
+        QTest::keyClick(focus, Qt::Key_Space);
+        QCOMPARE(app->current(), f);
+    }
+
+    void leavingWhileItBlinksJudgesTheLastAnswerFirst()
+    {
+        F_SentakuMondai *f = open(1, 3);
+        f->Blink->setDurationMs(400);
+        pad(f, 2);
+        enter(f);
+        QVERIFY(f->Blink->isRunning());
+        QTest::mouseClick(f->Command5, Qt::LeftButton);
+        QCOMPARE(app->current()->id(), ScreenId::QuestionSelect);
+        QCOMPARE(app->course.bytes(QStringLiteral("tenj01.dat")), scoreBytes({QString(), QString(), QStringLiteral("100")}));
     }
 
     void storesEachOrderInItsOwnFile()
