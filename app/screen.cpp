@@ -30,10 +30,14 @@ bool Screen::eventFilter(QObject *watched, QEvent *event)
     if (!widget || widget->window() != this)
         return false;
     // An unused key travels on from the widget that got it to its parents, through this
-    // filter each time: the screen sees it once, at the first receiver.
-    if (event == lastKeyEvent_ && lastKeyReceiver_ && lastKeyReceiver_ != widget && widget->isAncestorOf(lastKeyReceiver_))
+    // filter each time: the screen sees it once, at the first receiver. Key events are often
+    // made at the same address one after the other; a press and a release come in turn, so
+    // an event of the other kind in between shows that this one is new.
+    if (event == lastKeyEvent_ && type == lastKeyType_ && lastKeyReceiver_ && lastKeyReceiver_ != widget
+        && widget->isAncestorOf(lastKeyReceiver_))
         return false;
     lastKeyEvent_ = event;
+    lastKeyType_ = type;
     lastKeyReceiver_ = widget;
     auto *key = static_cast<QKeyEvent *>(event);
     return type == QEvent::KeyPress ? previewKeyPress(key) : previewKeyRelease(key);

@@ -33,5 +33,6 @@ protected:
 private:
     ScreenId id_;
     const QEvent *lastKeyEvent_ = nullptr;
+    int lastKeyType_ = 0;
     QPointer<QWidget> lastKeyReceiver_;
 };

@@ -8,6 +8,8 @@
 #include "screens/results/f_note.h"
 #include "screens/select/f_komokusentaku.h"
 #include "screens/select/f_mondaisentaku.h"
+#include "screens/tests/f_eitango.h"
+#include "screens/tests/f_sentakumondai.h"
 
 Screen *createScreen(ScreenId id, AppContext &ctx)
 {
@@ -21,9 +23,9 @@ Screen *createScreen(ScreenId id, AppContext &ctx)
     case ScreenId::QuestionSelect:
         return new F_MondaiSentaku(ctx);
     case ScreenId::ChoiceTest:
-        return new PlaceholderScreen(ctx, id, QStringLiteral("選択問題"));
+        return new F_SentakuMondai(ctx);
     case ScreenId::WordTest:
-        return new PlaceholderScreen(ctx, id, QStringLiteral("英単語テスト"));
+        return new F_Eitango(ctx);
     case ScreenId::ScoreSheet:
         return new PlaceholderScreen(ctx, id, QStringLiteral("成績表"));
     case ScreenId::Note:

@@ -5,6 +5,8 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+#include <utility>
+
 ClickLabel::ClickLabel(QWidget *parent) : QLabel(parent) { applyColours(); }
 
 ClickLabel::ClickLabel(const QString &text, QWidget *parent) : QLabel(text, parent) { applyColours(); }
@@ -48,7 +50,10 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton) {
         emit released();
-        if (rect().contains(event->position().toPoint()))
+        // A double click reads as click, double click (as the screens expect): the release
+        // that ends it does not click again, which would act on what the double click showed.
+        const bool endsDoubleClick = std::exchange(endingDoubleClick_, false);
+        if (!endsDoubleClick && rect().contains(event->position().toPoint()))
             emit clicked();
     }
     QLabel::mouseReleaseEvent(event);
@@ -56,8 +61,10 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
 
 void ClickLabel::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton)
+    if (event->button() == Qt::LeftButton) {
+        endingDoubleClick_ = true;
         emit doubleClicked();
+    }
     QLabel::mouseDoubleClickEvent(event);
 }
 

@@ -33,6 +33,7 @@ protected:
 
 private:
     void applyColours();
+    bool endingDoubleClick_ = false; // the release after a double click is not a click of its own
     QColor text_ = Qt::black;
     QColor background_ = Qt::transparent;
 };

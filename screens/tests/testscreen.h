@@ -1,0 +1,96 @@
+#pragma once
+// What the two test screens share on screen: the title lines, the prompt and the question,
+// the counter area with its frames, the two bars, the feedback strip, the result message,
+// the miss list (with pages when it has more than 20 lines) and the two return buttons.
+#include "app/screen.h"
+#include "screens/tests/controlarray.h"
+
+#include <QStringList>
+
+class ClickLabel;
+class FeedbackBlink;
+class Panel;
+class QPushButton;
+class TestRun;
+
+class TestScreen : public Screen {
+    Q_OBJECT
+public:
+    static constexpr int kMissLinesPerPage = 20;
+
+    ClickLabel *Label1;  // test name
+    ClickLabel *Label2;  // chapter line
+    ClickLabel *Label3;  // prompt
+    ClickLabel *Label5;  // the item asked
+    ClickLabel *Label9;  // 順番 / ランダム
+    ClickLabel *Label50; // pass number
+    ClickLabel *Label12; // 回目
+    ClickLabel *Label51; // score
+    ClickLabel *Label13; // 点
+    ClickLabel *Label30; // 全問題数
+    ClickLabel *Label52; // number of items
+    ClickLabel *Label14; // 正解数
+    ClickLabel *Label53; // right answers
+    ClickLabel *Label15; // 不正解数
+    ClickLabel *Label54; // wrong answers
+    ClickLabel *Label60; // bar of right answers
+    ClickLabel *Label61; // bar of wrong answers
+    ClickLabel *Label20; // ○
+    ClickLabel *Label21; // ×
+    Panel *Picture3;     // feedback strip
+    Panel *Picture4, *Picture5, *Picture6, *Picture7, *Picture8, *Picture9, *Picture10; // counter frames
+    ClickLabel *Label70; // result message
+    ControlArray<ClickLabel, 0, 20> Label4; // miss list: heading and 20 lines
+    QPushButton *MissPrev; // page back in a miss list of more than 20 lines
+    QPushButton *MissNext; // page on
+    ClickLabel *MissPage;  // "1 / 3"
+    QPushButton *Command5; // 問題選択画面に戻る
+    QPushButton *Command6; // 項目選択画面に戻る
+    FeedbackBlink *Blink;  // flashes Picture3
+
+    // Room beside the question that is kept free for a later button.
+    static QRect speechButtonRoom() { return {470, 100, 80, 32}; }
+
+    QStringList missLines() const { return MissLines; }
+    int missPage() const { return MissPageNo; }
+    int missPageCount() const;
+    void showMissPage(int page);
+
+    void Command5_Click();
+    void Command6_Click();
+
+protected:
+    TestScreen(AppContext &ctx, ScreenId id);
+
+    // Reads the chapter into the run (bars and numbers first). When the test cannot run
+    // (no file, an unreadable file, no items) it says so on the screen and returns false.
+    bool loadChapter(TestRun &run);
+    // Hides the parts of the screen a test that cannot run does not use (the subclass hides its own).
+    virtual void hideTestControls();
+
+    void showScore(const TestRun &run);
+    void showOrder();
+    void tenmarubatu(const TestRun &run);
+    void showResult(const QString &text);
+    void setCounterArea(bool visible);
+
+    // The miss list: heading, layout, and its lines from the first page.
+    void showMissList(const QStringList &lines);
+    void hideMissList();
+
+    // A score that could not be stored is never dropped silently.
+    void tellScoreProblem(const QString &problem);
+
+    // Leaving the test: nothing of the run is kept and the next test starts in file order.
+    virtual void resetRun() = 0;
+
+    static void fit(ClickLabel *label);
+    static void fitBar(ClickLabel *bar);
+
+private:
+    void leaveTo(ScreenId target);
+    void LabelPos();
+
+    QStringList MissLines;
+    int MissPageNo = 1;
+};
