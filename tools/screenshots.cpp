@@ -8,11 +8,15 @@
 #include "screens/results/f_note.h"
 #include "screens/select/f_komokusentaku.h"
 #include "screens/select/f_mondaisentaku.h"
+#include "screens/tests/f_eitango.h"
+#include "screens/tests/f_sentakumondai.h"
+#include "screens/tests/feedbackblink.h"
 #include "support/testapp.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QDirIterator>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <cstdio>
@@ -82,6 +86,30 @@ int main(int argc, char **argv)
     QTest::keyClick(note, Qt::Key_Down);
     QTest::keyClick(note, Qt::Key_Down);
     save(note, QStringLiteral("note"));
+
+    // The tests, with the feedback blink ended at once so that every picture is settled.
+    FeedbackBlink::setStandardDurationMs(0);
+    m.TestKind = 1;
+    m.KomokuNo = 19;
+    auto *choice = open<F_SentakuMondai>(app, ScreenId::ChoiceTest);
+    save(choice, QStringLiteral("choice-test"));
+    QTest::keyClick(choice, Qt::Key_Return); // the first answer offered is never the right one
+    save(choice, QStringLiteral("choice-test-review"));
+
+    m.TestKind = 3;
+    m.KomokuNo = 16;
+    auto *word = open<F_Eitango>(app, ScreenId::WordTest);
+    QTest::keyClicks(word->Text1, QStringLiteral("bred"));
+    QTest::keyClick(word->Text1, Qt::Key_Return);
+    save(word, QStringLiteral("word-test-review"));
+    const int total = word->Label52->text().toInt();
+    for (int i = 1; i < total; ++i) {
+        QTest::keyClicks(word->Text1, QStringLiteral("x"));
+        QTest::keyClick(word->Text1, Qt::Key_Return);
+    }
+    save(word, QStringLiteral("word-test-failed"));
+    QTest::mouseClick(word->Command2, Qt::LeftButton);
+    save(word, QStringLiteral("word-test-miss-list"));
 
     auto *editor = open<F_SAKUSEI>(app, ScreenId::Editor);
     QTest::mouseClick(editor->Command2, Qt::LeftButton);
