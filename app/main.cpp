@@ -4,6 +4,7 @@
 #include "app/navigator.h"
 #include "app/random.h"
 #include "app/startup.h"
+#include "print/qtprinter.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -26,6 +27,8 @@ int main(int argc, char *argv[])
     ctx.data = DataFolder(dataFolder);
     ctx.dialogs = &dialogs;
     ctx.random = &random;
+    QtPrinterProvider printers;
+    ctx.printers = &printers;
     ctx.openUrl = [](const QUrl &url) { return QDesktopServices::openUrl(url); };
     ctx.homePage = findShippedPath(QStringLiteral("homepage/index.html"));
 

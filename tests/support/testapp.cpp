@@ -19,6 +19,7 @@ TestApp::TestApp(bool standardCourse)
     ctx.data = course.folder();
     ctx.dialogs = &dialogs;
     ctx.random = &random;
+    ctx.printers = &printer;
     ctx.openUrl = [this](const QUrl &url) {
         openedUrls.append(url);
         return urlOpenSucceeds;

@@ -5,6 +5,7 @@
 #include "app/navigator.h"
 #include "app/screen.h"
 #include "fakes.h"
+#include "recordingprinter.h"
 #include "testcourse.h"
 
 #include <QUrl>
@@ -19,6 +20,7 @@ public:
     TestCourse course;
     ScriptedDialogs dialogs;
     SequenceRandom random;
+    RecordingPrinter printer; // every screen test prints here unless it sets ctx.printers
     AppContext ctx;
     QList<QUrl> openedUrls;
     bool urlOpenSucceeds = true;
