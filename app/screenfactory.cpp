@@ -4,6 +4,7 @@
 #include "app/f_help.h"
 #include "app/f_menu.h"
 #include "app/placeholderscreen.h"
+#include "screens/results/f_seisekihyou.h"
 
 Screen *createScreen(ScreenId id, AppContext &ctx)
 {
@@ -21,7 +22,7 @@ Screen *createScreen(ScreenId id, AppContext &ctx)
     case ScreenId::WordTest:
         return new PlaceholderScreen(ctx, id, QStringLiteral("英単語テスト"));
     case ScreenId::ScoreSheet:
-        return new PlaceholderScreen(ctx, id, QStringLiteral("成績表"));
+        return new F_Seisekihyou(ctx);
     case ScreenId::Note:
         return new PlaceholderScreen(ctx, id, QStringLiteral("ノートで勉強"));
     case ScreenId::PrintWordSheets:

@@ -26,7 +26,7 @@ void PrintJob::write(const QString &text, bool stayOnLine)
 {
     if (!usable())
         return;
-    if (!drawText(text, x_, y_)) {
+    if (!drawText(text, x_, y_, stayOnLine)) {
         fail(QString());
         return;
     }

@@ -41,7 +41,7 @@ public:
 protected:
     // What an implementation does for each operation; false (with fail()) when it could not.
     virtual void applyFont(const PrintFont &) {}
-    virtual bool drawText(const QString &text, double x, double y) = 0;
+    virtual bool drawText(const QString &text, double x, double y, bool stayOnLine) = 0;
     virtual double textWidth(const QString &text) const = 0; // twips, in the current font
     virtual double lineHeight() const = 0;                   // twips, in the current font
     virtual bool applyPaperSize(PaperSize size) = 0;

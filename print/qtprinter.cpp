@@ -82,7 +82,7 @@ bool QtPrintJob::begin()
     return true;
 }
 
-bool QtPrintJob::drawText(const QString &text, double x, double y)
+bool QtPrintJob::drawText(const QString &text, double x, double y, bool)
 {
     if (!begin())
         return false;

@@ -30,7 +30,7 @@ public:
     ~QtPrintJob() override;
 
 protected:
-    bool drawText(const QString &text, double x, double y) override;
+    bool drawText(const QString &text, double x, double y, bool stayOnLine) override;
     double textWidth(const QString &text) const override;
     double lineHeight() const override;
     bool applyPaperSize(PaperSize size) override;

@@ -24,7 +24,7 @@ protected:
         op.font = font;
         record_->ops.append(op);
     }
-    bool drawText(const QString &text, double x, double y) override
+    bool drawText(const QString &text, double x, double y, bool stayOnLine) override
     {
         // The position is recorded where a set position leaves it, so that a test sees
         // both the position operations and where each text landed.
@@ -33,6 +33,7 @@ protected:
         op.x = x;
         op.y = y;
         op.text = text;
+        op.stayOnLine = stayOnLine;
         record_->ops.append(op);
         return true;
     }
