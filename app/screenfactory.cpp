@@ -4,6 +4,7 @@
 #include "app/f_help.h"
 #include "app/f_menu.h"
 #include "app/placeholderscreen.h"
+#include "print/f_insatsu_eitango.h"
 #include "screens/results/f_seisekihyou.h"
 
 Screen *createScreen(ScreenId id, AppContext &ctx)
@@ -26,7 +27,7 @@ Screen *createScreen(ScreenId id, AppContext &ctx)
     case ScreenId::Note:
         return new PlaceholderScreen(ctx, id, QStringLiteral("ノートで勉強"));
     case ScreenId::PrintWordSheets:
-        return new PlaceholderScreen(ctx, id, QStringLiteral("英単語（印刷）"));
+        return new F_Insatsu_Eitango(ctx);
     case ScreenId::Editor:
         return new PlaceholderScreen(ctx, id, QStringLiteral("英単語の修正"));
     }
