@@ -1,6 +1,6 @@
 #pragma once
 // What every screen can reach: the shared state, the data folder and the outside world
-// (dialogs, random numbers, the browser), each behind something a test can replace.
+// (dialogs, random numbers, the printer, the browser), each behind something a test can replace.
 #include "app/module1.h"
 #include "content/datafolder.h"
 
@@ -10,6 +10,7 @@
 
 class Dialogs;
 class Navigator;
+class PrinterProvider;
 class RandomSource;
 class Speech;
 
@@ -20,6 +21,7 @@ struct AppContext {
     RandomSource *random = nullptr;
     Navigator *navigator = nullptr;
     Speech *speech = nullptr;                  // the English voice of the tests
+    PrinterProvider *printers = nullptr;      // the default printer, or a PDF file in its place
     std::function<bool(const QUrl &)> openUrl; // opens the home page in the desktop's browser
     QString homePage;                          // the page that ships with the program
 };

@@ -5,6 +5,7 @@
 #include "app/random.h"
 #include "app/speech.h"
 #include "app/startup.h"
+#include "print/qtprinter.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -29,6 +30,8 @@ int main(int argc, char *argv[])
     ctx.random = &random;
     EspeakSpeech speech;
     ctx.speech = &speech;
+    QtPrinterProvider printers;
+    ctx.printers = &printers;
     ctx.openUrl = [](const QUrl &url) { return QDesktopServices::openUrl(url); };
     ctx.homePage = findShippedPath(QStringLiteral("homepage/index.html"));
 

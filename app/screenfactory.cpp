@@ -10,6 +10,8 @@
 #include "screens/select/f_mondaisentaku.h"
 #include "screens/tests/f_eitango.h"
 #include "screens/tests/f_sentakumondai.h"
+#include "print/f_insatsu_eitango.h"
+#include "screens/results/f_seisekihyou.h"
 
 Screen *createScreen(ScreenId id, AppContext &ctx)
 {
@@ -27,11 +29,11 @@ Screen *createScreen(ScreenId id, AppContext &ctx)
     case ScreenId::WordTest:
         return new F_Eitango(ctx);
     case ScreenId::ScoreSheet:
-        return new PlaceholderScreen(ctx, id, QStringLiteral("成績表"));
+        return new F_Seisekihyou(ctx);
     case ScreenId::Note:
         return new F_NOTE(ctx);
     case ScreenId::PrintWordSheets:
-        return new PlaceholderScreen(ctx, id, QStringLiteral("英単語（印刷）"));
+        return new F_Insatsu_Eitango(ctx);
     case ScreenId::Editor:
         return new F_SAKUSEI(ctx);
     }

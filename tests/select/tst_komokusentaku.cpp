@@ -3,6 +3,7 @@
 #include "app/palette.h"
 #include "app/placeholderscreen.h"
 #include "app/uikit.h"
+#include "screens/results/f_seisekihyou.h"
 #include "screens/select/f_komokusentaku.h"
 #include "screens/select/f_mondaisentaku.h"
 #include "support/testapp.h"
@@ -361,7 +362,10 @@ private slots:
         QCOMPARE(app.ctx.state.KomokuPage, 2);
 
         // Nor does the way back through the menu and another test kind.
-        QTest::mouseClick(app.currentAs<PlaceholderScreen>()->backButton, Qt::LeftButton);
+        // The score sheet opened from here goes back here; then to the menu and another kind.
+        QTest::mouseClick(app.currentAs<F_Seisekihyou>()->Command9, Qt::LeftButton);
+        QVERIFY(app.currentAs<F_KomokuSentaku>());
+        QTest::mouseClick(app.currentAs<F_KomokuSentaku>()->Command6, Qt::LeftButton);
         QTest::mouseClick(app.currentAs<F_MENU>()->Command2, Qt::LeftButton);
         f = app.currentAs<F_KomokuSentaku>();
         QVERIFY(f);

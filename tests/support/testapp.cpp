@@ -20,6 +20,7 @@ TestApp::TestApp(bool standardCourse)
     ctx.dialogs = &dialogs;
     ctx.random = &random;
     ctx.speech = &speech;
+    ctx.printers = &printer;
     ctx.openUrl = [this](const QUrl &url) {
         openedUrls.append(url);
         return urlOpenSucceeds;

@@ -5,6 +5,7 @@
 #include "app/navigator.h"
 #include "app/screen.h"
 #include "fakes.h"
+#include "recordingprinter.h"
 #include "testcourse.h"
 
 #include <QUrl>
@@ -20,6 +21,7 @@ public:
     ScriptedDialogs dialogs;
     SequenceRandom random;
     RecordingSpeech speech;
+    RecordingPrinter printer; // every screen test prints here unless it sets ctx.printers
     AppContext ctx;
     QList<QUrl> openedUrls;
     bool urlOpenSucceeds = true;

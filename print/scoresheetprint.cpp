@@ -1,0 +1,94 @@
+#include "print/scoresheetprint.h"
+
+#include "app/module1.h"
+#include "content/questionbank.h"
+#include "content/scores.h"
+#include "print/printjob.h"
+#include "print/printprimitives.h"
+#include "screens/results/scoresheet.h"
+
+ScoreSheetPrint::ScoreSheetPrint(ScoreSheet &s, const Module1 &m, PrintJob &printer) : sheet(s), M(m), Printer(printer) {}
+
+void ScoreSheetPrint::printAllKinds()
+{
+    sheet.ProNo1();
+    STARTMENU();
+    INSATU1();
+    sheet.ProNo2();
+    INSATU2();
+    sheet.ProNo3();
+    STARTMENU();
+    INSATU1();
+}
+
+void ScoreSheetPrint::STARTMENU()
+{
+    MSG12(Printer);
+    Printer.setPosition(480, 540);
+    Printer.write(QStringLiteral("＜＜全て＞＞") + QStringLiteral("の成績結果"));
+    Printer.setPosition(9200, 540);
+    Printer.write(QStringLiteral("英語テスト成績表"));
+}
+
+void ScoreSheetPrint::INSATU1()
+{
+    HeadX = {0, 3220, 3620, 3600};
+    HeadY = {0, 2100};
+    NumX = {0, 360, 3100, 3500};
+    ColOff = {0, 120, 3600, 110};
+    LineY = {0, 2100, 300};
+    printKind(1500);
+    if (sheet.SheetKind == 3)
+        Printer.endDocument();
+}
+
+void ScoreSheetPrint::INSATU2()
+{
+    HeadY[1] = 9400;
+    LineY[1] = 9400;
+    printKind(8800);
+    Printer.newPage();
+}
+
+void ScoreSheetPrint::printKind(int titleY)
+{
+    MSG16(Printer);
+    Printer.setPosition(480, titleY);
+    Printer.write(M.TestName[sheet.SheetKind]);
+
+    MSGG12(Printer);
+    for (int column = 0; column < 3; ++column) {
+        Printer.setPosition(HeadX[1] + column * HeadX[3], HeadY[1]);
+        Printer.write(QStringLiteral("J"));
+        Printer.setPosition(HeadX[2] + column * HeadX[3], HeadY[1]);
+        Printer.write(QStringLiteral("R"));
+    }
+
+    for (int n = 1; n <= kChapterCount; ++n) {
+        sheet.RowNo = n;
+        const int column = (n - 1) / 20;
+        const int row = n - column * 20;
+        const int y = LineY[1] + row * LineY[2];
+        int x = column * ColOff[2] + NumX[1];
+        if (n < 10)
+            x = ColOff[1] + NumX[1];
+        Printer.setPosition(x, y);
+        MSG12(Printer);
+        Printer.write(withLeadingBlank(n) + QStringLiteral(". ") + sheet.TitleLine[n], true);
+        MSGG12(Printer);
+
+        // Three-digit scores stand further left; scores of 10 and below are not printed.
+        const auto score = [&](const QString &text, int longX) {
+            const double v = numericValue(text);
+            if (v > 99)
+                Printer.setPosition(column * HeadX[3] + longX, y);
+            else if (v > 10)
+                Printer.setPosition(column * HeadX[3] + longX + ColOff[3], y);
+            else
+                return;
+            Printer.write(text);
+        };
+        score(sheet.TenJ[n], NumX[2]);
+        score(sheet.TenR[n], NumX[3]);
+    }
+}

@@ -1,0 +1,67 @@
+#include "screens/results/scoresheet.h"
+
+#include "app/module1.h"
+#include "content/coursefiles.h"
+#include "content/datafolder.h"
+#include "content/questionbank.h"
+#include "content/scores.h"
+
+#include <utility>
+
+ScoreSheet::ScoreSheet(const Module1 &m, const DataFolder &folder) : M(m), data(folder) {}
+
+void ScoreSheet::JUNBI()
+{
+    const QString file = M.TitleFile[SheetKind];
+    QString problem;
+    const QStringList lines = readChapterLines(data, file, &problem);
+    for (int n = 1; n <= lines.size(); ++n)
+        TitleLine[n] = lines[n - 1];
+    if (!problem.isEmpty())
+        problems_.append({file, problem + QStringLiteral("章の題名なしで表示します。")});
+}
+
+void ScoreSheet::Title_Clean()
+{
+    for (int n = 1; n <= kChapterCount; ++n)
+        TitleLine[n].clear();
+}
+
+void ScoreSheet::loadScores(const QString &file, std::array<QString, 61> &into)
+{
+    const ScoreFile scores = readScores(data, file);
+    for (int n = 1; n <= kChapterCount; ++n)
+        into[n] = scores.records.value(n - 1);
+    if (!scores.problem.isEmpty()) {
+        QString message = scores.problem;
+        if (scores.missing || scores.unreadable)
+            message += QStringLiteral("成績は空欄で表示します。");
+        problems_.append({file, message});
+    }
+}
+
+void ScoreSheet::TENLOAD()
+{
+    loadScores(M.TenjFile[SheetKind], TenJ);
+    loadScores(M.TenrFile[SheetKind], TenR);
+}
+
+QString ScoreSheet::TENCLEAR()
+{
+    for (int n = 1; n <= kChapterCount; ++n) {
+        TenJ[n].clear();
+        TenR[n].clear();
+    }
+    return clearScores(data, M.TenjFile[SheetKind], M.TenrFile[SheetKind]);
+}
+
+void ScoreSheet::selectKind(int kind)
+{
+    SheetKind = kind;
+    TENLOAD();
+}
+
+QList<FileProblem> ScoreSheet::takeProblems()
+{
+    return std::exchange(problems_, {});
+}
