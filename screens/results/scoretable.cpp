@@ -74,17 +74,22 @@ void ScoreTable::pic4() { fillInside(left() + 224, left() + 249); }
 void ScoreTable::pic5() { fillInside(left() + 197, left() + 222); }
 void ScoreTable::pic6() { fillInside(left() + 224, left() + 249); }
 
-void ScoreTable::pic7()
+// The table's layout in pixels of the table area.
+void ScoreTable::setLayout()
 {
-    QPainter painter(&image_);
-    painter_ = &painter;
-    // Layout as TENVUE sets it, also before the first TENVUE.
     OrgX = 19;
     RowH = 22;
     BlockW = 250;
     CellTop = 6;
     CellBottom = 16;
     OrgY = 20;
+}
+
+void ScoreTable::pic7()
+{
+    QPainter painter(&image_);
+    painter_ = &painter;
+    setLayout(); // as TENVUE sets it, also before the first TENVUE
     ForeColor = paletteColour(0);
     const int shown = sheet_.RowNo;
     for (int n = 1; n <= kChapterCount; ++n) {
@@ -153,12 +158,7 @@ void ScoreTable::scoreCell(bool randomColumn)
 
 void ScoreTable::TENVUE()
 {
-    OrgX = 19;
-    RowH = 22;
-    BlockW = 250;
-    CellTop = 6;
-    CellBottom = 16;
-    OrgY = 20;
+    setLayout();
     QPainter painter(&image_);
     painter_ = &painter;
 

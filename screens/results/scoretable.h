@@ -32,6 +32,7 @@ public:
     int OrgX = 0, RowH = 0, BlockW = 0, CellTop = 0, CellBottom = 0, OrgY = 0;
 
 private:
+    void setLayout();
     // The cell routines work on chapter RowNo of the sheet.
     void mj1();
     void mj2();
