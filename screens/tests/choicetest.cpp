@@ -82,6 +82,7 @@ bool ChoiceTest::isRightAnswer() const
 
 bool ChoiceTest::At()
 {
+    run.noteJudged();
     run.Q_Mark[size_t(run.Q_Pos)] = 1;
     ++run.OK_Count;
     run.TENH();
@@ -92,6 +93,7 @@ bool ChoiceTest::At()
 
 void ChoiceTest::Hz()
 {
+    run.noteJudged();
     run.Q_Mark[size_t(run.Q_Pos)] = -1;
     ++run.NG_Count;
     lastAnswer = Choice[size_t(Sel)];

@@ -4,6 +4,7 @@
 #include "app/palette.h"
 #include "app/uikit.h"
 #include "screens/tests/feedbackblink.h"
+#include "screens/tests/speakableenglish.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -57,8 +58,10 @@ F_Eitango::F_Eitango(AppContext &context) : TestScreen(context, ScreenId::WordTe
     Command7->hide();
     connect(Command2, &QPushButton::clicked, this, &F_Eitango::Command2_Click);
     connect(Command7, &QPushButton::clicked, this, &F_Eitango::Command7_Click);
+    setSpeechKeyHelp(QStringLiteral("[Ctrl] キーだけを押しても読み上げます。"));
 
     Form_Load();
+    refreshSpeechButton();
 }
 
 void F_Eitango::Form_Load()
@@ -147,6 +150,7 @@ void F_Eitango::KAITOU()
                     Hz(typed);
                 if (Rules.endCheck())
                     OWARU1();
+                refreshSpeechButton();
             });
             return;
         }
@@ -154,6 +158,7 @@ void F_Eitango::KAITOU()
     Text1->clear();
     if (Rules.endCheck())
         OWARU1();
+    refreshSpeechButton();
 }
 
 void F_Eitango::At()
@@ -311,6 +316,9 @@ bool F_Eitango::eventFilter(QObject *watched, QEvent *event)
 
 bool F_Eitango::previewKeyPress(QKeyEvent *event)
 {
+    SpeechKey.press(event->key(), event->isAutoRepeat());
+    if (SpeechKey.watches(event->key()))
+        return true; // types nothing; it speaks when let go on its own (not as Ctrl+V)
     if (event->key() != kHintKey)
         return false;
     if (!event->isAutoRepeat()) {
@@ -322,6 +330,11 @@ bool F_Eitango::previewKeyPress(QKeyEvent *event)
 
 bool F_Eitango::previewKeyRelease(QKeyEvent *event)
 {
+    if (SpeechKey.watches(event->key())) {
+        if (SpeechKey.release(event->key(), event->isAutoRepeat()))
+            speak(speakableEnglish());
+        return true;
+    }
     if (event->key() != kHintKey)
         return false;
     if (!event->isAutoRepeat()) {
@@ -361,4 +374,9 @@ void F_Eitango::hideTestControls()
 void F_Eitango::resetRun()
 {
     Rules.leave();
+}
+
+QString F_Eitango::speakableEnglish() const
+{
+    return SpeakableEnglish::wordTest(Rules);
 }

@@ -3,6 +3,7 @@
 // on Enter; the hint shows the answer while it is held; after a failed pass the missed and
 // hinted items are listed and re-tested until a re-test ends with full marks.
 // The rules live in WordTest; this form shows them and takes the keys and clicks.
+#include "screens/tests/keytap.h"
 #include "screens/tests/testscreen.h"
 #include "screens/tests/wordtest.h"
 
@@ -13,6 +14,8 @@ class F_Eitango : public TestScreen {
 public:
     // The key that shows the hint while it is held, for learners who keep their hands on the keys.
     static constexpr Qt::Key kHintKey = Qt::Key_F2;
+    // The key that says the English of the item judged last, pressed on its own.
+    static constexpr Qt::Key kSpeechKey = Qt::Key_Control;
 
     explicit F_Eitango(AppContext &ctx);
 
@@ -38,6 +41,7 @@ protected:
     bool previewKeyRelease(QKeyEvent *event) override;
     void hideTestControls() override;
     void resetRun() override;
+    QString speakableEnglish() const override;
 
 private:
     void Form_Load();
@@ -54,4 +58,5 @@ private:
     void focusBox();
 
     Panel *BoxEdge;
+    KeyTap SpeechKey{kSpeechKey};
 };

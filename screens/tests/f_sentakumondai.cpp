@@ -4,6 +4,7 @@
 #include "app/palette.h"
 #include "app/uikit.h"
 #include "screens/tests/feedbackblink.h"
+#include "screens/tests/speakableenglish.h"
 
 #include <QKeyEvent>
 
@@ -50,8 +51,10 @@ F_SentakuMondai::F_SentakuMondai(AppContext &context)
     for (QPushButton *button : {Command1, Command5, Command6, MissPrev, MissNext})
         button->setFocusPolicy(Qt::TabFocus);
     setFocusPolicy(Qt::StrongFocus);
+    setSpeechKeyHelp(QStringLiteral("[Enter] キーで答えると、その問題の英語も読み上げます。"));
 
     Form_Load();
+    refreshSpeechButton();
 }
 
 void F_SentakuMondai::Form_Load()
@@ -138,7 +141,7 @@ void F_SentakuMondai::Label7_DblClick(int i)
         return;
     Label7_Click(i); // the click of the double click
     if (Rules.canJudge())
-        judge();
+        judge(false);
 }
 
 bool F_SentakuMondai::previewKeyPress(QKeyEvent *event)
@@ -158,7 +161,7 @@ bool F_SentakuMondai::previewKeyPress(QKeyEvent *event)
         Label7[Rules.Sel]->setTextColour(kHighlight);
         break;
     case ChoiceTest::KeyEffect::Judge:
-        judge();
+        judge(true);
         break;
     case ChoiceTest::KeyEffect::LeaveReview:
         leaveReview(false);
@@ -169,17 +172,20 @@ bool F_SentakuMondai::previewKeyPress(QKeyEvent *event)
     return true;
 }
 
-void F_SentakuMondai::judge()
+void F_SentakuMondai::judge(bool byEnter)
 {
     if (!Rules.canJudge() || Blink->isRunning())
         return;
     const bool right = Rules.isRightAnswer();
-    Blink->start(right ? kRightSignal : kWrongSignal, [this, right] {
+    Blink->start(right ? kRightSignal : kWrongSignal, [this, right, byEnter] {
         if (right)
             At();
         else
             Hz();
         Hantei();
+        refreshSpeechButton();
+        if (byEnter) // Enter also lets the learner hear the item just judged
+            speak(SpeakableEnglish::choiceTestJudged(Rules));
     });
 }
 
@@ -274,6 +280,7 @@ void F_SentakuMondai::leaveReview(bool byClick)
     }
     if (byClick && Rules.passEnded)
         Command1_Click();
+    refreshSpeechButton();
 }
 
 void F_SentakuMondai::Label10_Click(int) { leaveReview(true); }
@@ -353,4 +360,9 @@ void F_SentakuMondai::hideTestControls()
 void F_SentakuMondai::resetRun()
 {
     Rules.run.resetCounters();
+}
+
+QString F_SentakuMondai::speakableEnglish() const
+{
+    return SpeakableEnglish::choiceTest(Rules);
 }

@@ -27,6 +27,7 @@ protected:
     bool previewKeyPress(QKeyEvent *event) override;
     void hideTestControls() override;
     void resetRun() override;
+    QString speakableEnglish() const override;
 
 private:
     void Form_Load();
@@ -35,7 +36,7 @@ private:
     void MONDAI2();
     void Label7White();
     void Label7_Clean();
-    void judge();
+    void judge(bool byEnter);
     void At();
     void Hz();
     void ich_Label11();

@@ -30,6 +30,9 @@ public:
     int Pass_Goal = 50; // a second count of answers that ends a pass
     std::array<QString, 101> Bar_OK; // entry k: k ideographic spaces, k = 0 to 51
     std::array<QString, 101> Bar_NG;
+    // The English line of the item whose judgement was shown last; empty before the first of
+    // the pass. It is kept as text, because the lists of a re-test move the items around.
+    QString lastJudgedEng;
 
     // Bar texts and item numbers (Q_No(k) = k).
     void prepare();
@@ -53,6 +56,8 @@ public:
     // The lines of the item being asked; empty past the end.
     QString currentEng() const { return isPastEnd() ? QString() : Q_Eng[size_t(Q_Pos)]; }
     QString currentJpn() const { return isPastEnd() ? QString() : Q_Jpn[size_t(Q_Pos)]; }
+    // The item asked is being judged now: its English becomes lastJudgedEng.
+    void noteJudged() { lastJudgedEng = currentEng(); }
 
     // End of a pass in the five-answer test: every item answered, or Pass_Goal answered right.
     bool choicePassOver() const;

@@ -3,6 +3,7 @@
 #include "app/dialogs.h"
 #include "app/fonts.h"
 #include "app/palette.h"
+#include "app/speech.h"
 #include "app/uikit.h"
 #include "content/datafolder.h"
 #include "content/questionbank.h"
@@ -125,6 +126,12 @@ TestScreen::TestScreen(AppContext &context, ScreenId id) : Screen(context, id)
     connect(Command5, &QPushButton::clicked, this, &TestScreen::Command5_Click);
     connect(Command6, &QPushButton::clicked, this, &TestScreen::Command6_Click);
 
+    SpeechButton = addButton(this, QStringLiteral("音声"), speechButtonRoom(), fonts::font(fonts::PGothic, 12));
+    SpeechButton->setFocusPolicy(Qt::NoFocus); // the keys stay with the answers and the answer box
+    SpeechButton->setEnabled(false);           // until the screen knows what may be said
+    setSpeechKeyHelp(QString());
+    connect(SpeechButton, &QPushButton::clicked, this, &TestScreen::SpeechButton_Click);
+
     band->lower();
 }
 
@@ -160,6 +167,7 @@ void TestScreen::hideTestControls()
 {
     Label3->hide();
     Label5->hide();
+    SpeechButton->hide();
     Picture3->hide();
     setCounterArea(false);
 }
@@ -225,6 +233,7 @@ void TestScreen::LabelPos()
 
 void TestScreen::showMissList(const QStringList &lines)
 {
+    SpeechButton->hide(); // the heading of the list runs through its place
     Label70->hide();
     Picture3->hide();
     setCounterArea(false);
@@ -262,6 +271,7 @@ void TestScreen::showMissPage(int page)
 
 void TestScreen::hideMissList()
 {
+    SpeechButton->show();
     for (ClickLabel *line : Label4)
         line->hide();
     for (QWidget *w : {static_cast<QWidget *>(MissPrev), static_cast<QWidget *>(MissPage), static_cast<QWidget *>(MissNext)})
@@ -284,6 +294,36 @@ void TestScreen::leaveTo(ScreenId target)
     M.RandomMode = 0;
     handOver(target);
 }
+
+bool TestScreen::hasVoice() const
+{
+    return ctx.speech && ctx.speech->available();
+}
+
+void TestScreen::speak(const QString &english)
+{
+    if (hasVoice() && !english.isEmpty())
+        ctx.speech->speak(english);
+}
+
+void TestScreen::refreshSpeechButton()
+{
+    SpeechButton->setEnabled(hasVoice() && !speakableEnglish().isEmpty());
+}
+
+void TestScreen::setSpeechKeyHelp(const QString &keyHelp)
+{
+    if (!hasVoice()) {
+        SpeechButton->setToolTip(ctx.speech ? ctx.speech->unavailableReason() : QString());
+        return;
+    }
+    QString tip = QStringLiteral("英語を読み上げます。");
+    if (!keyHelp.isEmpty())
+        tip += QLatin1Char('\n') + keyHelp;
+    SpeechButton->setToolTip(tip);
+}
+
+void TestScreen::SpeechButton_Click() { speak(speakableEnglish()); }
 
 void TestScreen::Command5_Click() { leaveTo(ScreenId::QuestionSelect); }
 void TestScreen::Command6_Click() { leaveTo(ScreenId::ChapterSelect); }

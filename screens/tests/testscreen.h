@@ -46,9 +46,10 @@ public:
     ClickLabel *MissPage;  // "1 / 3"
     QPushButton *Command5; // 問題選択画面に戻る
     QPushButton *Command6; // 項目選択画面に戻る
+    QPushButton *SpeechButton; // 音声: says the English the test allows now
     FeedbackBlink *Blink;  // flashes Picture3
 
-    // Room beside the question that is kept free for a later button.
+    // Room beside the question, kept free for the "音声" button.
     static QRect speechButtonRoom() { return {470, 100, 80, 32}; }
 
     QStringList missLines() const { return MissLines; }
@@ -58,6 +59,7 @@ public:
 
     void Command5_Click();
     void Command6_Click();
+    void SpeechButton_Click();
 
 protected:
     TestScreen(AppContext &ctx, ScreenId id);
@@ -84,12 +86,23 @@ protected:
     // Leaving the test: nothing of the run is kept and the next test starts in file order.
     virtual void resetRun() = 0;
 
+    // The English the voice may say now (SpeakableEnglish on the test's rules); empty for none.
+    virtual QString speakableEnglish() const = 0;
+    // Says the English, when there is a voice and a text; nothing else changes.
+    void speak(const QString &english);
+    // The "音声" button can be used while there is a voice and something to say. The screen
+    // calls this whenever what may be said can have changed; `keyHelp` is added to the tooltip.
+    void refreshSpeechButton();
+    void setSpeechKeyHelp(const QString &keyHelp);
+
     static void fit(ClickLabel *label);
     static void fitBar(ClickLabel *bar);
 
 private:
     void leaveTo(ScreenId target);
     void LabelPos();
+
+    bool hasVoice() const;
 
     QStringList MissLines;
     int MissPageNo = 1;

@@ -45,6 +45,7 @@ WordTest::Verdict WordTest::judge(const QString &typed)
 
 bool WordTest::At()
 {
+    run.noteJudged();
     ++run.Q_Pos; // note1
     ++run.OK_Count;
     run.TENH();
@@ -53,6 +54,7 @@ bool WordTest::At()
 
 void WordTest::Hz()
 {
+    run.noteJudged();
     ++run.Q_Pos; // note1
     ++run.NG_Count;
     run.TENH();
@@ -110,6 +112,7 @@ void WordTest::startRetest()
     Hint_On = 0;
     hintShown = false;
     passEnded = false;
+    run.lastJudgedEng.clear(); // nothing of the re-test has been judged yet
 }
 
 void WordTest::leave()

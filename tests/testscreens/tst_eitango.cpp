@@ -4,7 +4,7 @@
 #include "screens/tests/f_eitango.h"
 #include "screens/tests/feedbackblink.h"
 #include "app/uikit.h"
-#include "support/testapp.h"
+#include "support/testscreens.h"
 
 #include <QApplication>
 #include <QDir>
@@ -24,12 +24,6 @@ QByteArray scoreBytes(const QStringList &records)
 
 QString eng(int c, int n) { return QStringLiteral("e%1-%2").arg(c).arg(n); }
 QString jpn(int c, int n) { return QStringLiteral("日%1-%2").arg(c).arg(n); }
-
-void answer(F_Eitango *f, const QString &text)
-{
-    QTest::keyClicks(f->Text1, text);
-    QTest::keyClick(f->Text1, Qt::Key_Return);
-}
 
 // What an input method hands the box when the learner confirms a conversion.
 void commitFromInputMethod(F_Eitango *f, const QString &text)
@@ -51,16 +45,7 @@ class TestEitango : public QObject {
 
     std::unique_ptr<TestApp> app;
 
-    F_Eitango *open(int chapter, int randomMode = 0)
-    {
-        app->ctx.state.TestKind = 3;
-        app->ctx.state.KomokuNo = chapter;
-        app->ctx.state.RandomMode = randomMode;
-        app->start(ScreenId::WordTest);
-        auto *form = app->currentAs<F_Eitango>();
-        Q_ASSERT(form);
-        return form;
-    }
+    F_Eitango *open(int chapter, int randomMode = 0) { return openWordTest(*app, chapter, randomMode); }
 
     // Chapter 1 (ten items): items 2 and 5 wrong, item 7 right after a hint, the rest right.
     F_Eitango *failFirstPass()

@@ -3,7 +3,7 @@
 #include "screens/tests/f_sentakumondai.h"
 #include "screens/tests/feedbackblink.h"
 #include "app/uikit.h"
-#include "support/testapp.h"
+#include "support/testscreens.h"
 
 #include <QDir>
 #include <QTest>
@@ -15,14 +15,6 @@ QByteArray scoreBytes(const QStringList &records)
     for (int i = 0; i < 60; ++i)
         bytes += records.value(i).toLatin1() + "\r\n";
     return bytes;
-}
-
-QStringList answers(const F_SentakuMondai *f)
-{
-    QStringList texts;
-    for (int i = 1; i <= 5; ++i)
-        texts << f->Label7[i]->text();
-    return texts;
 }
 
 int greenAnswer(const F_SentakuMondai *f)
@@ -38,10 +30,6 @@ int greenAnswer(const F_SentakuMondai *f)
     return found;
 }
 
-void pad(QWidget *w, int digit) { QTest::keyClick(w, Qt::Key(Qt::Key_0 + digit), Qt::KeypadModifier); }
-void enter(QWidget *w) { QTest::keyClick(w, Qt::Key_Return); }
-void space(QWidget *w) { QTest::keyClick(w, Qt::Key_Space); }
-
 // The answer line of item n of chapter c for kind 1.
 QString jpn(int c, int n) { return QStringLiteral("日%1-%2").arg(c).arg(n); }
 } // namespace
@@ -53,37 +41,7 @@ class TestSentakuMondai : public QObject {
 
     F_SentakuMondai *open(int kind, int chapter, int randomMode = 0)
     {
-        app->ctx.state.TestKind = kind;
-        app->ctx.state.KomokuNo = chapter;
-        app->ctx.state.RandomMode = randomMode;
-        app->start(ScreenId::ChoiceTest);
-        auto *form = app->currentAs<F_SentakuMondai>();
-        Q_ASSERT(form);
-        return form;
-    }
-
-    // Answers the item shown with the answer text given, by keypad and Enter.
-    bool answerWith(F_SentakuMondai *f, const QString &text)
-    {
-        const int i = int(answers(f).indexOf(text)) + 1;
-        if (i == 0)
-            return false;
-        pad(f, i);
-        enter(f);
-        return true;
-    }
-    // Answers with the first answer that is not the right one.
-    bool answerWrong(F_SentakuMondai *f, const QString &right)
-    {
-        const QStringList shown = answers(f);
-        for (int i = 1; i <= 5; ++i) {
-            if (shown[i - 1] != right) {
-                pad(f, i);
-                enter(f);
-                return true;
-            }
-        }
-        return false;
+        return openChoiceTest(*app, kind, chapter, randomMode);
     }
 
 private slots:

@@ -1,0 +1,74 @@
+#include "testscreens.h"
+
+#include "app/uikit.h"
+
+#include <QLineEdit>
+#include <QTest>
+
+namespace {
+void setUpTest(TestApp &app, int kind, int chapter, int randomMode)
+{
+    app.ctx.state.TestKind = kind;
+    app.ctx.state.KomokuNo = chapter;
+    app.ctx.state.RandomMode = randomMode;
+}
+} // namespace
+
+F_SentakuMondai *openChoiceTest(TestApp &app, int kind, int chapter, int randomMode)
+{
+    setUpTest(app, kind, chapter, randomMode);
+    app.start(ScreenId::ChoiceTest);
+    auto *form = app.currentAs<F_SentakuMondai>();
+    Q_ASSERT(form);
+    return form;
+}
+
+F_Eitango *openWordTest(TestApp &app, int chapter, int randomMode)
+{
+    setUpTest(app, 3, chapter, randomMode);
+    app.start(ScreenId::WordTest);
+    auto *form = app.currentAs<F_Eitango>();
+    Q_ASSERT(form);
+    return form;
+}
+
+QStringList answers(const F_SentakuMondai *f)
+{
+    QStringList texts;
+    for (int i = 1; i <= 5; ++i)
+        texts << f->Label7[i]->text();
+    return texts;
+}
+
+void pad(QWidget *w, int digit) { QTest::keyClick(w, Qt::Key(Qt::Key_0 + digit), Qt::KeypadModifier); }
+void enter(QWidget *w) { QTest::keyClick(w, Qt::Key_Return); }
+void space(QWidget *w) { QTest::keyClick(w, Qt::Key_Space); }
+
+bool answerWith(F_SentakuMondai *f, const QString &text)
+{
+    const int i = int(answers(f).indexOf(text)) + 1;
+    if (i == 0)
+        return false;
+    pad(f, i);
+    enter(f);
+    return true;
+}
+
+bool answerWrong(F_SentakuMondai *f, const QString &right)
+{
+    const QStringList shown = answers(f);
+    for (int i = 1; i <= 5; ++i) {
+        if (shown[i - 1] != right) {
+            pad(f, i);
+            enter(f);
+            return true;
+        }
+    }
+    return false;
+}
+
+void answer(F_Eitango *f, const QString &text)
+{
+    QTest::keyClicks(f->Text1, text);
+    QTest::keyClick(f->Text1, Qt::Key_Return);
+}

@@ -1,0 +1,25 @@
+#pragma once
+// Opening the two test screens and answering in them as a learner does.
+#include "screens/tests/f_eitango.h"
+#include "screens/tests/f_sentakumondai.h"
+#include "testapp.h"
+
+#include <QStringList>
+
+// The test of the kind (1 or 2) on the chapter, in file order (randomMode 0) or random order.
+F_SentakuMondai *openChoiceTest(TestApp &app, int kind, int chapter, int randomMode = 0);
+F_Eitango *openWordTest(TestApp &app, int chapter, int randomMode = 0);
+
+// The five answers shown, Label7(1) to Label7(5).
+QStringList answers(const F_SentakuMondai *f);
+// Answers the item shown with the answer text given, by keypad digit and Enter; false when
+// no answer shows that text.
+bool answerWith(F_SentakuMondai *f, const QString &text);
+// Answers with the first answer that is not the right one.
+bool answerWrong(F_SentakuMondai *f, const QString &right);
+void pad(QWidget *w, int digit); // a digit of the numeric keypad
+void enter(QWidget *w);
+void space(QWidget *w);
+
+// Types the text into the answer box and presses Enter there.
+void answer(F_Eitango *f, const QString &text);
