@@ -2,35 +2,73 @@
 #include "app/fonts.h"
 #include "app/random.h"
 #include "app/speech.h"
+#include "app/uikit.h"
 #include "app/startup.h"
 #include "app/navigator.h"
 #include "content/questionbank.h"
 #include "content/scores.h"
+#include "print/qtprinter.h"
+#include "print/scoresheetprint.h"
+#include "print/wordsheets.h"
+#include "screens/results/f_seisekihyou.h"
+#include "screens/tests/f_eitango.h"
+#include "screens/tests/f_sentakumondai.h"
+#include "screens/tests/feedbackblink.h"
 #include "support/testapp.h"
+#include "support/testscreens.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
 #include <benchmark/benchmark.h>
+#include <functional>
+#include <memory>
 
 namespace {
 
-// The bundled course in a temporary folder, with chapter 1 made 50 items long.
+// The bundled course in a temporary folder, with chapter 1 made 50 items long from the
+// items of its first chapters, so that every measured screen shows real Japanese text.
 void useBundledCourse(TestApp &app)
 {
-    const QDir bundled(QStringLiteral(EITANGO_BUILD_DIR "/course/E1"));
-    for (const QString &name : bundled.entryList(QDir::Files))
-        app.course.writeBytes(name, DataFolder(bundled.path()).read(name).bytes);
-    for (int n = 1; n <= 60; ++n)
-        app.course.writeBytes(levelFileName(n), DataFolder(bundled.path()).read(levelFileName(n)).bytes);
-    app.course.writeChapter(1, TestCourse::numbered(1, 50), false);
+    const DataFolder bundled(QStringLiteral(EITANGO_BUILD_DIR "/course/E1"));
+    for (const QString &name : QDir(bundled.root()).entryList(QDir::Files))
+        app.course.writeBytes(name, bundled.read(name).bytes);
+    QList<TestQuestion> fifty;
+    for (int n = 1; n <= 60; ++n) {
+        app.course.writeBytes(levelFileName(n), bundled.read(levelFileName(n)).bytes);
+        for (const Question &q : SEKUSHON(bundled, n).items) {
+            if (fifty.size() < 50)
+                fifty.append({q.eng, q.jpn, q.third});
+        }
+    }
+    app.course.writeChapter(1, fifty, false);
 }
 
-void waitUntilShown(QWidget *w)
-{
-    while (!w->isVisible())
-        QCoreApplication::processEvents();
-    QCoreApplication::processEvents();
-}
+// Notes every window that has been drawn since it was made; offscreen, drawing happens on
+// posted update requests, so every figure below includes the first paint. Make it before
+// the window is shown.
+class PaintWatch : public QObject {
+public:
+    PaintWatch() { qApp->installEventFilter(this); }
+    ~PaintWatch() override { qApp->removeEventFilter(this); }
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        if (e->type() == QEvent::Paint && o->isWidgetType())
+            painted_.insert(static_cast<QWidget *>(o)->window());
+        return false;
+    }
+    void waitUntilPainted(QWidget *w)
+    {
+        while (!w->isVisible() || !painted_.contains(w->window()))
+            QCoreApplication::processEvents();
+    }
+private:
+    QSet<QWidget *> painted_;
+};
 
 int fakeArgc = 1;
 char fakeName[] = "eitango_bench";
@@ -45,20 +83,44 @@ void ensureApp()
     }
 }
 
+// The program on the bundled course, in the shared application.
+std::unique_ptr<TestApp> programOnBundledCourse()
+{
+    ensureApp();
+    auto app = std::make_unique<TestApp>(false);
+    useBundledCourse(*app);
+    return app;
+}
+
 // Start-up is measured from the creation of the application object to the first window
-// shown, so the start-up benchmarks run first, before the shared application exists.
-// The reference: a bare window of the same size.
+// drawn; closing the application is not counted. The start-up benchmarks run first, before
+// the shared application exists. The reference: a bare window of the same size, started
+// the same way (range 0). A second reference (range 1) adds one line of Japanese text in
+// the program's font: most of a start is the text system's first use (the font
+// configuration, the font files, the glyphs), which a window without text never pays for.
 void BM_StartBareWindow(benchmark::State &state)
 {
+    const bool withText = state.range(0) == 1;
+    state.SetLabel(withText ? "with one line of Japanese" : "no text");
     for (auto _ : state) {
-        QApplication app(fakeArgc, fakeArgv);
-        QWidget w;
-        w.setFixedSize(800, 600);
-        w.show();
-        waitUntilShown(&w);
+        auto app = std::make_unique<QApplication>(fakeArgc, fakeArgv);
+        if (withText)
+            fonts::install();
+        auto watch = std::make_unique<PaintWatch>();
+        auto w = std::make_unique<QWidget>();
+        w->setFixedSize(800, 600);
+        if (withText)
+            new QLabel(QStringLiteral("英単語・英作文が身につくソフト"), w.get());
+        w->show();
+        watch->waitUntilPainted(w.get());
+        state.PauseTiming();
+        w.reset();
+        watch.reset();
+        app.reset();
+        state.ResumeTiming();
     }
 }
-BENCHMARK(BM_StartBareWindow)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartBareWindow)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // The program's start: application, fonts, translations, the data folder check, its
 // context, the navigator and the help screen with the course title.
@@ -67,23 +129,32 @@ void BM_StartUpToFirstScreen(benchmark::State &state)
     TestCourse course;
     course.writeStandard();
     for (auto _ : state) {
-        QApplication app(fakeArgc, fakeArgv);
-        fonts::install();
-        loadJapaneseTranslations(app);
-        ScriptedDialogs dialogs;
-        if (!ensureDataFolder(dialogs, course.root()))
-            state.SkipWithError("no data folder");
-        ClockRandom random;
-        EspeakSpeech speech;
-        AppContext ctx;
-        ctx.data = DataFolder(course.root());
-        ctx.dialogs = &dialogs;
-        ctx.random = &random;
-        ctx.speech = &speech;
-        Navigator navigator(ctx, createScreen);
-        Screen *first = navigator.start(ScreenId::Help);
-        waitUntilShown(first);
-        delete first;
+        auto app = std::make_unique<QApplication>(fakeArgc, fakeArgv);
+        {
+            PaintWatch watch;
+            QApplication::setApplicationName(QStringLiteral("eitango"));
+            fonts::install();
+            loadJapaneseTranslations(*app);
+            ScriptedDialogs dialogs;
+            if (!ensureDataFolder(dialogs, course.root()))
+                state.SkipWithError("no data folder");
+            ClockRandom random;
+            AppContext ctx;
+            ctx.data = DataFolder(course.root());
+            ctx.dialogs = &dialogs;
+            ctx.random = &random;
+            EspeakSpeech speech;
+            ctx.speech = &speech;
+            QtPrinterProvider printers;
+            ctx.printers = &printers;
+            ctx.homePage = findShippedPath(QStringLiteral("homepage/index.html"));
+            Navigator navigator(ctx, createScreen);
+            std::unique_ptr<Screen> first(navigator.start(ScreenId::Help));
+            watch.waitUntilPainted(first.get());
+            state.PauseTiming();
+        }
+        app.reset();
+        state.ResumeTiming();
     }
 }
 BENCHMARK(BM_StartUpToFirstScreen)->Unit(benchmark::kMillisecond);
@@ -137,9 +208,8 @@ void BM_HandOver(benchmark::State &state)
 {
     const Transition t = kTransitions[state.range(0)];
     state.SetLabel(std::string(screenName(t.from)) + " -> " + screenName(t.to));
-    ensureApp();
-    TestApp app(false);
-    useBundledCourse(app);
+    auto owner = programOnBundledCourse();
+    TestApp &app = *owner;
     Module1 &m = app.ctx.state;
     for (auto _ : state) {
         state.PauseTiming();
@@ -147,11 +217,12 @@ void BM_HandOver(benchmark::State &state)
         m.KomokuNo = 1;
         m.KomokuPage = 1;
         m.RandomMode = 0;
+        PaintWatch watch;
         Screen *source = app.start(t.from);
-        waitUntilShown(source);
+        watch.waitUntilPainted(source);
         state.ResumeTiming();
         Screen *target = app.ctx.navigator->handOver(source, t.to);
-        waitUntilShown(target);
+        watch.waitUntilPainted(target);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         state.PauseTiming();
         delete target;
@@ -162,9 +233,8 @@ BENCHMARK(BM_HandOver)->DenseRange(0, int(std::size(kTransitions)) - 1)->Unit(be
 
 void BM_ReadFiftyItemChapter(benchmark::State &state)
 {
-    ensureApp();
-    TestApp app(false);
-    useBundledCourse(app);
+    auto owner = programOnBundledCourse();
+    TestApp &app = *owner;
     for (auto _ : state)
         benchmark::DoNotOptimize(SEKUSHON(app.ctx.data, 1));
 }
@@ -172,9 +242,8 @@ BENCHMARK(BM_ReadFiftyItemChapter)->Unit(benchmark::kMicrosecond);
 
 void BM_ReadAllSixScoreFiles(benchmark::State &state)
 {
-    ensureApp();
-    TestApp app(false);
-    useBundledCourse(app);
+    auto owner = programOnBundledCourse();
+    TestApp &app = *owner;
     for (auto _ : state) {
         for (int kind = 1; kind <= 3; ++kind) {
             benchmark::DoNotOptimize(readScores(app.ctx.data, app.ctx.state.TenjFile[kind]));
@@ -184,11 +253,127 @@ void BM_ReadAllSixScoreFiles(benchmark::State &state)
 }
 BENCHMARK(BM_ReadAllSixScoreFiles)->Unit(benchmark::kMicrosecond);
 
+// The next item after a right answer, up to its first paint: judging, counting, building
+// the item (and, in the five-answer test, its five answers) and drawing it. The blink is
+// switched off. A pass that has ended is started again outside the measurement.
+template <class Form>
+void measureNextItem(benchmark::State &state, const std::function<Form *(TestApp &)> &open,
+                     void (*prepare)(Form *), void (*judge)(Form *))
+{
+    FeedbackBlink::setStandardDurationMs(0);
+    auto owner = programOnBundledCourse();
+    TestApp &app = *owner;
+    PaintWatch watch;
+    Form *f = nullptr;
+    for (auto _ : state) {
+        state.PauseTiming();
+        if (!f || f->Rules.passEnded || f->Rules.run.isPastEnd()) {
+            delete f;
+            f = open(app);
+            watch.waitUntilPainted(f);
+        }
+        prepare(f);
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        judge(f);
+        f->repaint();
+    }
+    delete f;
+}
+
+// The right answer is picked on the keypad; Enter judges it.
+void pickRightAnswer(F_SentakuMondai *f)
+{
+    const QString right = f->Rules.kind == 1 ? f->Rules.run.currentJpn() : f->Rules.run.currentEng();
+    pad(f, int(answers(f).indexOf(right)) + 1);
+}
+
+void BM_NextItemChoiceTest(benchmark::State &state)
+{
+    const int kind = int(state.range(0));
+    state.SetLabel(kind == 1 ? "English -> Japanese" : "Japanese -> English");
+    measureNextItem<F_SentakuMondai>(
+        state, [kind](TestApp &app) { return openChoiceTest(app, kind, 1); }, pickRightAnswer,
+        [](F_SentakuMondai *f) { enter(f); });
+}
+BENCHMARK(BM_NextItemChoiceTest)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+// The right English is put in the answer box; Enter judges it.
+void BM_NextItemWordTest(benchmark::State &state)
+{
+    measureNextItem<F_Eitango>(
+        state, [](TestApp &app) { return openWordTest(app, 1); },
+        [](F_Eitango *f) { f->Text1->setText(f->Rules.run.currentEng()); },
+        [](F_Eitango *f) { QTest::keyClick(f->Text1, Qt::Key_Return); });
+}
+BENCHMARK(BM_NextItemWordTest)->Unit(benchmark::kMicrosecond);
+
+// A full redraw of the score sheet: a kind button clicked, its titles and both score files
+// read, the table of 60 chapters drawn.
+void BM_ScoreSheetRedraw(benchmark::State &state)
+{
+    auto owner = programOnBundledCourse();
+    TestApp &app = *owner;
+    app.ctx.state.TestKind = 0;
+    PaintWatch watch;
+    auto *f = qobject_cast<F_Seisekihyou *>(app.start(ScreenId::ScoreSheet));
+    watch.waitUntilPainted(f);
+    int kind = 1;
+    for (auto _ : state) {
+        QPushButton *button = kind == 1 ? f->Command3 : kind == 2 ? f->Command4 : f->Command5;
+        QTest::mouseClick(button, Qt::LeftButton);
+        f->repaint();
+        kind = kind % 3 + 1;
+    }
+}
+BENCHMARK(BM_ScoreSheetRedraw)->Unit(benchmark::kMicrosecond);
+
+// Printing into a PDF file through the real print layer, to the file written and closed.
+template <class Pages>
+void printToPdf(benchmark::State &state, const QString &name, Pages pages)
+{
+    QTemporaryDir dir;
+    QtPrinterProvider printers;
+    const QString path = dir.filePath(name + QStringLiteral(".pdf"));
+    for (auto _ : state) {
+        std::unique_ptr<PrintJob> job = printers.startPdf(path, name);
+        pages(*job);
+        if (job->failed()) {
+            state.SkipWithError("the print job failed");
+            break;
+        }
+    }
+}
+
+void BM_PrintScoreSheetToPdf(benchmark::State &state)
+{
+    auto owner = programOnBundledCourse();
+    TestApp &app = *owner;
+    ScoreSheet sheet(app.ctx.state, app.ctx.data);
+    printToPdf(state, QStringLiteral("score-sheet"),
+               [&](PrintJob &job) { ScoreSheetPrint(sheet, app.ctx.state, job).printAllKinds(); });
+}
+BENCHMARK(BM_PrintScoreSheetToPdf)->Unit(benchmark::kMillisecond);
+
+void BM_PrintFiftyItemAnswerSheetToPdf(benchmark::State &state)
+{
+    auto owner = programOnBundledCourse();
+    TestApp &app = *owner;
+    app.ctx.state.KomokuNo = 1;
+    WordSheets sheets(app.ctx.state, app.random);
+    sheets.setChapter(SEKUSHON(app.ctx.data, 1).items, QStringLiteral("第1章"));
+    if (sheets.Q_Total() != 50)
+        state.SkipWithError("chapter 1 does not have 50 items");
+    printToPdf(state, QStringLiteral("answer-sheet"), [&](PrintJob &job) { sheets.KOTAE_J1(job); });
+}
+BENCHMARK(BM_PrintFiftyItemAnswerSheetToPdf)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -5,6 +5,11 @@
 #include "app/fonts.h"
 #include "app/uikit.h"
 #include "content/f_sakusei.h"
+#include "content/questionbank.h"
+#include "print/f_insatsu_eitango.h"
+#include "print/qtprinter.h"
+#include "print/wordsheets.h"
+#include "screens/results/f_seisekihyou.h"
 #include "screens/results/f_note.h"
 #include "screens/select/f_komokusentaku.h"
 #include "screens/select/f_mondaisentaku.h"
@@ -52,6 +57,33 @@ template <class T> T *open(TestApp &app, ScreenId id)
     return qobject_cast<T *>(app.start(id));
 }
 
+// A score file of a learner who has worked through the first chapters: full marks, good,
+// middling and poor scores, then chapters not yet taken.
+QStringList learnerScores(std::initializer_list<int> scores)
+{
+    QStringList records;
+    for (int score : scores)
+        records << QString::number(score);
+    return records;
+}
+
+// A printed sheet, written as a PDF file beside the pictures (scripts/screenshots turns its
+// page into a picture and removes it).
+void printSheet(TestApp &app, int chapter, void (WordSheets::*sheet)(PrintJob &), const QString &name)
+{
+    WordSheets sheets(app.ctx.state, app.random);
+    app.ctx.state.KomokuNo = chapter;
+    sheets.setChapter(SEKUSHON(app.ctx.data, chapter).items, QStringLiteral("No. %1").arg(chapter));
+    QtPrinterProvider printers;
+    const QString path = QDir(outputDir).filePath(name + QStringLiteral(".pdf"));
+    std::unique_ptr<PrintJob> job = printers.startPdf(path, name);
+    (sheets.*sheet)(*job);
+    if (job->failed())
+        std::fprintf(stderr, "could not print %s: %s\n", qPrintable(path), qPrintable(job->problem()));
+    else
+        std::printf("%s\n", qPrintable(path));
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -64,8 +96,10 @@ int main(int argc, char **argv)
     TestApp app(false);
     copyBundledCourse(app.course);
     // A learner part of the way through the course.
-    app.course.writeScores(QStringLiteral("tenj01.dat"), {QStringLiteral("102"), QStringLiteral("100"), QStringLiteral("85"), QStringLiteral("60"), QStringLiteral("30")});
-    app.course.writeScores(QStringLiteral("tenr01.dat"), {QStringLiteral("100"), QStringLiteral("100"), QStringLiteral("70"), QStringLiteral("9"), QString()});
+    app.course.writeScores(QStringLiteral("tenj01.dat"),
+                           learnerScores({100, 100, 100, 95, 100, 85, 100, 70, 100, 60, 90, 45, 100, 30, 80, 100, 20, 100, 75, 55, 100, 100, 65, 40}));
+    app.course.writeScores(QStringLiteral("tenr01.dat"),
+                           learnerScores({100, 100, 90, 100, 80, 100, 70, 100, 9, 100, 100, 50, 85, 100, 100, 35}));
     Module1 &m = app.ctx.state;
 
     save(open<F_HELP>(app, ScreenId::Help), QStringLiteral("help"));
@@ -114,5 +148,15 @@ int main(int argc, char **argv)
     auto *editor = open<F_SAKUSEI>(app, ScreenId::Editor);
     QTest::mouseClick(editor->Command2, Qt::LeftButton);
     save(editor, QStringLiteral("editor"));
+
+    m.TestKind = 3;
+    m.KomokuNo = 7;
+    auto *print = open<F_Insatsu_Eitango>(app, ScreenId::PrintWordSheets);
+    save(print, QStringLiteral("print"));
+    printSheet(app, 7, &WordSheets::INSATU_J1, QStringLiteral("test-sheet"));
+    printSheet(app, 7, &WordSheets::KOTAE_J1, QStringLiteral("answer-sheet"));
+
+    m.TestKind = 1;
+    save(open<F_Seisekihyou>(app, ScreenId::ScoreSheet), QStringLiteral("score-sheet"));
     return 0;
 }
