@@ -184,6 +184,16 @@ const Transition kTransitions[] = {
     {ScreenId::Note, ScreenId::QuestionSelect, 3},
     {ScreenId::PrintWordSheets, ScreenId::QuestionSelect, 3},
     {ScreenId::Editor, ScreenId::QuestionSelect, 3},
+    {ScreenId::QuestionSelect, ScreenId::Menu, 3},
+    {ScreenId::ChoiceTest, ScreenId::ChapterSelect, 2},
+    {ScreenId::WordTest, ScreenId::ChapterSelect, 3},
+    {ScreenId::ScoreSheet, ScreenId::ChapterSelect, 1},
+    {ScreenId::Note, ScreenId::ChapterSelect, 3},
+    {ScreenId::Note, ScreenId::Menu, 3},
+    {ScreenId::PrintWordSheets, ScreenId::ChapterSelect, 3},
+    {ScreenId::PrintWordSheets, ScreenId::Menu, 3},
+    {ScreenId::Editor, ScreenId::ChapterSelect, 3},
+    {ScreenId::Editor, ScreenId::Menu, 3},
 };
 
 const char *screenName(ScreenId id)
