@@ -80,7 +80,9 @@ QString DataFolder::write(const QString &name, const QByteArray &bytes) const
     QSaveFile file(pathOf(name));
     if (!file.open(QIODevice::WriteOnly))
         return failed;
-    if (file.write(bytes) != bytes.size()) {
+    // The buffer is flushed here, not left to commit(): commit() does not look at how the
+    // last flush went, and would put a file cut short by a full disk in place of the old one.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         file.cancelWriting();
         return failed;
     }
