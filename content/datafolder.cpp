@@ -91,6 +91,12 @@ QString DataFolder::write(const QString &name, const QByteArray &bytes) const
     return {};
 }
 
+QString DataFolder::undecodableProblem(const QString &name) const
+{
+    return QStringLiteral("ファイル「%1」にShift_JISとして読めない文字があります。その文字は「\uFFFD」で表示します。")
+        .arg(displayName(name));
+}
+
 QString DataFolder::readText(const QString &name, QString *problem) const
 {
     const Read r = read(name);

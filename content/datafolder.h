@@ -35,6 +35,11 @@ public:
     QString readText(const QString &name, QString *problem = nullptr) const;
     QString writeLines(const QString &name, const QStringList &lines) const;
 
+    // Bytes that are not code page 932 decode as U+FFFD, which no data file holds itself.
+    static bool undecodable(const QString &text) { return text.contains(QChar::ReplacementCharacter); }
+    // What the learner is told about such a file (Japanese, names the file).
+    QString undecodableProblem(const QString &name) const;
+
     // The name as the learner should see it in messages, e.g. "E1/T/LEVEL.7".
     QString displayName(const QString &name) const;
 

@@ -121,8 +121,10 @@ void F_SAKUSEI::Form_Load()
     for (const QString &file : {kChapterNamesFile, kChapterTitlesFile}) {
         const ChapterTexts texts = readChapterTexts(ctx.data, file);
         (file == kChapterNamesFile ? Names : Titles) = texts.lines;
-        if (!texts.problem.isEmpty())
-            loadProblems_.append(texts.problem);
+        for (const QString &text : {texts.problem, texts.notice}) {
+            if (!text.isEmpty())
+                loadProblems_.append(text);
+        }
     }
 
     Command2_Click();
@@ -244,6 +246,7 @@ std::optional<QString> F_SAKUSEI::editChapterText(const QString &file, const QSt
     lines = texts.lines;
     lines[M.KomokuNo - 1] = *answer;
     loadProblems_.removeAll(texts.problem);
+    loadProblems_.removeAll(texts.notice);
     showProblems();
     return answer;
 }

@@ -44,5 +44,24 @@ ChapterQuestions SEKUSHON(const DataFolder &folder, int chapter)
         none.problem = problem;
         return none;
     }
-    return parseQuestions(text);
+    ChapterQuestions read = parseQuestions(text);
+    read.undecodable = DataFolder::undecodable(text);
+    return read;
+}
+
+QString readingNotice(const DataFolder &folder, int chapter, const ChapterQuestions &questions, const QString &use)
+{
+    if (!questions.readable())
+        return {};
+    QStringList lines;
+    const QString name = levelFileName(chapter);
+    if (questions.ranShort) {
+        lines << QStringLiteral("ファイル「%1」は終わりの印「*」の行がないまま終わっています。読めた %2 問%3")
+                     .arg(folder.displayName(name))
+                     .arg(questions.items.size())
+                     .arg(use);
+    }
+    if (questions.undecodable)
+        lines << folder.undecodableProblem(name);
+    return lines.join(u'\n');
 }

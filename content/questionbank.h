@@ -22,6 +22,7 @@ struct ChapterQuestions {
     QList<Question> items;  // record i is items[i - 1]; items.size() is Q_Total
     bool endedByMarker = false;
     bool ranShort = false;   // the file ended before its marker and before 50 records
+    bool undecodable = false; // bytes that are not code page 932, shown as U+FFFD
     QString problem;         // Japanese message when the file is missing or unreadable
     bool readable() const { return problem.isEmpty(); }
 };
@@ -34,3 +35,9 @@ ChapterQuestions parseQuestions(const QString &text);
 
 // SEKUSHON: reads the question file of the chapter from the data folder.
 ChapterQuestions SEKUSHON(const DataFolder &folder, int chapter);
+
+// What the learner is told about a chapter file that was read but is not as it should be:
+// it ends before its end marker, or it holds bytes that are not code page 932. use says
+// what the screen does with the questions read, after "読めた N 問" ("を表示します。");
+// empty when there is nothing to tell.
+QString readingNotice(const DataFolder &folder, int chapter, const ChapterQuestions &questions, const QString &use);

@@ -6,6 +6,7 @@
 #include "content/textreader.h"
 
 #include <cmath>
+#include <limits>
 
 double numericValue(QStringView text)
 {
@@ -30,7 +31,15 @@ double numericValue(QStringView text)
         return 0;
     bool ok = false;
     const double value = text.mid(start, i - start).toString().toDouble(&ok);
-    return ok && std::isfinite(value) ? value : 0;
+    if (ok && std::isfinite(value))
+        return value;
+    // Out of the range of a double: a whole part of hundreds of digits is still larger than
+    // any score, not 0 (a lower score must not replace it); a fraction that small is 0.
+    for (qsizetype d = digitsStart; d < text.size() && text[d] >= u'0' && text[d] <= u'9'; ++d) {
+        if (text[d] != u'0')
+            return text[start] == u'-' ? -std::numeric_limits<double>::max() : std::numeric_limits<double>::max();
+    }
+    return 0;
 }
 
 ScoreFile readScores(const DataFolder &folder, const QString &fileName)
@@ -41,11 +50,17 @@ ScoreFile readScores(const DataFolder &folder, const QString &fileName)
     file.unreadable = raw.status == DataFolder::Read::Failed;
     if (!raw.ok())
         file.problem = raw.problem;
-    TextReader reader(cp932::decode(raw.bytes));
+    const QString text = cp932::decode(raw.bytes);
+    TextReader reader(text);
     file.records = reader.readFields(kChapterCount);
     if (raw.ok() && reader.ranShort())
         file.problem = QStringLiteral("成績ファイル「%1」の行が60行に足りません。足りない章は未受験として扱います。")
                            .arg(folder.displayName(fileName));
+    // Written back, such a file would lose the bytes that could not be read.
+    if (DataFolder::undecodable(text)) {
+        file.undecodable = true;
+        file.problem = folder.undecodableProblem(fileName) + QStringLiteral("このファイルには成績を書き込みません。");
+    }
     return file;
 }
 
@@ -94,7 +109,7 @@ QString clearScores(const DataFolder &folder, const QString &inOrderFile, const 
 QString storeScore(const DataFolder &folder, const QString &fileName, int chapter, int score)
 {
     const ScoreFile current = readScores(folder, fileName);
-    if (current.unreadable)
+    if (current.unreadable || current.undecodable)
         return current.problem; // never overwrite a file that could not be read
     if (const auto next = updatedScores(current.records, chapter, score))
         return writeScores(folder, fileName, *next);

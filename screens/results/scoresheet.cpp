@@ -19,6 +19,8 @@ void ScoreSheet::JUNBI()
         TitleLine[n] = lines[n - 1];
     if (!problem.isEmpty())
         problems_.append({file, problem + QStringLiteral("章の題名なしで表示します。")});
+    else if (DataFolder::undecodable(lines.join(u'\n')))
+        problems_.append({file, data.undecodableProblem(file)});
 }
 
 void ScoreSheet::Title_Clean()
