@@ -55,6 +55,7 @@ F_SAKUSEI::F_SAKUSEI(AppContext &context) : Screen(context, ScreenId::Editor)
     for (QLineEdit *box : {Text1, Text2, Text3}) {
         box->setFont(boxFont);
         box->setGeometry(120, y, 620, 36);
+        box->setMaxLength(kMaxEditableLine);
         y += 48;
     }
 
@@ -157,11 +158,21 @@ void F_SAKUSEI::showProblems()
     if (read_.undecodable)
         lines << QStringLiteral("ファイル「%1」にShift_JISとして読めない文字があり、「\uFFFD」と表示しています。その文字を直すまで登録できません。")
                      .arg(file);
+    if (read_.longLine > 0)
+        lines << longLineProblem();
     if (read_.linesDropped)
         lines << QStringLiteral("ファイル「%1」の151行目から後にある行は、登録すると消えます。").arg(file);
     lines << loadProblems_;
     problemLabel->setText(lines.join(u'\n'));
     problemLabel->setVisible(!lines.isEmpty());
+}
+
+QString F_SAKUSEI::longLineProblem() const
+{
+    return QStringLiteral("ファイル「%1」の%2行目は%3文字より長く、ここでは途中までしか表示できません。この章は登録できません。")
+        .arg(ctx.data.displayName(levelFileName(M.KomokuNo)))
+        .arg(read_.longLine)
+        .arg(kMaxEditableLine);
 }
 
 void F_SAKUSEI::clearSaved() { savedLabel->clear(); }
@@ -199,6 +210,10 @@ void F_SAKUSEI::Command3_Click()
     const QString file = ctx.data.displayName(levelFileName(M.KomokuNo));
     if (read_.unreadable) {
         ctx.dialogs->inform(this, read_.problem + QStringLiteral("この章は登録できません。"), kEditorTitle);
+        return;
+    }
+    if (read_.longLine > 0) {
+        ctx.dialogs->inform(this, longLineProblem(), kEditorTitle);
         return;
     }
     if (chapterFileMissing_

@@ -59,10 +59,14 @@ ChapterSlots readChapterSlots(const DataFolder &folder, int chapter)
     result.questionCount = int(questions.items.size());
 
     TextReader reader(text);
+    int line = 0;
     for (Question &slot : result.records) {
-        slot.eng = reader.readLine();
-        slot.jpn = reader.readLine();
-        slot.third = reader.readLine();
+        for (QString *text : {&slot.eng, &slot.jpn, &slot.third}) {
+            *text = reader.readLine();
+            ++line;
+            if (text->size() > kMaxEditableLine && result.longLine == 0)
+                result.longLine = line;
+        }
     }
     result.linesDropped = holdsTextPastLastSlot(reader);
 

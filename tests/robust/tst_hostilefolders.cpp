@@ -3,6 +3,8 @@
 // be shown as it is, and every file byte for byte as it was unless the learner saved.
 #include "app/uikit.h"
 #include "content/cp932.h"
+#include "content/f_sakusei.h"
+#include "content/questionbank.h"
 #include "screens/tests/f_eitango.h"
 #include "screens/tests/feedbackblink.h"
 #include "support/testapp.h"
@@ -325,7 +327,7 @@ QList<Fault> makeFaults()
     // Far too long.
     faults << Fault{QStringLiteral("T/LEVEL.1 10 MB of records"), kLevel, {ScreenId::Editor},
                     [](TestCourse &c) { c.writeBytes(kLevel, hugeQuestionFile()); }};
-    faults << Fault{QStringLiteral("T/LEVEL.1 one 10 MB line"), kLevel, {},
+    faults << Fault{QStringLiteral("T/LEVEL.1 one 10 MB line"), kLevel, {ScreenId::Editor},
                     [](TestCourse &c) { c.writeBytes(kLevel, hugeLineQuestionFile()); }};
     faults << Fault{QStringLiteral("LVNAME 100 000 lines"), kNames, {ScreenId::Editor},
                     [](TestCourse &c) { c.writeBytes(kNames, hugeNameFile()); }};
@@ -563,6 +565,27 @@ private slots:
         QCOMPARE(differences(expected, snapshot(app.course.workingDir())), QString());
         if (!after.isEmpty())
             QCOMPARE(app.course.bytes(name), after);
+    }
+
+    // The editor's boxes hold at most 32767 characters: a longer line is shown cut, and a save
+    // must not write the cut text in place of the line.
+    void theEditorNeverSavesALineCutByItsBox()
+    {
+        TestApp app;
+        const QString longLine(40000, u'x');
+        app.course.writeChapter(1, {{longLine, QStringLiteral("日1"), QStringLiteral("note")}, {QStringLiteral("e2"), QStringLiteral("日2"), QString()}});
+        prepareState(app, ScreenId::Editor);
+        const QByteArray before = app.course.bytes(kLevel);
+        app.start(ScreenId::Editor);
+        auto *editor = app.currentAs<F_SAKUSEI>();
+        QVERIFY(editor);
+        QVERIFY(namesFile(said(app), kLevel)); // told on opening
+        app.dialogs.calls.clear();
+        QTest::mouseClick(editor->Command3, Qt::LeftButton); // 登録する
+        QCOMPARE(app.dialogs.count(QStringLiteral("inform")), 1);
+        QVERIFY(namesFile(said(app), kLevel));
+        QCOMPARE(app.course.bytes(kLevel), before);
+        QCOMPARE(SEKUSHON(app.course.folder(), 1).items[0].eng, longLine);
     }
 };
 
