@@ -5,6 +5,7 @@
 #include "content/cp932.h"
 #include "content/f_sakusei.h"
 #include "content/questionbank.h"
+#include "screens/results/f_seisekihyou.h"
 #include "screens/tests/f_eitango.h"
 #include "screens/tests/feedbackblink.h"
 #include "support/testapp.h"
@@ -15,6 +16,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 
 #include <chrono>
@@ -586,6 +588,51 @@ private slots:
         QVERIFY(namesFile(said(app), kLevel));
         QCOMPARE(app.course.bytes(kLevel), before);
         QCOMPARE(SEKUSHON(app.course.folder(), 1).items[0].eng, longLine);
+    }
+
+    // On a folder whose names differ in letter case from the program's, every save goes to
+    // the file that is there (or, for a new chapter, into the folder that is there): no
+    // second file or folder appears beside it.
+    void savesGoToTheFilesOfOtherLetterCase()
+    {
+        TestApp app;
+        writeGoodScores(app.course);
+        renameEntry(app.course, QStringLiteral("T/LEVEL.1"), QStringLiteral("T/level.1"));
+        renameEntry(app.course, QStringLiteral("T"), QStringLiteral("t"));
+        renameEntry(app.course, kNames, QStringLiteral("Lvname"));
+        renameEntry(app.course, kInOrder, QStringLiteral("TENJ03.DAT"));
+        renameEntry(app.course, kRandom, QStringLiteral("TenR03.Dat"));
+        const QStringList paths = snapshot(app.course.workingDir()).keys();
+
+        prepareState(app, ScreenId::Editor);
+        app.start(ScreenId::Editor);
+        auto *editor = app.currentAs<F_SAKUSEI>();
+        QVERIFY(editor);
+        QTest::mouseClick(editor->Command3, Qt::LeftButton); // 登録する: 150 lines
+        QCOMPARE(app.course.bytes(QStringLiteral("t/level.1")).count("\r\n"), 150);
+        app.dialogs.textAnswers = {QStringLiteral("新しい名前")};
+        QTest::mouseDClick(editor->Label2, Qt::LeftButton);
+        QVERIFY(app.course.bytes(QStringLiteral("Lvname")).startsWith(encoded(QStringLiteral("新しい名前\r\n"))));
+
+        app.ctx.state.KomokuNo = 4; // no file yet: created in the folder "t"
+        app.start(ScreenId::Editor);
+        editor = app.currentAs<F_SAKUSEI>();
+        QVERIFY(editor);
+        QTest::mouseClick(editor->Command3, Qt::LeftButton);
+        QVERIFY(app.course.exists(QStringLiteral("t/LEVEL.4")));
+
+        app.ctx.state.TestKind = 3;
+        app.start(ScreenId::ScoreSheet);
+        auto *sheet = app.currentAs<F_Seisekihyou>();
+        QVERIFY(sheet);
+        QTest::mouseClick(sheet->Command1, Qt::LeftButton); // 初期化, answered OK
+        QCOMPARE(app.course.bytes(QStringLiteral("TENJ03.DAT")), QByteArray("\r\n").repeated(60));
+        QCOMPARE(app.course.bytes(QStringLiteral("TenR03.Dat")), QByteArray("\r\n").repeated(60));
+
+        QStringList expected = paths;
+        expected << QStringLiteral("E1/t/LEVEL.4");
+        expected.sort();
+        QCOMPARE(snapshot(app.course.workingDir()).keys(), expected);
     }
 };
 
