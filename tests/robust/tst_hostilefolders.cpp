@@ -446,8 +446,13 @@ constexpr qint64 kRowLimitMs = 4000;
 
 class TestHostileFolders : public QObject {
     Q_OBJECT
+
+    qint64 slowestMs_ = 0;
+    QByteArray slowestRow_;
+
 private slots:
     void initTestCase() { FeedbackBlink::setStandardDurationMs(0); }
+    void cleanupTestCase() { qInfo("slowest screen opening: %lld ms (%s)", slowestMs_, slowestRow_.constData()); }
 
     void everyScreenOnADamagedFolder_data()
     {
@@ -482,6 +487,10 @@ private slots:
             TestApp::settle();
         }
         const qint64 took = clock.elapsed();
+        if (took > slowestMs_) {
+            slowestMs_ = took;
+            slowestRow_ = QTest::currentDataTag();
+        }
 
         QVERIFY(app.current());
         QCOMPARE(app.current()->id(), id);
