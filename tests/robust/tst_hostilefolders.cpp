@@ -7,6 +7,7 @@
 #include "content/questionbank.h"
 #include "screens/results/f_seisekihyou.h"
 #include "screens/tests/f_eitango.h"
+#include "screens/tests/f_sentakumondai.h"
 #include "screens/tests/feedbackblink.h"
 #include "support/testapp.h"
 
@@ -510,36 +511,45 @@ private slots:
         QCOMPARE(differences(before, snapshot(app.course.workingDir())), QString());
     }
 
-    // A full-mark pass of the word test (chapter 1 in file order) on a damaged score file:
-    // a file that cannot be read whole is never written; a readable one gets the new best
-    // score in the chapter's line and nothing else of it changes but the line ends.
+    // A full-mark pass (chapter 1 in file order) of the word test or the choice test on a
+    // damaged score file: a file that cannot be read whole is never written; a readable one
+    // gets the new best score in the chapter's line and nothing else of it changes but the
+    // line ends.
     void aPassOnADamagedScoreFile_data()
     {
+        QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("name");      // the score file as it lies on disk
         QTest::addColumn<QByteArray>("before"); // its bytes; empty: a folder in its place
         QTest::addColumn<QByteArray>("after");  // its bytes after the pass; empty: unchanged
         QTest::addColumn<bool>("told");
 
         const QByteArray rest = QByteArray("\r\n").repeated(58);
-        QTest::newRow("a folder in its place") << kInOrder << QByteArray() << QByteArray() << true;
-        QTest::newRow("bytes not code page 932 in another line")
-            << kInOrder << "55\r\n\x81\x7f\r\n" + rest << QByteArray() << true;
-        QTest::newRow("cut in a two-byte character") << kInOrder << QByteArray("55\r\n\x93") << QByteArray() << true;
-        QTest::newRow("fewer than 60 lines") << kInOrder << QByteArray("90\r\n80\r\n") << "100\r\n80\r\n" + rest << false;
-        QTest::newRow("non-numeric records") << kInOrder << "abc\r\n" + encoded(QStringLiteral("五十\r\n")) + rest
-                                             << "100\r\n" + encoded(QStringLiteral("五十\r\n")) + rest << false;
-        QTest::newRow("negative record") << kInOrder << "-5\r\n-7\r\n" + rest << "100\r\n-7\r\n" + rest << false;
-        QTest::newRow("full marks again") << kInOrder << "100\r\n\r\n" + rest << "101\r\n\r\n" + rest << false;
-        QTest::newRow("record at 32767") << kInOrder << "32767\r\n\r\n" + rest << QByteArray() << false;
-        QTest::newRow("record at 99999") << kInOrder << "99999\r\n\r\n" + rest << QByteArray() << false;
-        QTest::newRow("record of 400 digits") << kInOrder << QByteArray(400, '9') + "\r\n\r\n" + rest << QByteArray() << false;
-        QTest::newRow("LF line ends") << kInOrder << "90\n80\n" + QByteArray("\n").repeated(58) << "100\r\n80\r\n" + rest << false;
-        QTest::newRow("name in capitals") << QStringLiteral("TENJ03.DAT") << "90\r\n80\r\n" + rest << "100\r\n80\r\n" + rest
-                                          << false;
+        const QByteArray nines(400, '9');
+        const auto word = [](const char *what) -> QTestData & { return QTest::newRow(qPrintable(QStringLiteral("word test, ") + QLatin1String(what))) << 3; };
+        word("a folder in its place") << kInOrder << QByteArray() << QByteArray() << true;
+        word("bytes not code page 932 in another line") << kInOrder << "55\r\n\x81\x7f\r\n" + rest << QByteArray() << true;
+        word("cut in a two-byte character") << kInOrder << QByteArray("55\r\n\x93") << QByteArray() << true;
+        word("fewer than 60 lines") << kInOrder << QByteArray("90\r\n80\r\n") << "100\r\n80\r\n" + rest << false;
+        word("non-numeric records") << kInOrder << "abc\r\n" + encoded(QStringLiteral("五十\r\n")) + rest
+                                    << "100\r\n" + encoded(QStringLiteral("五十\r\n")) + rest << false;
+        word("negative record") << kInOrder << "-5\r\n-7\r\n" + rest << "100\r\n-7\r\n" + rest << false;
+        word("full marks again") << kInOrder << "100\r\n\r\n" + rest << "101\r\n\r\n" + rest << false;
+        word("record at 32767") << kInOrder << "32767\r\n\r\n" + rest << QByteArray() << false;
+        word("record at 99999") << kInOrder << "99999\r\n\r\n" + rest << QByteArray() << false;
+        word("record of 400 digits") << kInOrder << nines + "\r\n\r\n" + rest << QByteArray() << false;
+        word("LF line ends") << kInOrder << "90\n80\n" + QByteArray("\n").repeated(58) << "100\r\n80\r\n" + rest << false;
+        word("name in capitals") << QStringLiteral("TENJ03.DAT") << "90\r\n80\r\n" + rest << "100\r\n80\r\n" + rest << false;
+
+        const QString choiceFile = QStringLiteral("tenj01.dat");
+        const auto choice = [](const char *what) -> QTestData & { return QTest::newRow(qPrintable(QStringLiteral("choice test, ") + QLatin1String(what))) << 1; };
+        choice("bytes not code page 932 in another line") << choiceFile << "55\r\n\x81\x7f\r\n" + rest << QByteArray() << true;
+        choice("fewer than 60 lines") << choiceFile << QByteArray("90\r\n80\r\n") << "100\r\n80\r\n" + rest << false;
+        choice("record of 400 digits") << choiceFile << nines + "\r\n\r\n" + rest << QByteArray() << false;
     }
 
     void aPassOnADamagedScoreFile()
     {
+        QFETCH(int, kind);
         QFETCH(QString, name);
         QFETCH(QByteArray, before);
         QFETCH(QByteArray, after);
@@ -547,30 +557,46 @@ private slots:
 
         TestApp app;
         writeGoodScores(app.course);
-        removeFile(app.course, kInOrder);
+        removeFile(app.course, name.toLower());
         if (before.isEmpty())
             QVERIFY(QDir(app.course.root()).mkdir(name));
         else
             app.course.writeBytes(name, before);
-        prepareState(app, ScreenId::WordTest);
+        prepareState(app, kind == 1 ? ScreenId::ChoiceTest : ScreenId::WordTest);
         auto expected = snapshot(app.course.workingDir());
         if (!after.isEmpty())
             expected[QStringLiteral("E1/") + name] = QCryptographicHash::hash(after, QCryptographicHash::Sha1).toHex();
 
-        app.start(ScreenId::WordTest);
-        auto *test = app.currentAs<F_Eitango>();
-        QVERIFY(test);
-        app.dialogs.calls.clear(); // what opening the test said is not the point here
-        for (int n = 1; n <= 10; ++n) {
-            QTest::keyClicks(test->Text1, QStringLiteral("e1-%1").arg(n));
-            QTest::keyClick(test->Text1, Qt::Key_Return);
+        if (kind == 1) {
+            app.start(ScreenId::ChoiceTest);
+            auto *test = app.currentAs<F_SentakuMondai>();
+            QVERIFY(test);
+            app.dialogs.calls.clear(); // what opening the test said is not the point here
+            for (int n = 1; n <= 10; ++n) {
+                const QString right = QStringLiteral("日1-%1").arg(n);
+                int at = 1;
+                while (at < 5 && test->Label7[at]->text() != right)
+                    ++at;
+                QCOMPARE(test->Label7[at]->text(), right);
+                QTest::mouseDClick(test->Label7[at], Qt::LeftButton);
+            }
+            QCOMPARE(test->Label51->text(), QStringLiteral("100"));
+        } else {
+            app.start(ScreenId::WordTest);
+            auto *test = app.currentAs<F_Eitango>();
+            QVERIFY(test);
+            app.dialogs.calls.clear();
+            for (int n = 1; n <= 10; ++n) {
+                QTest::keyClicks(test->Text1, QStringLiteral("e1-%1").arg(n));
+                QTest::keyClick(test->Text1, Qt::Key_Return);
+            }
+            QCOMPARE(test->Label51->text(), QStringLiteral("100"));
         }
-        QCOMPARE(test->Label51->text(), QStringLiteral("100"));
 
         QStringList messages;
         for (const ScriptedDialogs::Call &call : app.dialogs.calls)
             messages << call.text;
-        QVERIFY2(namesFile(messages, kInOrder) == told, qPrintable(messages.join(QStringLiteral(" | "))));
+        QVERIFY2(namesFile(messages, name) == told, qPrintable(messages.join(QStringLiteral(" | "))));
         if (told)
             QVERIFY(messages.join(QString()).contains(QStringLiteral("今回の成績を保存できませんでした")));
         QCOMPARE(differences(expected, snapshot(app.course.workingDir())), QString());
