@@ -55,7 +55,7 @@ F_SAKUSEI::F_SAKUSEI(AppContext &context) : Screen(context, ScreenId::Editor)
     for (QLineEdit *box : {Text1, Text2, Text3}) {
         box->setFont(boxFont);
         box->setGeometry(120, y, 620, 36);
-        box->setMaxLength(kMaxEditableLine);
+        box->setMaxLength(kMaxLineLength);
         y += 48;
     }
 
@@ -172,7 +172,7 @@ QString F_SAKUSEI::longLineProblem() const
     return QStringLiteral("ファイル「%1」の%2行目は%3文字より長く、ここでは途中までしか表示できません。この章は登録できません。")
         .arg(ctx.data.displayName(levelFileName(M.KomokuNo)))
         .arg(read_.longLine)
-        .arg(kMaxEditableLine);
+        .arg(kMaxLineLength);
 }
 
 void F_SAKUSEI::clearSaved() { savedLabel->clear(); }

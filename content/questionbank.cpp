@@ -46,6 +46,18 @@ ChapterQuestions SEKUSHON(const DataFolder &folder, int chapter)
     }
     ChapterQuestions read = parseQuestions(text);
     read.undecodable = DataFolder::undecodable(text);
+    for (qsizetype i = 0; i < read.items.size(); ++i) {
+        Question &q = read.items[i];
+        int line = int(i) * 3;
+        for (QString *field : {&q.eng, &q.jpn, &q.third}) {
+            ++line;
+            if (field->size() <= kMaxLineLength)
+                continue;
+            field->truncate(kMaxLineLength);
+            if (read.longLine == 0)
+                read.longLine = line;
+        }
+    }
     return read;
 }
 
@@ -63,5 +75,11 @@ QString readingNotice(const DataFolder &folder, int chapter, const ChapterQuesti
     }
     if (questions.undecodable)
         lines << folder.undecodableProblem(name);
+    if (questions.longLine > 0) {
+        lines << QStringLiteral("ファイル「%1」の%2行目は%3文字より長いため、%3文字までを使います。")
+                     .arg(folder.displayName(name))
+                     .arg(questions.longLine)
+                     .arg(kMaxLineLength);
+    }
     return lines.join(u'\n');
 }

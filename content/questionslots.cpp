@@ -64,7 +64,7 @@ ChapterSlots readChapterSlots(const DataFolder &folder, int chapter)
         for (QString *text : {&slot.eng, &slot.jpn, &slot.third}) {
             *text = reader.readLine();
             ++line;
-            if (text->size() > kMaxEditableLine && result.longLine == 0)
+            if (text->size() > kMaxLineLength && result.longLine == 0)
                 result.longLine = line;
         }
     }

@@ -10,9 +10,6 @@
 
 class DataFolder;
 
-// The longest line the editor's boxes hold; a longer one would be saved cut.
-inline constexpr int kMaxEditableLine = 32767;
-
 struct ChapterSlots {
     QList<Question> records;      // always kMaxQuestions entries; slot i is records[i - 1]
     int questionCount = 0;      // Q_Total: records before the end marker
@@ -22,7 +19,7 @@ struct ChapterSlots {
     int markerAddedAt = 0;      // the file ended without its marker: the slot given a "*" (0 = none)
     bool undecodable = false;   // bytes that are not code page 932 (shown as U+FFFD)
     bool linesDropped = false;  // text past line 150, which a save does not keep
-    int longLine = 0;           // the first line longer than kMaxEditableLine (0 = none)
+    int longLine = 0;           // the first line longer than kMaxLineLength (0 = none): not to be saved
 };
 
 ChapterSlots readChapterSlots(const DataFolder &folder, int chapter);
