@@ -10,36 +10,47 @@
 
 double numericValue(QStringView text)
 {
+    const auto isDigit = [&](qsizetype at) { return at < text.size() && text[at] >= u'0' && text[at] <= u'9'; };
     qsizetype i = 0;
     while (i < text.size() && (text[i] == u' ' || text[i] == u'\t'))
         ++i;
-    const qsizetype start = i;
+    const bool negative = i < text.size() && text[i] == u'-';
     if (i < text.size() && (text[i] == u'-' || text[i] == u'+'))
         ++i;
-    const qsizetype digitsStart = i;
-    while (i < text.size() && text[i] >= u'0' && text[i] <= u'9')
+    bool anyDigit = isDigit(i);
+    while (isDigit(i) && text[i] == u'0')
         ++i;
-    bool anyDigit = i > digitsStart;
+    const qsizetype whole = i;
+    while (isDigit(i))
+        ++i;
+    const qsizetype wholeDigits = i - whole;
+    qsizetype fraction = i, fractionDigits = 0;
     if (i < text.size() && text[i] == u'.') {
-        ++i;
-        const qsizetype fraction = i;
-        while (i < text.size() && text[i] >= u'0' && text[i] <= u'9')
+        fraction = ++i;
+        while (isDigit(i))
             ++i;
-        anyDigit = anyDigit || i > fraction;
+        fractionDigits = i - fraction;
+        anyDigit = anyDigit || fractionDigits > 0;
     }
     if (!anyDigit)
         return 0;
+    // A whole part of hundreds of digits is beyond a double but still larger than any score,
+    // not 0 (a lower score must not replace it). Only the first digits of a fraction count;
+    // the rest need not be converted (a record can be megabytes of digits).
+    const double largest = std::numeric_limits<double>::max();
+    constexpr qsizetype kDoubleDigits = 309;
+    if (wholeDigits > kDoubleDigits)
+        return negative ? -largest : largest;
+    QString number = text.mid(whole, wholeDigits).toString();
+    if (fractionDigits > 0)
+        number += QLatin1Char('.') + text.mid(fraction, std::min<qsizetype>(fractionDigits, 40)).toString();
     bool ok = false;
-    const double value = text.mid(start, i - start).toString().toDouble(&ok);
-    if (ok && std::isfinite(value))
-        return value;
-    // Out of the range of a double: a whole part of hundreds of digits is still larger than
-    // any score, not 0 (a lower score must not replace it); a fraction that small is 0.
-    for (qsizetype d = digitsStart; d < text.size() && text[d] >= u'0' && text[d] <= u'9'; ++d) {
-        if (text[d] != u'0')
-            return text[start] == u'-' ? -std::numeric_limits<double>::max() : std::numeric_limits<double>::max();
-    }
-    return 0;
+    double value = number.isEmpty() ? 0 : number.toDouble(&ok);
+    if (!std::isfinite(value) || (!ok && wholeDigits > 0))
+        value = largest;
+    else if (!ok)
+        value = 0; // a fraction too small for a double
+    return negative ? -value : value;
 }
 
 ScoreFile readScores(const DataFolder &folder, const QString &fileName)

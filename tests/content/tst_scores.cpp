@@ -55,6 +55,10 @@ private slots:
         QCOMPARE(numericValue(u" 101"), 101.0);
         QCOMPARE(numericValue(u"-5"), -5.0);
         QCOMPARE(numericValue(u"."), 0.0);
+        QCOMPARE(numericValue(u"0.5"), 0.5);
+        QCOMPARE(numericValue(u".25"), 0.25);
+        QCOMPARE(numericValue(u"007"), 7.0);
+        QCOMPARE(numericValue(QString(500, u'0') + QStringLiteral("42")), 42.0);
         // Beyond the range of a double: larger than every score, never 0.
         QCOMPARE(numericValue(QString(400, u'9')), std::numeric_limits<double>::max());
         QCOMPARE(numericValue(QStringLiteral("-") + QString(400, u'9')), -std::numeric_limits<double>::max());

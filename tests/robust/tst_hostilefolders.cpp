@@ -166,10 +166,16 @@ const QByteArray &hugeQuestionFile()
     return bytes;
 }
 
+const QByteArray &hugeLine()
+{
+    static const QByteArray bytes(10 * 1024 * 1024, '7');
+    return bytes;
+}
+
 // A question file whose first English line alone is ten megabytes.
 const QByteArray &hugeLineQuestionFile()
 {
-    static const QByteArray bytes = QByteArray(10 * 1024 * 1024, 'x') + "\r\n" + encoded(QStringLiteral("日1\r\nnote\r\n*\r\n\r\n\r\n"));
+    static const QByteArray bytes = hugeLine() + "\r\n" + encoded(QStringLiteral("日1\r\nnote\r\n*\r\n\r\n\r\n"));
     return bytes;
 }
 
@@ -338,6 +344,14 @@ QList<Fault> makeFaults()
                     [](TestCourse &c) { c.writeBytes(kNames, hugeNameFile()); }};
     faults << Fault{QStringLiteral("E1.DAT 100 000 lines"), kTitles, {ScreenId::Editor},
                     [](TestCourse &c) { c.writeBytes(kTitles, hugeNameFile()); }};
+    // One ten-megabyte line first in every other file (the editor says that a names or
+    // titles file now has a line past the 60th).
+    for (const QString &file : {kTitle, kNames, kTitles, kInOrder}) {
+        const QList<ScreenId> tell = file == kNames || file == kTitles ? QList<ScreenId>{ScreenId::Editor} : QList<ScreenId>{};
+        faults << Fault{file + QStringLiteral(" one 10 MB line"), file, tell, [file](TestCourse &c) {
+                            transform(c, file, [](const QByteArray &b) { return hugeLine() + "\r\n" + b; });
+                        }};
+    }
     faults << Fault{QStringLiteral("tenj03.dat 100 000 lines"), kInOrder, {},
                     [](TestCourse &c) { c.writeBytes(kInOrder, hugeScoreFile()); }};
 
