@@ -16,8 +16,8 @@ QString readShownCourseTitle(const DataFolder &folder, QStringList &problems)
     const QString title = readCourseTitle(folder, &problem);
     if (!problem.isEmpty())
         problems.append(problem + QStringLiteral("教材の題名は空のまま表示します。"));
-    if (DataFolder::undecodable(title))
-        problems.append(folder.undecodableProblem(kCourseTitleFile));
+    if (const QString encoding = folder.encodingProblem(kCourseTitleFile, DataFolder::undecodable(title)); !encoding.isEmpty())
+        problems.append(encoding);
     return title;
 }
 

@@ -155,6 +155,8 @@ void F_SAKUSEI::showProblems()
         lines << QStringLiteral("ファイル「%1」は終わりの印「*」の行がないまま終わっていたので、%2番目に「*」を入れました。")
                      .arg(file)
                      .arg(read_.markerAddedAt);
+    if (read_.utf8)
+        lines << ctx.data.utf8Problem(levelFileName(M.KomokuNo));
     if (read_.undecodable)
         lines << QStringLiteral("ファイル「%1」にShift_JISとして読めない文字があり、「\uFFFD」と表示しています。その文字を直すまで登録できません。")
                      .arg(file);
@@ -231,6 +233,7 @@ void F_SAKUSEI::Command3_Click()
     read_.problem.clear();
     read_.markerAddedAt = 0;
     read_.undecodable = false;
+    read_.utf8 = false;
     read_.linesDropped = false;
     Q_Total = questionCountOf(editor_.records());
     Label31->setText(QString::number(Q_Total));

@@ -73,8 +73,8 @@ QString readingNotice(const DataFolder &folder, int chapter, const ChapterQuesti
                      .arg(questions.items.size())
                      .arg(use);
     }
-    if (questions.undecodable)
-        lines << folder.undecodableProblem(name);
+    if (const QString encoding = folder.encodingProblem(name, questions.undecodable); !encoding.isEmpty())
+        lines << encoding;
     if (questions.longLine > 0) {
         lines << QStringLiteral("ファイル「%1」の%2行目は%3文字より長いため、%3文字までを使います。")
                      .arg(folder.displayName(name))

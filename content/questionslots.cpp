@@ -54,6 +54,7 @@ ChapterSlots readChapterSlots(const DataFolder &folder, int chapter)
     }
     const QString text = cp932::decode(raw.bytes);
     result.undecodable = text.contains(QChar::ReplacementCharacter);
+    result.utf8 = DataFolder::looksLikeUtf8(raw.bytes);
 
     const ChapterQuestions questions = parseQuestions(text);
     result.questionCount = int(questions.items.size());

@@ -22,8 +22,8 @@ void ScoreSheet::JUNBI()
         TitleLine[n] = lines[n - 1].left(kLongestShownTitle);
     if (!problem.isEmpty())
         problems_.append({file, problem + QStringLiteral("章の題名なしで表示します。")});
-    else if (DataFolder::undecodable(lines.join(u'\n')))
-        problems_.append({file, data.undecodableProblem(file)});
+    else if (const QString encoding = data.encodingProblem(file, DataFolder::undecodable(lines.join(u'\n'))); !encoding.isEmpty())
+        problems_.append({file, encoding});
 }
 
 void ScoreSheet::Title_Clean()

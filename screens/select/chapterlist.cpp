@@ -36,8 +36,7 @@ ChapterList loadChapterList(const DataFolder &folder, Module1 &m)
     addProblem(list.problems, problem);
     for (qsizetype i = 0; i < names.size() && i < kChapterCount; ++i)
         m.LvName[size_t(i)] = names[i];
-    if (DataFolder::undecodable(names.join(QChar(u'\n'))))
-        list.problems.append(folder.undecodableProblem(kChapterNamesFile));
+    addProblem(list.problems, folder.encodingProblem(kChapterNamesFile, DataFolder::undecodable(names.join(QChar(u'\n')))));
 
     if (m.TestKind >= 1 && m.TestKind <= 3) {
         list.TenJ = readScoreRecords(folder, m.TenjFile[size_t(m.TestKind)], list.problems);

@@ -335,6 +335,29 @@ QList<Fault> makeFaults()
                         [file](TestCourse &c) { transform(c, file, withForeignBytes); }};
     }
 
+    // A folder where the file should be: it exists but cannot be read.
+    for (const QString &file : allFiles) {
+        faults << Fault{file + QStringLiteral(" is a folder"), file, openersOf(file), [file](TestCourse &c) {
+                            removeFile(c, file);
+                            QDir(c.root()).mkpath(file);
+                        }};
+    }
+
+    // Saved by a modern editor in UTF-8: the Japanese is not code page 932.
+    for (const QString &file : textFiles) {
+        faults << Fault{file + QStringLiteral(" in UTF-8"), file, openersOf(file), [file](TestCourse &c) {
+                            transform(c, file, [](const QByteArray &b) { return cp932::decode(b).toUtf8(); });
+                        }};
+    }
+
+    // Control characters, NUL among them, are code page 932 like any other byte.
+    faults << Fault{QStringLiteral("T/LEVEL.1 control characters"), kLevel, {}, [](TestCourse &c) {
+                        transform(c, kLevel, [](const QByteArray &b) { return QByteArray(b).replace("e1-1", QByteArray("e\0\x01\x1b\x7f-1", 8)); });
+                    }};
+    faults << Fault{QStringLiteral("T/LEVEL.1 CR line ends"), kLevel, {}, [](TestCourse &c) {
+                        transform(c, kLevel, [](const QByteArray &b) { return QByteArray(b).replace("\r\n", "\r"); });
+                    }};
+
     // Far too long.
     faults << Fault{QStringLiteral("T/LEVEL.1 10 MB of records"), kLevel, {ScreenId::Editor},
                     [](TestCourse &c) { c.writeBytes(kLevel, hugeQuestionFile()); }};
