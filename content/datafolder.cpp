@@ -106,7 +106,7 @@ bool DataFolder::looksLikeUtf8(QByteArrayView bytes)
     if (!beyondAscii)
         return false;
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString decoded = utf8(bytes);
+    const QString decoded = utf8(bytes); // decoding is what tells whether the bytes are UTF-8
     return !utf8.hasError();
 }
 

@@ -233,7 +233,8 @@ void F_SAKUSEI::Command3_Click()
     read_.problem.clear();
     read_.markerAddedAt = 0;
     read_.undecodable = false;
-    read_.utf8 = false;
+    // What was typed in is code page 932; untouched lines of a UTF-8 file stay as they were.
+    read_.utf8 = DataFolder::looksLikeUtf8(ctx.data.read(levelFileName(M.KomokuNo)).bytes);
     read_.linesDropped = false;
     Q_Total = questionCountOf(editor_.records());
     Label31->setText(QString::number(Q_Total));

@@ -732,6 +732,25 @@ private slots:
         QVERIFY(readingNotice(app.course.folder(), 1, read, QString()).contains(QStringLiteral("1行目")));
     }
 
+    // A chapter saved as UTF-8, saved again by the editor untouched: the Japanese stays the
+    // same UTF-8 (nothing is lost to the misreading), and the editor still says what the file is.
+    void theEditorKeepsAUtf8ChapterAsItWas()
+    {
+        TestApp app;
+        transform(app.course, kLevel, [](const QByteArray &b) { return cp932::decode(b).toUtf8(); });
+        prepareState(app, ScreenId::Editor);
+        app.start(ScreenId::Editor);
+        auto *editor = app.currentAs<F_SAKUSEI>();
+        QVERIFY(editor);
+        QVERIFY(editor->problemLabel->text().contains(QStringLiteral("UTF-8")));
+        QTest::mouseClick(editor->Command3, Qt::LeftButton); // 登録する
+        QCOMPARE(editor->savedLabel->text(), QStringLiteral("登録しました。"));
+        const QString saved = QString::fromUtf8(app.course.bytes(kLevel));
+        QVERIFY(saved.startsWith(QStringLiteral("e1-1\r\n日1-1\r\nnote1-1\r\n")));
+        QVERIFY(saved.contains(QStringLiteral("e1-10\r\n日1-10\r\nnote1-10\r\n*\r\n")));
+        QVERIFY(editor->problemLabel->text().contains(QStringLiteral("UTF-8")));
+    }
+
     // On a folder whose names differ in letter case from the program's, every save goes to
     // the file that is there (or, for a new chapter, into the folder that is there): no
     // second file or folder appears beside it.
