@@ -5,6 +5,7 @@
 #include "app/uikit.h"
 #include "content/chaptertexts.h"
 #include "content/coursefiles.h"
+#include "content/f_sakusei.h"
 #include "content/questionslots.h"
 #include "content/scores.h"
 #include "screens/tests/f_eitango.h"
@@ -117,6 +118,23 @@ QList<Question> editedChapter()
     return records;
 }
 
+// Chapter 1 of the word test's kind on the screen given.
+template <class Form> Form *openOnChapterOne(TestApp &app, ScreenId id)
+{
+    app.ctx.state.TestKind = 3;
+    app.ctx.state.KomokuNo = 1;
+    app.start(id);
+    return app.currentAs<Form>();
+}
+
+QStringList messages(const TestApp &app)
+{
+    QStringList texts;
+    for (const ScriptedDialogs::Call &call : app.dialogs.calls)
+        texts << call.text;
+    return texts;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Save)
@@ -185,10 +203,7 @@ private slots:
         TestApp app;
         app.course.writeScores(QStringLiteral("tenj03.dat"), {QStringLiteral("40")});
         const QByteArray before = app.course.bytes(QStringLiteral("tenj03.dat"));
-        app.ctx.state.TestKind = 3;
-        app.ctx.state.KomokuNo = 1;
-        app.start(ScreenId::WordTest);
-        auto *test = app.currentAs<F_Eitango>();
+        auto *test = openOnChapterOne<F_Eitango>(app, ScreenId::WordTest);
         QVERIFY(test);
 
         const ChildResult child = withFileSizeLimit(8, [&] {
@@ -196,17 +211,36 @@ private slots:
                 QTest::keyClicks(test->Text1, QStringLiteral("e1-%1").arg(n));
                 QTest::keyClick(test->Text1, Qt::Key_Return);
             }
-            QStringList texts;
-            for (const ScriptedDialogs::Call &call : app.dialogs.calls)
-                texts << call.title + u':' + call.text;
-            texts << QStringLiteral("score:") + test->Label51->text();
-            return texts;
+            return messages(app) << QStringLiteral("score:") + test->Label51->text();
         });
         QVERIFY2(child.finished, child.how.constData());
         QVERIFY2(child.said.contains(QStringLiteral("score:100")), qPrintable(child.said));
         QVERIFY2(child.said.contains(QStringLiteral("今回の成績を保存できませんでした")), qPrintable(child.said));
         QVERIFY2(child.said.contains(QStringLiteral("E1/tenj03.dat")), qPrintable(child.said));
         QCOMPARE(app.course.bytes(QStringLiteral("tenj03.dat")), before);
+    }
+
+    // The editor's save on a full disk: the learner is told, the old chapter file stays, and
+    // what was typed is still in the boxes to be saved again.
+    void anEditorSaveOnAFullDiskSaysSoAndKeepsTheTyping()
+    {
+        TestApp app;
+        const QByteArray before = app.course.bytes(QStringLiteral("T/LEVEL.1"));
+        auto *editor = openOnChapterOne<F_SAKUSEI>(app, ScreenId::Editor);
+        QVERIFY(editor);
+
+        const ChildResult child = withFileSizeLimit(8, [&] {
+            editor->Text1->selectAll();
+            QTest::keyClicks(editor->Text1, QStringLiteral("typed"));
+            QTest::mouseClick(editor->Command3, Qt::LeftButton); // 登録する
+            return messages(app) << QStringLiteral("box:") + editor->Text1->text()
+                                 << QStringLiteral("saved:") + editor->savedLabel->text();
+        });
+        QVERIFY2(child.finished, child.how.constData());
+        QVERIFY2(child.said.contains(QStringLiteral("E1/T/LEVEL.1")) && child.said.contains(kKept), qPrintable(child.said));
+        QVERIFY2(child.said.contains(QStringLiteral("box:typed")), qPrintable(child.said));
+        QVERIFY2(child.said.endsWith(QStringLiteral("\nsaved:")), qPrintable(child.said)); // no "登録しました。"
+        QCOMPARE(app.course.bytes(QStringLiteral("T/LEVEL.1")), before);
     }
 };
 
