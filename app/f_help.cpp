@@ -45,7 +45,9 @@ F_HELP::F_HELP(AppContext &context) : Screen(context, ScreenId::Help)
 void F_HELP::Form_Load()
 {
     M.DataDir = kDataDir;
-    M.Daimoku = readCourseTitle(ctx.data);
+    QStringList problems;
+    M.Daimoku = readShownCourseTitle(ctx.data, problems);
+    tellWhenShown(problems.join(u'\n'), QStringLiteral("HELP"));
     Label1->setText(M.Daimoku);
     HelpPage = 1;
     showPage(1);

@@ -1,5 +1,6 @@
 #include "app/screen.h"
 
+#include "app/dialogs.h"
 #include "app/navigator.h"
 
 #include <QApplication>
@@ -19,6 +20,23 @@ Screen::~Screen()
 void Screen::handOver(ScreenId target)
 {
     ctx.navigator->handOver(this, target);
+}
+
+void Screen::tellWhenShown(const QString &text, const QString &title)
+{
+    if (text.isEmpty())
+        return;
+    toTell_ += (toTell_.isEmpty() ? QString() : QStringLiteral("\n")) + text;
+    toTellTitle_ = title;
+}
+
+void Screen::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (toTell_.isEmpty() || !ctx.dialogs)
+        return;
+    const QString text = std::exchange(toTell_, QString());
+    ctx.dialogs->inform(this, text, toTellTitle_);
 }
 
 bool Screen::eventFilter(QObject *watched, QEvent *event)

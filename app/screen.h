@@ -21,6 +21,11 @@ protected:
     // Show the target screen (created afresh), then close this one.
     void handOver(ScreenId target);
 
+    // A message box the learner gets as soon as the screen shows (what its load found wrong
+    // with the data files); several calls add lines to the one message.
+    void tellWhenShown(const QString &text, const QString &title);
+    void showEvent(QShowEvent *event) override;
+
     // Keys pressed anywhere in this screen arrive here first; return true to swallow the key.
     virtual bool previewKeyPress(QKeyEvent *) { return false; }
     virtual bool previewKeyRelease(QKeyEvent *) { return false; }
@@ -32,6 +37,8 @@ protected:
 
 private:
     ScreenId id_;
+    QString toTell_;
+    QString toTellTitle_;
     const QEvent *lastKeyEvent_ = nullptr;
     int lastKeyType_ = 0;
     QPointer<QWidget> lastKeyReceiver_;

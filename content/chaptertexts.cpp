@@ -10,7 +10,12 @@ ChapterTexts readChapterTexts(const DataFolder &folder, const QString &name)
 {
     ChapterTexts file;
     QString problem;
-    file.lines = readChapterLines(folder, name, &problem);
+    bool linesPast60 = false;
+    file.lines = readChapterLines(folder, name, &problem, &linesPast60);
+    if (linesPast60) {
+        file.notice = QStringLiteral("ファイル「%1」には60行目より後にも行があります。ここで書き換えると、61行目から後は消えます。")
+                          .arg(folder.displayName(name));
+    }
     while (file.lines.size() < kChapterCount)
         file.lines.append(QString());
     if (!problem.isEmpty()) {

@@ -14,6 +14,7 @@ struct ChapterTexts {
     QStringList lines;        // 60 entries, chapter n at n - 1 (empty past the end of the file)
     bool missing = false;     // no such file yet
     QString problem;          // Japanese, names the file; set when missing or not to be rewritten
+    QString notice;           // Japanese: the file has lines past the 60th, which a rewrite drops
     bool rewritable() const { return problem.isEmpty() || missing; }
 };
 

@@ -7,6 +7,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStringDecoder>
+
+#include <algorithm>
 
 DataFolder::DataFolder(QString root) : root_(std::move(root)) {}
 
@@ -80,13 +83,46 @@ QString DataFolder::write(const QString &name, const QByteArray &bytes) const
     QSaveFile file(pathOf(name));
     if (!file.open(QIODevice::WriteOnly))
         return failed;
-    if (file.write(bytes) != bytes.size()) {
+    // The buffer is flushed here, not left to commit(): commit() does not look at how the
+    // last flush went, and would put a file cut short by a full disk in place of the old one.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         file.cancelWriting();
         return failed;
     }
     if (!file.commit())
         return failed;
     return {};
+}
+
+QString DataFolder::undecodableProblem(const QString &name) const
+{
+    return QStringLiteral("ファイル「%1」にShift_JISとして読めない文字があります。その文字は「\uFFFD」で表示します。")
+        .arg(displayName(name));
+}
+
+bool DataFolder::looksLikeUtf8(QByteArrayView bytes)
+{
+    const bool beyondAscii = std::any_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) > 0x7F; });
+    if (!beyondAscii)
+        return false;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = utf8(bytes); // decoding is what tells whether the bytes are UTF-8
+    return !utf8.hasError();
+}
+
+QString DataFolder::utf8Problem(const QString &name) const
+{
+    return QStringLiteral("ファイル「%1」はShift_JISではなくUTF-8で保存されているようです。日本語が正しく表示されません。"
+                          "Shift_JIS（コードページ932）で保存し直してください。")
+        .arg(displayName(name));
+}
+
+QString DataFolder::encodingProblem(const QString &name, bool undecodable) const
+{
+    const Read raw = read(name);
+    if (raw.ok() && looksLikeUtf8(raw.bytes))
+        return utf8Problem(name);
+    return undecodable ? undecodableProblem(name) : QString();
 }
 
 QString DataFolder::readText(const QString &name, QString *problem) const

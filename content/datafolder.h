@@ -35,6 +35,18 @@ public:
     QString readText(const QString &name, QString *problem = nullptr) const;
     QString writeLines(const QString &name, const QStringList &lines) const;
 
+    // Bytes that are not code page 932 decode as U+FFFD, which no data file holds itself.
+    static bool undecodable(const QString &text) { return text.contains(QChar::ReplacementCharacter); }
+    // What the learner is told about such a file (Japanese, names the file).
+    QString undecodableProblem(const QString &name) const;
+    // Japanese text saved as UTF-8 (by a modern editor) is not code page 932: it shows as
+    // other characters, or as U+FFFD. True for bytes above 0x7F that are valid UTF-8 throughout.
+    static bool looksLikeUtf8(QByteArrayView bytes);
+    QString utf8Problem(const QString &name) const;
+    // What the learner is told about the characters of a file: that it seems to be UTF-8,
+    // else, when undecodable (the part shown holds U+FFFD), the undecodable problem; else empty.
+    QString encodingProblem(const QString &name, bool undecodable) const;
+
     // The name as the learner should see it in messages, e.g. "E1/T/LEVEL.7".
     QString displayName(const QString &name) const;
 

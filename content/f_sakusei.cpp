@@ -55,6 +55,7 @@ F_SAKUSEI::F_SAKUSEI(AppContext &context) : Screen(context, ScreenId::Editor)
     for (QLineEdit *box : {Text1, Text2, Text3}) {
         box->setFont(boxFont);
         box->setGeometry(120, y, 620, 36);
+        box->setMaxLength(kMaxLineLength);
         y += 48;
     }
 
@@ -121,8 +122,10 @@ void F_SAKUSEI::Form_Load()
     for (const QString &file : {kChapterNamesFile, kChapterTitlesFile}) {
         const ChapterTexts texts = readChapterTexts(ctx.data, file);
         (file == kChapterNamesFile ? Names : Titles) = texts.lines;
-        if (!texts.problem.isEmpty())
-            loadProblems_.append(texts.problem);
+        for (const QString &text : {texts.problem, texts.notice}) {
+            if (!text.isEmpty())
+                loadProblems_.append(text);
+        }
     }
 
     Command2_Click();
@@ -152,14 +155,26 @@ void F_SAKUSEI::showProblems()
         lines << QStringLiteral("ファイル「%1」は終わりの印「*」の行がないまま終わっていたので、%2番目に「*」を入れました。")
                      .arg(file)
                      .arg(read_.markerAddedAt);
+    if (read_.utf8)
+        lines << ctx.data.utf8Problem(levelFileName(M.KomokuNo));
     if (read_.undecodable)
         lines << QStringLiteral("ファイル「%1」にShift_JISとして読めない文字があり、「\uFFFD」と表示しています。その文字を直すまで登録できません。")
                      .arg(file);
+    if (read_.longLine > 0)
+        lines << longLineProblem();
     if (read_.linesDropped)
         lines << QStringLiteral("ファイル「%1」の151行目から後にある行は、登録すると消えます。").arg(file);
     lines << loadProblems_;
     problemLabel->setText(lines.join(u'\n'));
     problemLabel->setVisible(!lines.isEmpty());
+}
+
+QString F_SAKUSEI::longLineProblem() const
+{
+    return QStringLiteral("ファイル「%1」の%2行目は%3文字より長く、ここでは途中までしか表示できません。この章は登録できません。")
+        .arg(ctx.data.displayName(levelFileName(M.KomokuNo)))
+        .arg(read_.longLine)
+        .arg(kMaxLineLength);
 }
 
 void F_SAKUSEI::clearSaved() { savedLabel->clear(); }
@@ -199,6 +214,10 @@ void F_SAKUSEI::Command3_Click()
         ctx.dialogs->inform(this, read_.problem + QStringLiteral("この章は登録できません。"), kEditorTitle);
         return;
     }
+    if (read_.longLine > 0) {
+        ctx.dialogs->inform(this, longLineProblem(), kEditorTitle);
+        return;
+    }
     if (chapterFileMissing_
         && !ctx.dialogs->confirm(this, QStringLiteral("ファイル「%1」はまだありません。この章を新しく作りますか？").arg(file),
                                  kEditorTitle))
@@ -214,6 +233,8 @@ void F_SAKUSEI::Command3_Click()
     read_.problem.clear();
     read_.markerAddedAt = 0;
     read_.undecodable = false;
+    // What was typed in is code page 932; untouched lines of a UTF-8 file stay as they were.
+    read_.utf8 = DataFolder::looksLikeUtf8(ctx.data.read(levelFileName(M.KomokuNo)).bytes);
     read_.linesDropped = false;
     Q_Total = questionCountOf(editor_.records());
     Label31->setText(QString::number(Q_Total));
@@ -244,6 +265,7 @@ std::optional<QString> F_SAKUSEI::editChapterText(const QString &file, const QSt
     lines = texts.lines;
     lines[M.KomokuNo - 1] = *answer;
     loadProblems_.removeAll(texts.problem);
+    loadProblems_.removeAll(texts.notice);
     showProblems();
     return answer;
 }

@@ -64,6 +64,7 @@ private:
     void NOTE_N(); // show the slot in the boxes and the slot number
     void showSlotAfterMove(bool moved);
     void showProblems();
+    QString longLineProblem() const;
     void clearSaved();
     // Asks for the new text of this chapter's line in a names or titles file and writes it;
     // the text stored, or nothing when cancelled or refused.

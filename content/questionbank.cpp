@@ -44,5 +44,42 @@ ChapterQuestions SEKUSHON(const DataFolder &folder, int chapter)
         none.problem = problem;
         return none;
     }
-    return parseQuestions(text);
+    ChapterQuestions read = parseQuestions(text);
+    read.undecodable = DataFolder::undecodable(text);
+    for (qsizetype i = 0; i < read.items.size(); ++i) {
+        Question &q = read.items[i];
+        int line = int(i) * 3;
+        for (QString *field : {&q.eng, &q.jpn, &q.third}) {
+            ++line;
+            if (field->size() <= kMaxLineLength)
+                continue;
+            field->truncate(kMaxLineLength);
+            if (read.longLine == 0)
+                read.longLine = line;
+        }
+    }
+    return read;
+}
+
+QString readingNotice(const DataFolder &folder, int chapter, const ChapterQuestions &questions, const QString &use)
+{
+    if (!questions.readable())
+        return {};
+    QStringList lines;
+    const QString name = levelFileName(chapter);
+    if (questions.ranShort) {
+        lines << QStringLiteral("ファイル「%1」は終わりの印「*」の行がないまま終わっています。読めた %2 問%3")
+                     .arg(folder.displayName(name))
+                     .arg(questions.items.size())
+                     .arg(use);
+    }
+    if (const QString encoding = folder.encodingProblem(name, questions.undecodable); !encoding.isEmpty())
+        lines << encoding;
+    if (questions.longLine > 0) {
+        lines << QStringLiteral("ファイル「%1」の%2行目は%3文字より長いため、%3文字までを使います。")
+                     .arg(folder.displayName(name))
+                     .arg(questions.longLine)
+                     .arg(kMaxLineLength);
+    }
+    return lines.join(u'\n');
 }

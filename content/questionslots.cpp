@@ -54,15 +54,20 @@ ChapterSlots readChapterSlots(const DataFolder &folder, int chapter)
     }
     const QString text = cp932::decode(raw.bytes);
     result.undecodable = text.contains(QChar::ReplacementCharacter);
+    result.utf8 = DataFolder::looksLikeUtf8(raw.bytes);
 
     const ChapterQuestions questions = parseQuestions(text);
     result.questionCount = int(questions.items.size());
 
     TextReader reader(text);
+    int line = 0;
     for (Question &slot : result.records) {
-        slot.eng = reader.readLine();
-        slot.jpn = reader.readLine();
-        slot.third = reader.readLine();
+        for (QString *text : {&slot.eng, &slot.jpn, &slot.third}) {
+            *text = reader.readLine();
+            ++line;
+            if (text->size() > kMaxLineLength && result.longLine == 0)
+                result.longLine = line;
+        }
     }
     result.linesDropped = holdsTextPastLastSlot(reader);
 

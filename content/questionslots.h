@@ -18,7 +18,9 @@ struct ChapterSlots {
     QString problem;            // Japanese, names the file: why it was missing or unreadable
     int markerAddedAt = 0;      // the file ended without its marker: the slot given a "*" (0 = none)
     bool undecodable = false;   // bytes that are not code page 932 (shown as U+FFFD)
+    bool utf8 = false;          // the file seems to be saved as UTF-8
     bool linesDropped = false;  // text past line 150, which a save does not keep
+    int longLine = 0;           // the first line longer than kMaxLineLength (0 = none): not to be saved
 };
 
 ChapterSlots readChapterSlots(const DataFolder &folder, int chapter);

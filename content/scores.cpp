@@ -6,31 +6,51 @@
 #include "content/textreader.h"
 
 #include <cmath>
+#include <limits>
 
 double numericValue(QStringView text)
 {
+    const auto isDigit = [&](qsizetype at) { return at < text.size() && text[at] >= u'0' && text[at] <= u'9'; };
     qsizetype i = 0;
     while (i < text.size() && (text[i] == u' ' || text[i] == u'\t'))
         ++i;
-    const qsizetype start = i;
+    const bool negative = i < text.size() && text[i] == u'-';
     if (i < text.size() && (text[i] == u'-' || text[i] == u'+'))
         ++i;
-    const qsizetype digitsStart = i;
-    while (i < text.size() && text[i] >= u'0' && text[i] <= u'9')
+    bool anyDigit = isDigit(i);
+    while (isDigit(i) && text[i] == u'0')
         ++i;
-    bool anyDigit = i > digitsStart;
+    const qsizetype whole = i;
+    while (isDigit(i))
+        ++i;
+    const qsizetype wholeDigits = i - whole;
+    qsizetype fraction = i, fractionDigits = 0;
     if (i < text.size() && text[i] == u'.') {
-        ++i;
-        const qsizetype fraction = i;
-        while (i < text.size() && text[i] >= u'0' && text[i] <= u'9')
+        fraction = ++i;
+        while (isDigit(i))
             ++i;
-        anyDigit = anyDigit || i > fraction;
+        fractionDigits = i - fraction;
+        anyDigit = anyDigit || fractionDigits > 0;
     }
     if (!anyDigit)
         return 0;
+    // A whole part of hundreds of digits is beyond a double but still larger than any score,
+    // not 0 (a lower score must not replace it). Only the first digits of a fraction count;
+    // the rest need not be converted (a record can be megabytes of digits).
+    const double largest = std::numeric_limits<double>::max();
+    constexpr qsizetype kDoubleDigits = 309;
+    if (wholeDigits > kDoubleDigits)
+        return negative ? -largest : largest;
+    QString number = text.mid(whole, wholeDigits).toString();
+    if (fractionDigits > 0)
+        number += QLatin1Char('.') + text.mid(fraction, std::min<qsizetype>(fractionDigits, 40)).toString();
     bool ok = false;
-    const double value = text.mid(start, i - start).toString().toDouble(&ok);
-    return ok && std::isfinite(value) ? value : 0;
+    double value = number.isEmpty() ? 0 : number.toDouble(&ok);
+    if (!std::isfinite(value) || (!ok && wholeDigits > 0))
+        value = largest;
+    else if (!ok)
+        value = 0; // a fraction too small for a double
+    return negative ? -value : value;
 }
 
 ScoreFile readScores(const DataFolder &folder, const QString &fileName)
@@ -41,11 +61,17 @@ ScoreFile readScores(const DataFolder &folder, const QString &fileName)
     file.unreadable = raw.status == DataFolder::Read::Failed;
     if (!raw.ok())
         file.problem = raw.problem;
-    TextReader reader(cp932::decode(raw.bytes));
+    const QString text = cp932::decode(raw.bytes);
+    TextReader reader(text);
     file.records = reader.readFields(kChapterCount);
     if (raw.ok() && reader.ranShort())
         file.problem = QStringLiteral("成績ファイル「%1」の行が60行に足りません。足りない章は未受験として扱います。")
                            .arg(folder.displayName(fileName));
+    // Written back, such a file would lose the bytes that could not be read.
+    if (DataFolder::undecodable(text)) {
+        file.undecodable = true;
+        file.problem = folder.undecodableProblem(fileName) + QStringLiteral("このファイルには成績を書き込みません。");
+    }
     return file;
 }
 
@@ -94,7 +120,7 @@ QString clearScores(const DataFolder &folder, const QString &inOrderFile, const 
 QString storeScore(const DataFolder &folder, const QString &fileName, int chapter, int score)
 {
     const ScoreFile current = readScores(folder, fileName);
-    if (current.unreadable)
+    if (current.unreadable || current.undecodable)
         return current.problem; // never overwrite a file that could not be read
     if (const auto next = updatedScores(current.records, chapter, score))
         return writeScores(folder, fileName, *next);

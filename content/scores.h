@@ -11,7 +11,7 @@ class DataFolder;
 inline constexpr int kScoreRecordMax = 32767;
 
 // The leading decimal number of a stored text; empty or non-numeric text counts as 0.
-// "79.5" gives 79.5, "12abc" 12, "-5" -5.
+// "79.5" gives 79.5, "12abc" 12, "-5" -5; a number too large for a double gives the largest one.
 double numericValue(QStringView text);
 
 struct ScoreFile {
@@ -19,6 +19,7 @@ struct ScoreFile {
     QString problem;      // Japanese message when the file was missing, unreadable or short
     bool missing = false;
     bool unreadable = false; // exists but could not be read: must not be overwritten
+    bool undecodable = false; // holds bytes that are not code page 932: must not be overwritten either
 };
 
 // Read all: 60 field reads. A missing file reads as 60 empty records.

@@ -2,11 +2,23 @@
 
 namespace {
 bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+bool isLineEnd(QChar c) { return c == u'\r' || c == u'\n'; }
+
+// The first position from `from` whose character ends a line or is `stop` (the text's size
+// when none). On the raw characters: a file can be megabytes long.
+qsizetype scan(const QString &text, qsizetype from, QChar stop)
+{
+    const QChar *data = text.constData();
+    const qsizetype size = text.size();
+    while (from < size && !isLineEnd(data[from]) && data[from] != stop)
+        ++from;
+    return from;
+}
 } // namespace
 
 bool TextReader::atLineEnd() const
 {
-    return atEnd() || text_[pos_] == u'\r' || text_[pos_] == u'\n';
+    return atEnd() || isLineEnd(text_[pos_]);
 }
 
 void TextReader::skipLineEnd()
@@ -29,8 +41,7 @@ QString TextReader::readLine()
         return {};
     }
     const qsizetype start = pos_;
-    while (!atLineEnd())
-        ++pos_;
+    pos_ = scan(text_, pos_, u'\n');
     QString line = text_.mid(start, pos_ - start);
     skipLineEnd();
     return line;
@@ -49,15 +60,12 @@ QString TextReader::readField()
     if (!atLineEnd() && text_[pos_] == u'"') {
         ++pos_;
         const qsizetype start = pos_;
-        while (!atLineEnd() && text_[pos_] != u'"')
-            ++pos_;
+        pos_ = scan(text_, pos_, u'"');
         field = text_.mid(start, pos_ - start);
-        while (!atLineEnd() && text_[pos_] != u',')
-            ++pos_;
+        pos_ = scan(text_, pos_, u',');
     } else {
         const qsizetype start = pos_;
-        while (!atLineEnd() && text_[pos_] != u',')
-            ++pos_;
+        pos_ = scan(text_, pos_, u',');
         qsizetype end = pos_;
         while (end > start && isBlank(text_[end - 1]))
             --end;

@@ -87,12 +87,9 @@ void F_Insatsu_Eitango::SEKUSHONE()
         for (QPushButton *b : {Command1, Command2, Command3, Command4})
             b->setEnabled(false);
         ctx.dialogs->inform(this, chapter.problem + QStringLiteral("\n問題がないので印刷できません。"), title);
-    } else if (chapter.ranShort) {
-        ctx.dialogs->inform(this,
-                            QStringLiteral("ファイル「%1」は終わりの印「*」の前で終わっています。読めた %2 問を印刷します。")
-                                .arg(ctx.data.displayName(levelFileName(M.KomokuNo)))
-                                .arg(chapter.items.size()),
-                            title);
+    } else if (const QString notice = readingNotice(ctx.data, M.KomokuNo, chapter, QStringLiteral("を印刷します。"));
+               !notice.isEmpty()) {
+        ctx.dialogs->inform(this, notice, title);
     }
 }
 

@@ -95,12 +95,8 @@ void F_NOTE::Form_Load()
     const ChapterQuestions chapter = SEKUSHON(ctx.data, M.KomokuNo);
     if (!chapter.readable()) {
         problemLabel->setText(chapter.problem + QStringLiteral("　このノートは表示できません。"));
-    } else if (chapter.ranShort) {
-        problemLabel->setText(QStringLiteral("ファイル「%1」は終わりの印「*」の行がないまま終わっています。読めた %2 問を表示します。")
-                                  .arg(ctx.data.displayName(levelFileName(M.KomokuNo)))
-                                  .arg(chapter.items.size()));
     } else {
-        problemLabel->clear();
+        problemLabel->setText(readingNotice(ctx.data, M.KomokuNo, chapter, QStringLiteral("を表示します。")));
     }
     problemLabel->setVisible(!problemLabel->text().isEmpty());
 

@@ -15,10 +15,15 @@ void ScoreSheet::JUNBI()
     const QString file = M.TitleFile[SheetKind];
     QString problem;
     const QStringList lines = readChapterLines(data, file, &problem);
+    // Laying out a line of megabytes for a cell that shows a few words would hold the screen
+    // for seconds at every redraw; no cell, on screen or on paper, shows more than this.
+    constexpr qsizetype kLongestShownTitle = 200;
     for (int n = 1; n <= lines.size(); ++n)
-        TitleLine[n] = lines[n - 1];
+        TitleLine[n] = lines[n - 1].left(kLongestShownTitle);
     if (!problem.isEmpty())
         problems_.append({file, problem + QStringLiteral("章の題名なしで表示します。")});
+    else if (const QString encoding = data.encodingProblem(file, DataFolder::undecodable(lines.join(u'\n'))); !encoding.isEmpty())
+        problems_.append({file, encoding});
 }
 
 void ScoreSheet::Title_Clean()

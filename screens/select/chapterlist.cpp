@@ -7,15 +7,6 @@
 #include "content/scores.h"
 
 namespace {
-// Bytes that are not code page 932 decode as U+FFFD, which no data file can hold itself.
-QString undecodableProblem(const DataFolder &folder, const QString &name, const QString &text)
-{
-    if (!text.contains(QChar(0xFFFD)))
-        return {};
-    return QStringLiteral("ファイル「%1」にShift_JISとして読めない文字があります。その文字は「\uFFFD」で表示します。")
-        .arg(folder.displayName(name));
-}
-
 void addProblem(QStringList &problems, const QString &problem, const QString &consequence = QString())
 {
     if (!problem.isEmpty())
@@ -38,16 +29,14 @@ ChapterList loadChapterList(const DataFolder &folder, Module1 &m)
 {
     ChapterList list;
 
-    QString problem;
-    m.Daimoku = readCourseTitle(folder, &problem);
-    addProblem(list.problems, problem, QStringLiteral("教材の題名は空のまま表示します。"));
-    addProblem(list.problems, undecodableProblem(folder, kCourseTitleFile, m.Daimoku));
+    m.Daimoku = readShownCourseTitle(folder, list.problems);
 
+    QString problem;
     const QStringList names = readChapterLines(folder, kChapterNamesFile, &problem);
     addProblem(list.problems, problem);
     for (qsizetype i = 0; i < names.size() && i < kChapterCount; ++i)
         m.LvName[size_t(i)] = names[i];
-    addProblem(list.problems, undecodableProblem(folder, kChapterNamesFile, names.join(QChar(u'\n'))));
+    addProblem(list.problems, folder.encodingProblem(kChapterNamesFile, DataFolder::undecodable(names.join(QChar(u'\n')))));
 
     if (m.TestKind >= 1 && m.TestKind <= 3) {
         list.TenJ = readScoreRecords(folder, m.TenjFile[size_t(m.TestKind)], list.problems);

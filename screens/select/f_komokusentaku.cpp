@@ -1,6 +1,5 @@
 #include "screens/select/f_komokusentaku.h"
 
-#include "app/dialogs.h"
 #include "app/fonts.h"
 #include "app/palette.h"
 #include "app/uikit.h"
@@ -71,7 +70,8 @@ void F_KomokuSentaku::Form_Load()
         M.DataDir = kDataDir;
     // JUNBI1 and TENSU_YOMI
     const ChapterList list = loadChapterList(ctx.data, M);
-    loadProblems_ = list.problems;
+    if (!list.problems.isEmpty())
+        tellWhenShown(list.problems.join(u'\n') + QStringLiteral("\n\n項目の選択はこのまま続けられます。"), QStringLiteral("項目選択"));
     // JUNBI2
     setWindowTitle(M.Daimoku + QStringLiteral("　（項目選択）"));
     // PROGRAM_60
@@ -82,16 +82,6 @@ void F_KomokuSentaku::Form_Load()
     // The block and chapter last chosen.
     cursor.load(M.KomokuNo, M.KomokuPage);
     showCursor();
-}
-
-void F_KomokuSentaku::showEvent(QShowEvent *event)
-{
-    Screen::showEvent(event);
-    if (loadProblems_.isEmpty())
-        return;
-    const QString text = loadProblems_.join(u'\n') + QStringLiteral("\n\n項目の選択はこのまま続けられます。");
-    loadProblems_.clear();
-    ctx.dialogs->inform(this, text, QStringLiteral("項目選択"));
 }
 
 void F_KomokuSentaku::showCursor()

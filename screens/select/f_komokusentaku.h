@@ -43,12 +43,9 @@ public:
 
 protected:
     bool previewKeyPress(QKeyEvent *event) override;
-    void showEvent(QShowEvent *event) override;
 
 private:
     void Form_Load();
     void choose(int chapter);
     void showCursor(); // every label from the cursor's state
-
-    QStringList loadProblems_; // told to the learner once the screen is up
 };

@@ -160,6 +160,7 @@ bool TestScreen::loadChapter(TestRun &run)
         return false;
     }
     run.take(chapter);
+    tellWhenShown(readingNotice(ctx.data, M.KomokuNo, chapter, QStringLiteral("でテストします。")), windowTitle());
     return true;
 }
 

@@ -1,5 +1,6 @@
 // Code page 932 conversion and the two read styles of the data files.
 #include "content/cp932.h"
+#include "content/datafolder.h"
 #include "content/textreader.h"
 
 #include <QTest>
@@ -47,6 +48,16 @@ private slots:
         // A lead byte cut off at the end of the file.
         QCOMPARE(cp932::decode(QByteArray("ab\x82")), QStringLiteral("ab\uFFFD"));
         QCOMPARE(cp932::decode(QByteArray("\xff\xff")).size(), 2);
+    }
+
+    void tellsUtf8FromCodePage932()
+    {
+        const QString japanese = QStringLiteral("第1章の名前　日本語、ｶﾀｶﾅ");
+        QVERIFY(DataFolder::looksLikeUtf8(japanese.toUtf8()));
+        QVERIFY(DataFolder::looksLikeUtf8(QByteArray("\xef\xbb\xbf") + japanese.toUtf8()));
+        QVERIFY(!DataFolder::looksLikeUtf8(cp932::encode(japanese).bytes));
+        QVERIFY(!DataFolder::looksLikeUtf8("plain ASCII, 100\r\n"));
+        QVERIFY(!DataFolder::looksLikeUtf8(japanese.toUtf8() + "\x93")); // cut off: not UTF-8 throughout
     }
 
     void reportsCharactersItCannotHold()

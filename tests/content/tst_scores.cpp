@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include <csignal>
+#include <limits>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -54,6 +55,14 @@ private slots:
         QCOMPARE(numericValue(u" 101"), 101.0);
         QCOMPARE(numericValue(u"-5"), -5.0);
         QCOMPARE(numericValue(u"."), 0.0);
+        QCOMPARE(numericValue(u"0.5"), 0.5);
+        QCOMPARE(numericValue(u".25"), 0.25);
+        QCOMPARE(numericValue(u"007"), 7.0);
+        QCOMPARE(numericValue(QString(500, u'0') + QStringLiteral("42")), 42.0);
+        // Beyond the range of a double: larger than every score, never 0.
+        QCOMPARE(numericValue(QString(400, u'9')), std::numeric_limits<double>::max());
+        QCOMPARE(numericValue(QStringLiteral("-") + QString(400, u'9')), -std::numeric_limits<double>::max());
+        QCOMPARE(numericValue(QStringLiteral("0.") + QString(400, u'0') + QStringLiteral("1")), 0.0);
     }
 
     void updateRuleOverASequenceOfPasses()
@@ -89,6 +98,7 @@ private slots:
     {
         QVERIFY(!updatedScores(records({{3, QStringLiteral("32767")}}), 3, 100));
         QVERIFY(!updatedScores(records({{3, QStringLiteral("99999")}}), 3, 100));
+        QVERIFY(!updatedScores(records({{3, QString(400, u'9')}}), 3, 50));
         QCOMPARE(updatedScores(records({{3, QStringLiteral("32766")}}), 3, 100)->at(2), QStringLiteral("32767"));
     }
 

@@ -35,6 +35,7 @@ private:
                  qPrintable(name + QStringLiteral(": every line ends in CR LF")));
         const QString text = cp932::decode(raw.bytes);
         QVERIFY2(!text.contains(QChar::ReplacementCharacter), qPrintable(name));
+        QVERIFY2(!DataFolder::looksLikeUtf8(raw.bytes), qPrintable(name + QStringLiteral(": taken for UTF-8")));
         QCOMPARE(cp932::encode(text).bytes, raw.bytes);
     }
 

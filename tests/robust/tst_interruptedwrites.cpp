@@ -1,0 +1,248 @@
+// Writes that run out of room (a full disk, or a size limit the system puts on the writer):
+// every save of the program keeps the old file whole, leaves no stray temporary file, and
+// says what could not be written. The writer runs in a child process whose file size
+// limit is a few bytes, which holds for root too.
+#include "app/uikit.h"
+#include "content/chaptertexts.h"
+#include "content/coursefiles.h"
+#include "content/f_sakusei.h"
+#include "content/questionslots.h"
+#include "content/scores.h"
+#include "screens/tests/f_eitango.h"
+#include "screens/tests/feedbackblink.h"
+#include "support/testapp.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QTest>
+
+#include <csignal>
+#include <functional>
+#include <poll.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+const QString kKept = QStringLiteral("元のファイルはそのまま残っています");
+
+struct ChildResult {
+    bool finished = false; // exited normally, within the time allowed
+    QByteArray how;        // how it ended, when it did not finish
+    QString said;          // what the child reported, one text a line
+};
+
+// Runs work in a child whose files may not grow past limit bytes (writes beyond it fail
+// with EFBIG instead of killing it); the child reports the texts work returns.
+ChildResult withFileSizeLimit(rlim_t limit, const std::function<QStringList()> &work)
+{
+    int pipeEnds[2];
+    if (pipe(pipeEnds) != 0)
+        return {};
+    const pid_t child = fork();
+    if (child < 0)
+        return {};
+    if (child == 0) {
+        close(pipeEnds[0]);
+        signal(SIGXFSZ, SIG_IGN);
+        const rlimit small{limit, limit};
+        if (setrlimit(RLIMIT_FSIZE, &small) != 0)
+            _exit(2);
+        const QByteArray out = work().join(u'\n').toUtf8();
+        qsizetype done = 0;
+        while (done < out.size()) {
+            const ssize_t n = write(pipeEnds[1], out.constData() + done, size_t(out.size() - done));
+            if (n <= 0)
+                _exit(3);
+            done += n;
+        }
+        _exit(0);
+    }
+    close(pipeEnds[1]);
+    ChildResult result;
+    QByteArray received;
+    QElapsedTimer clock;
+    clock.start();
+    pollfd watch{pipeEnds[0], POLLIN, 0};
+    while (clock.elapsed() < 20000) {
+        if (poll(&watch, 1, 200) <= 0)
+            continue;
+        char buffer[4096];
+        const ssize_t n = read(pipeEnds[0], buffer, sizeof buffer);
+        if (n <= 0)
+            break;
+        received.append(buffer, n);
+    }
+    close(pipeEnds[0]);
+    int status = 0;
+    pid_t ended = 0;
+    while ((ended = waitpid(child, &status, WNOHANG)) == 0 && clock.elapsed() < 20000)
+        usleep(1000);
+    if (ended != child) {
+        kill(child, SIGKILL);
+        waitpid(child, &status, 0);
+        result.how = "still running after 20 s";
+        return result;
+    }
+    result.finished = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    if (!result.finished) {
+        result.how = WIFSIGNALED(status) ? "killed by signal " + QByteArray::number(WTERMSIG(status))
+                                         : "exit code " + QByteArray::number(WEXITSTATUS(status));
+    }
+    result.said = QString::fromUtf8(received);
+    return result;
+}
+
+QStringList entries(const QString &folder)
+{
+    QStringList all;
+    for (const QFileInfo &info : QDir(folder).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System))
+        all << info.fileName();
+    for (const QString &sub : QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        for (const QString &inner : entries(QDir(folder).filePath(sub)))
+            all << sub + u'/' + inner;
+    }
+    all.sort();
+    return all;
+}
+
+using Save = std::function<QString(const DataFolder &)>;
+
+QList<Question> editedChapter()
+{
+    QList<Question> records;
+    for (int i = 1; i <= kMaxQuestions; ++i)
+        records << Question{QStringLiteral("new%1").arg(i), QStringLiteral("新%1").arg(i), QString()};
+    return records;
+}
+
+// Chapter 1 of the word test's kind on the screen given.
+template <class Form> Form *openOnChapterOne(TestApp &app, ScreenId id)
+{
+    app.ctx.state.TestKind = 3;
+    app.ctx.state.KomokuNo = 1;
+    app.start(id);
+    return app.currentAs<Form>();
+}
+
+QStringList messages(const TestApp &app)
+{
+    QStringList texts;
+    for (const ScriptedDialogs::Call &call : app.dialogs.calls)
+        texts << call.text;
+    return texts;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Save)
+
+class TestInterruptedWrites : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { FeedbackBlink::setStandardDurationMs(0); }
+
+    // Every save the program has, each cut off after a few bytes.
+    void aSaveCutOffKeepsTheOldFile_data()
+    {
+        QTest::addColumn<Save>("save");
+        QTest::addColumn<QStringList>("files"); // files the save may touch: all must stay
+        QTest::addColumn<QString>("named");     // the file the message must name
+
+        QTest::newRow("score of a pass") << Save([](const DataFolder &f) { return storeScore(f, QStringLiteral("tenj03.dat"), 1, 100); })
+                                         << QStringList{QStringLiteral("tenj03.dat")} << QStringLiteral("tenj03.dat");
+        QTest::newRow("score sheet reset")
+            << Save([](const DataFolder &f) { return clearScores(f, QStringLiteral("tenj02.dat"), QStringLiteral("tenr02.dat")); })
+            << QStringList{QStringLiteral("tenj02.dat"), QStringLiteral("tenr02.dat")} << QStringLiteral("tenj02.dat");
+        QTest::newRow("edited chapter") << Save([](const DataFolder &f) { return writeChapterSlots(f, 1, editedChapter()); })
+                                        << QStringList{QStringLiteral("T/LEVEL.1")} << QStringLiteral("T/LEVEL.1");
+        QTest::newRow("chapter name") << Save([](const DataFolder &f) {
+            return writeChapterText(f, kChapterNamesFile, readChapterTexts(f, kChapterNamesFile), 5, QStringLiteral("新しい名前"));
+        }) << QStringList{kChapterNamesFile} << kChapterNamesFile;
+        QTest::newRow("chapter title") << Save([](const DataFolder &f) {
+            return writeChapterText(f, kChapterTitlesFile, readChapterTexts(f, kChapterTitlesFile), 5, QStringLiteral("新しい題"));
+        }) << QStringList{kChapterTitlesFile} << kChapterTitlesFile;
+    }
+
+    void aSaveCutOffKeepsTheOldFile()
+    {
+        QFETCH(Save, save);
+        QFETCH(QStringList, files);
+        QFETCH(QString, named);
+
+        TestCourse course;
+        course.writeStandard();
+        course.writeScores(QStringLiteral("tenj03.dat"), {QStringLiteral("40")});
+        course.writeScores(QStringLiteral("tenj02.dat"), {QStringLiteral("100"), QStringLiteral("7")});
+        course.writeScores(QStringLiteral("tenr02.dat"), {QStringLiteral("101")});
+        QMap<QString, QByteArray> before;
+        for (const QString &file : files)
+            before[file] = course.bytes(file);
+        const QStringList listed = entries(course.root());
+
+        const DataFolder folder = course.folder();
+        const ChildResult child = withFileSizeLimit(8, [&] { return QStringList{save(folder)}; });
+        QVERIFY2(child.finished, child.how.constData());
+        QVERIFY2(child.said.contains(QStringLiteral("E1/") + named), qPrintable(child.said));
+        QVERIFY2(child.said.contains(kKept), qPrintable(child.said));
+        for (const QString &file : files)
+            QCOMPARE(course.bytes(file), before[file]);
+        QCOMPARE(entries(course.root()), listed); // no temporary file left behind
+
+        // The same save without the limit goes through: the limit was what stopped it.
+        QCOMPARE(save(folder), QString());
+        QVERIFY(course.bytes(files.first()) != before[files.first()]);
+    }
+
+    // A learner's full-mark pass on a full disk: the screen says the score was not saved,
+    // and the old score file is still there.
+    void aWordTestOnAFullDiskSaysTheScoreWasNotSaved()
+    {
+        TestApp app;
+        app.course.writeScores(QStringLiteral("tenj03.dat"), {QStringLiteral("40")});
+        const QByteArray before = app.course.bytes(QStringLiteral("tenj03.dat"));
+        auto *test = openOnChapterOne<F_Eitango>(app, ScreenId::WordTest);
+        QVERIFY(test);
+
+        const ChildResult child = withFileSizeLimit(8, [&] {
+            for (int n = 1; n <= 10; ++n) {
+                QTest::keyClicks(test->Text1, QStringLiteral("e1-%1").arg(n));
+                QTest::keyClick(test->Text1, Qt::Key_Return);
+            }
+            return messages(app) << QStringLiteral("score:") + test->Label51->text();
+        });
+        QVERIFY2(child.finished, child.how.constData());
+        QVERIFY2(child.said.contains(QStringLiteral("score:100")), qPrintable(child.said));
+        QVERIFY2(child.said.contains(QStringLiteral("今回の成績を保存できませんでした")), qPrintable(child.said));
+        QVERIFY2(child.said.contains(QStringLiteral("E1/tenj03.dat")), qPrintable(child.said));
+        QCOMPARE(app.course.bytes(QStringLiteral("tenj03.dat")), before);
+    }
+
+    // The editor's save on a full disk: the learner is told, the old chapter file stays, and
+    // what was typed is still in the boxes to be saved again.
+    void anEditorSaveOnAFullDiskSaysSoAndKeepsTheTyping()
+    {
+        TestApp app;
+        const QByteArray before = app.course.bytes(QStringLiteral("T/LEVEL.1"));
+        auto *editor = openOnChapterOne<F_SAKUSEI>(app, ScreenId::Editor);
+        QVERIFY(editor);
+
+        const ChildResult child = withFileSizeLimit(8, [&] {
+            editor->Text1->selectAll();
+            QTest::keyClicks(editor->Text1, QStringLiteral("typed"));
+            QTest::mouseClick(editor->Command3, Qt::LeftButton); // 登録する
+            return messages(app) << QStringLiteral("box:") + editor->Text1->text()
+                                 << QStringLiteral("saved:") + editor->savedLabel->text();
+        });
+        QVERIFY2(child.finished, child.how.constData());
+        QVERIFY2(child.said.contains(QStringLiteral("E1/T/LEVEL.1")) && child.said.contains(kKept), qPrintable(child.said));
+        QVERIFY2(child.said.contains(QStringLiteral("box:typed")), qPrintable(child.said));
+        QVERIFY2(child.said.endsWith(QStringLiteral("\nsaved:")), qPrintable(child.said)); // no "登録しました。"
+        QCOMPARE(app.course.bytes(QStringLiteral("T/LEVEL.1")), before);
+    }
+};
+
+QTEST_MAIN(TestInterruptedWrites)
+#include "tst_interruptedwrites.moc"
