@@ -32,11 +32,17 @@ void ClickLabel::setBackground(const QColor &background)
 
 void ClickLabel::applyColours()
 {
+    // Screens set the colours of many labels over and over (a cursor moving over 60 chapters);
+    // a palette change costs a resolve and an update, so one that changes nothing is skipped.
+    const bool fill = background_.alpha() != 0;
+    if (testAttribute(Qt::WA_SetPalette) && palette().color(QPalette::WindowText) == text_
+        && palette().color(QPalette::Window) == background_ && autoFillBackground() == fill)
+        return;
     QPalette p = palette();
     p.setColor(QPalette::WindowText, text_);
     p.setColor(QPalette::Window, background_);
     setPalette(p);
-    setAutoFillBackground(background_.alpha() != 0);
+    setAutoFillBackground(fill);
 }
 
 void ClickLabel::mousePressEvent(QMouseEvent *event)
