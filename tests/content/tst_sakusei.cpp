@@ -69,8 +69,7 @@ private slots:
     void init()
     {
         app = std::make_unique<TestApp>();
-        for (int n = 1; n <= 60; ++n)
-            app->ctx.state.LvName[size_t(n - 1)] = QStringLiteral("第%1章の名前").arg(n);
+        app->nameChapters();
         app->course.writeChapter(5, TestCourse::numbered(5, 12));
         namesBefore = app->course.bytes(QStringLiteral("LVNAME"));
         titlesBefore = app->course.bytes(QStringLiteral("E1.DAT"));

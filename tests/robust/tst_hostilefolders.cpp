@@ -476,8 +476,7 @@ void prepareState(TestApp &app, ScreenId screen)
     m.KomokuPage = 1;
     m.RandomMode = 0;
     m.Daimoku = QStringLiteral("テスト教材");
-    for (int n = 1; n <= 60; ++n)
-        m.LvName[size_t(n - 1)] = QStringLiteral("第%1章の名前").arg(n);
+    app.nameChapters();
 }
 
 // A few things a learner does on each screen that save nothing: pages, keys, moves, the

@@ -47,6 +47,12 @@ Screen *TestApp::current() const
     return navigator_->current();
 }
 
+void TestApp::nameChapters()
+{
+    for (int n = 1; n <= 60; ++n)
+        ctx.state.LvName[size_t(n - 1)] = TestCourse::standardName(n);
+}
+
 void TestApp::settle()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -26,6 +26,8 @@ public:
     QList<QUrl> openedUrls;
     bool urlOpenSucceeds = true;
 
+    // The chapter names of the standard course in memory, as the menu reads them from LVNAME.
+    void nameChapters();
     Screen *start(ScreenId id);  // shows a screen as the program would (after JUNBI2 of the menu)
     Screen *current() const;     // the screen shown now
     template <class T> T *currentAs() const { return qobject_cast<T *>(current()); }

@@ -73,12 +73,17 @@ void TestCourse::writeScores(const QString &file, const QStringList &records)
     writeLines(file, lines);
 }
 
+QString TestCourse::standardName(int chapter)
+{
+    return QStringLiteral("第%1章の名前").arg(chapter);
+}
+
 void TestCourse::writeStandard()
 {
     writeLines(QStringLiteral("DAIMOKU"), {QStringLiteral("テスト教材")});
     QStringList names, titles;
     for (int n = 1; n <= 60; ++n) {
-        names << QStringLiteral("第%1章の名前").arg(n);
+        names << standardName(n);
         titles << QStringLiteral("題%1").arg(n);
     }
     writeLines(QStringLiteral("LVNAME"), names);

@@ -27,6 +27,7 @@ public:
     void writeChapter(int chapter, const QList<TestQuestion> &items, bool marker = true);
     // n questions "eC-i" / "日C-i" / "noteC-i" for chapter C.
     static QList<TestQuestion> numbered(int chapter, int n);
+    static QString standardName(int chapter); // the name of the chapter in the standard LVNAME
     void writeScores(const QString &file, const QStringList &records); // padded to 60 lines
 
 private:

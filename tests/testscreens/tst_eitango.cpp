@@ -68,8 +68,7 @@ private slots:
     void init()
     {
         app = std::make_unique<TestApp>();
-        for (int n = 1; n <= 60; ++n)
-            app->ctx.state.LvName[size_t(n - 1)] = QStringLiteral("第%1章の名前").arg(n);
+        app->nameChapters();
     }
     void cleanup() { app.reset(); }
 
