@@ -133,7 +133,8 @@ int main(int argc, char **argv)
     m.TestKind = 3;
     m.KomokuNo = 16;
     auto *word = open<F_Eitango>(app, ScreenId::WordTest);
-    QTest::keyClicks(word->Text1, QStringLiteral("bred"));
+    // A learner's slip: the right answer with its third letter left out.
+    QTest::keyClicks(word->Text1, word->Rules.run.currentEng().remove(2, 1));
     QTest::keyClick(word->Text1, Qt::Key_Return);
     save(word, QStringLiteral("word-test-review"));
     const int total = word->Label52->text().toInt();

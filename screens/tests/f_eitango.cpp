@@ -3,6 +3,8 @@
 #include "app/fonts.h"
 #include "app/palette.h"
 #include "app/uikit.h"
+#include "screens/tests/answerbox.h"
+#include "screens/tests/answerdiff.h"
 #include "screens/tests/feedbackblink.h"
 #include "screens/tests/speakableenglish.h"
 
@@ -25,7 +27,7 @@ F_Eitango::F_Eitango(AppContext &context) : TestScreen(context, ScreenId::WordTe
     // A grey edge around the box, which is black on the black window.
     BoxEdge = new Panel(this, kMidGrey);
     BoxEdge->setGeometry(18, 148, 424, 38);
-    Text1 = new QLineEdit(this);
+    Text1 = new AnswerBox(this);
     Text1->setFrame(false);
     Text1->setTextMargins(6, 0, 6, 0);
     Text1->setGeometry(20, 150, 420, 34);
@@ -45,11 +47,16 @@ F_Eitango::F_Eitango(AppContext &context) : TestScreen(context, ScreenId::WordTe
     const QColor contentColours[] = {QColor(0, 255, 255), QColor(255, 255, 0), QColor(255, 0, 0)};
     for (int i = 1; i <= 3; ++i) {
         Label7[i] = addLabel(this, QString(), {20, 170 + i * 30, 10, 22}, reviewFont, paletteColour(10), Qt::black);
-        Label8[i] = addLabel(this, QString(), {138, 170 + i * 30, 10, 22}, reviewFont, contentColours[i - 1], Qt::black);
+        Label8[i] = new MarkedLabel(QString(), this);
+        Label8[i]->setFont(reviewFont);
+        Label8[i]->setColours(contentColours[i - 1], Qt::black);
+        Label8[i]->setGeometry(138, 170 + i * 30, 10, 22);
         Label8[i]->setMaximumWidth(640);
         Label7[i]->hide();
         Label8[i]->hide();
     }
+    ReviewNote = addLabel(this, QString(), {20, 290, 10, 22}, reviewFont, paletteColour(15), Qt::black);
+    ReviewNote->hide();
 
     const QFont buttonFont = fonts::font(fonts::PGothic, 11);
     Command2 = addButton(this, QStringLiteral("ミスをすべて確認"), {20, 552, 200, 36}, buttonFont);
@@ -171,6 +178,7 @@ void F_Eitango::At()
     }
     for (ClickLabel *content : Label8)
         content->clear();
+    clearReviewMarks();
     Label53->setText(QString::number(Rules.run.OK_Count));
     showScore(Rules.run);
     tenmarubatu(Rules.run);
@@ -187,6 +195,10 @@ void F_Eitango::MIS_H(const QString &typed)
     Label8[1]->setText(run.currentJpn());
     Label8[2]->setText(run.currentEng());
     Label8[3]->setText(typed);
+    const AnswerDiff diff = AnswerDiff::compare(typed, run.currentEng());
+    Label8[2]->setMarks(diff.rightMarks);
+    Label8[3]->setMarks(diff.typedMarks);
+    ReviewNote->setText(diff.note);
     int headingsRight = 0;
     for (int i = 1; i <= 3; ++i) {
         fit(Label7[i]);
@@ -200,6 +212,17 @@ void F_Eitango::MIS_H(const QString &typed)
         Label7[i]->show();
         Label8[i]->show();
     }
+    ReviewNote->move(contentLeft, Label7[3]->y() + 30);
+    fit(ReviewNote);
+    ReviewNote->setVisible(!ReviewNote->text().isEmpty());
+}
+
+void F_Eitango::clearReviewMarks()
+{
+    for (MarkedLabel *content : Label8)
+        content->setMarks({});
+    ReviewNote->clear();
+    ReviewNote->hide();
 }
 
 void F_Eitango::Hz(const QString &typed)
@@ -215,6 +238,7 @@ void F_Eitango::Hz(const QString &typed)
 
 void F_Eitango::OWARU1()
 {
+    ReviewNote->hide(); // the result message takes its place
     const QString problem = Rules.run.storeFirstPassScore(ctx.data, M, 3);
     if (Rules.passed())
         GOUKAKU();
@@ -268,6 +292,7 @@ void F_Eitango::Command2_Click()
         Label7[i]->hide(); // an empty review row would lie across the list
         Label8[i]->hide();
     }
+    clearReviewMarks();
     const QStringList lines = Rules.MACHIGAIWOMOU();
     showMissList(lines);
     Label3->setText(Rules.run.currentJpn());

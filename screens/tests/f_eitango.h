@@ -4,6 +4,7 @@
 // hinted items are listed and re-tested until a re-test ends with full marks.
 // The rules live in WordTest; this form shows them and takes the keys and clicks.
 #include "screens/tests/keytap.h"
+#include "screens/tests/markedlabel.h"
 #include "screens/tests/testscreen.h"
 #include "screens/tests/wordtest.h"
 
@@ -25,7 +26,8 @@ public:
     QLineEdit *Text1;                      // the answer box
     QPushButton *Command3;                 // ヒント
     ControlArray<ClickLabel, 1, 3> Label7; // review headings
-    ControlArray<ClickLabel, 1, 3> Label8; // review contents
+    ControlArray<MarkedLabel, 1, 3> Label8; // review contents; the answers marked where they differ
+    ClickLabel *ReviewNote;                // under the review: a slip of case, blanks or the final mark
     QPushButton *Command2;                 // ミスをすべて確認
     QPushButton *Command7;                 // 再テスト
 
@@ -54,6 +56,7 @@ private:
     void GOUKAKU();
     void DAME();
     void setAnswerBoxShown(bool shown);
+    void clearReviewMarks();
     void setBoxTextColour(const QColor &colour);
     void focusBox();
 

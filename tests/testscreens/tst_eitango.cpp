@@ -7,6 +7,7 @@
 #include "support/testscreens.h"
 
 #include <QApplication>
+#include <QInputMethod>
 #include <QDir>
 #include <QInputMethodEvent>
 #include <QLineEdit>
@@ -141,6 +142,38 @@ private slots:
         // Leading blanks are gone from what the review shows, trailing ones stay.
         answer(f, QStringLiteral("  x "));
         QCOMPARE(f->Label8[3]->text(), QStringLiteral("x "));
+    }
+
+    // Keys reach the box as the letters on the key caps: no input method is asked to take them.
+    void answerBoxTakesNoInputMethod()
+    {
+        F_Eitango *f = open(1);
+        f->show();
+        QApplication::setActiveWindow(f);
+        QVERIFY(QTest::qWaitForWindowActive(f));
+        QCOMPARE(QApplication::focusWidget(), f->Text1);
+        // The question the platform asks the focus before it lets an input method take the keys.
+        QInputMethodQueryEvent query(Qt::ImEnabled);
+        QApplication::sendEvent(QGuiApplication::focusObject(), &query);
+        QCOMPARE(query.value(Qt::ImEnabled).toBool(), false);
+        QCOMPARE(QGuiApplication::inputMethod()->queryFocusObject(Qt::ImEnabled, {}).toBool(), false);
+        const Qt::InputMethodHints hints = f->Text1->inputMethodHints();
+        QVERIFY(hints.testFlags(Qt::ImhLatinOnly | Qt::ImhNoPredictiveText | Qt::ImhNoAutoUppercase));
+        QTest::keyClicks(f->Text1, QStringLiteral("e1-1"));
+        QCOMPARE(f->Text1->text(), QStringLiteral("e1-1"));
+    }
+
+    void reviewMarksWhereTheAnswersDiffer()
+    {
+        F_Eitango *f = open(1);
+        answer(f, QStringLiteral("E1-1"));
+        QCOMPARE(f->Label8[3]->text(), QStringLiteral("E1-1")); // the text itself stays plain
+        QVERIFY(f->Label8[2]->hasMarks() && f->Label8[3]->hasMarks());
+        QCOMPARE(f->ReviewNote->text(), QStringLiteral("大文字・小文字がちがいます。"));
+        QVERIFY(!f->ReviewNote->isHidden());
+        answer(f, eng(1, 2));
+        QVERIFY(!f->Label8[2]->hasMarks() && !f->Label8[3]->hasMarks());
+        QVERIFY(f->ReviewNote->isHidden());
     }
 
     void enterOnAnEmptyBoxChangesNothing()
