@@ -7,6 +7,7 @@
 #include "content/scores.h"
 
 #include <QDir>
+#include <QHash>
 #include <QSet>
 #include <QTest>
 #include <QRegularExpression>
@@ -23,6 +24,40 @@ private:
                 return false;
         }
         return true;
+    }
+
+    // What a five-choice answer looks like among the others offered: a sentence ends in . ? or !,
+    // a phrase has a blank, a word has neither.
+    enum class Form { Word, Phrase, Sentence };
+    static Form formOf(const QString &english)
+    {
+        if (english.endsWith(u'.') || english.endsWith(u'?') || english.endsWith(u'!'))
+            return Form::Sentence;
+        return english.contains(u' ') ? Form::Phrase : Form::Word;
+    }
+
+    // The course writes full forms; an answer that is a contraction is asked for by this cue.
+    // "Let's", "o'clock" and the possessive 's are not contractions.
+    static bool isContraction(const QString &english)
+    {
+        static const QRegularExpression contraction(
+            QStringLiteral("\\b(\\w+n't|I'm|\\w+'re|\\w+'ll|\\w+'ve|\\w+'d|"
+                           "(it|he|she|that|what|who|where|there|here|how|when|why|this)'s)\\b"),
+            QRegularExpression::CaseInsensitiveOption);
+        return contraction.match(english).hasMatch();
+    }
+
+    // The digits a line shows, full-width ones as their ASCII twins.
+    static QString digitsOf(const QString &line)
+    {
+        QString digits;
+        for (QChar c : line) {
+            if (c >= u'0' && c <= u'9')
+                digits += c;
+            else if (c >= QChar(0xFF10) && c <= QChar(0xFF19))
+                digits += QChar(u'0' + (c.unicode() - 0xFF10));
+        }
+        return digits;
     }
 
     void expectWrittenAsTheProgramWrites(const QString &name)
@@ -111,7 +146,14 @@ private slots:
         QVERIFY(q.items.size() == 50 || q.endedByMarker);
         QSet<QString> english, japanese;
         static const QRegularExpression doubleBlank(QStringLiteral("  "));
+        const Form chapterForm = formOf(q.items.first().eng);
         for (const Question &item : q.items) {
+            // Every answer offered has the form of the others, so none gives itself away.
+            QVERIFY2(formOf(item.eng) == chapterForm, qPrintable(item.eng + QStringLiteral(" / ") + q.items.first().eng));
+            QVERIFY2(isContraction(item.eng) == item.jpn.contains(QStringLiteral("短縮形で")),
+                     qPrintable(item.eng + QStringLiteral(" / ") + item.jpn));
+            // A number the Japanese shows in digits is typed in the same digits.
+            QVERIFY2(digitsOf(item.jpn) == digitsOf(item.eng), qPrintable(item.eng + QStringLiteral(" / ") + item.jpn));
             QVERIFY2(plainAscii(item.eng), qPrintable(item.eng));
             QVERIFY2(item.eng == item.eng.trimmed() && !item.eng.contains(doubleBlank), qPrintable(item.eng));
             QVERIFY2(!item.eng.isEmpty() && !item.jpn.isEmpty(), qPrintable(item.eng));
@@ -120,10 +162,23 @@ private slots:
             english.insert(item.eng);
             japanese.insert(item.jpn);
             QVERIFY2(cp932::encode(item.jpn).ok() && cp932::encode(item.third).ok(), qPrintable(item.jpn));
-            if (chapter > 30) {
-                // Sentences: a capital first and the punctuation a teacher expects last.
+            if (chapterForm == Form::Sentence) // a sentence begins with a capital
                 QVERIFY2(item.eng.at(0).isUpper(), qPrintable(item.eng));
-                QVERIFY2(item.eng.endsWith(u'.') || item.eng.endsWith(u'?') || item.eng.endsWith(u'!'), qPrintable(item.eng));
+        }
+    }
+
+    // One Japanese line asks for one English line wherever it stands, and nothing is drilled twice.
+    void noLineTwiceInTheCourse()
+    {
+        QHash<QString, QString> japaneseAt, englishAt;
+        for (int chapter = 1; chapter <= 60; ++chapter) {
+            const ChapterQuestions q = SEKUSHON(folder, chapter);
+            for (const Question &item : q.items) {
+                const QString here = QStringLiteral("chapter %1: ").arg(chapter);
+                QVERIFY2(!japaneseAt.contains(item.jpn), qPrintable(here + item.jpn + QStringLiteral(" also in ") + japaneseAt.value(item.jpn)));
+                QVERIFY2(!englishAt.contains(item.eng), qPrintable(here + item.eng + QStringLiteral(" also in ") + englishAt.value(item.eng)));
+                japaneseAt.insert(item.jpn, here + item.eng);
+                englishAt.insert(item.eng, here + item.jpn);
             }
         }
     }
