@@ -24,14 +24,42 @@ void PrintJob::setPosition(double x, double y)
 
 void PrintJob::write(const QString &text, bool stayOnLine)
 {
+    put(text, stayOnLine, 1);
+}
+
+void PrintJob::writeWithin(const QString &text, double width, bool stayOnLine)
+{
     if (!usable())
         return;
-    if (!drawText(text, x_, y_, stayOnLine)) {
+    const double natural = textWidth(text);
+    put(text, stayOnLine, natural > width && width > 0 ? width / natural : 1);
+}
+
+QString PrintJob::cutToWidth(const QString &text, double width) const
+{
+    if (textWidth(text) <= width)
+        return text;
+    // The width grows with every character: the longest fitting beginning by halving.
+    qsizetype fits = 0, tooLong = text.size();
+    while (tooLong - fits > 1) {
+        const qsizetype mid = (fits + tooLong) / 2;
+        (textWidth(text.left(mid)) <= width ? fits : tooLong) = mid;
+    }
+    if (fits > 0 && text[fits - 1].isHighSurrogate())
+        --fits; // never half a character
+    return text.left(fits);
+}
+
+void PrintJob::put(const QString &text, bool stayOnLine, double narrowing)
+{
+    if (!usable())
+        return;
+    if (!drawText(text, x_, y_, stayOnLine, narrowing)) {
         fail(QString());
         return;
     }
     if (stayOnLine) {
-        x_ += textWidth(text);
+        x_ += textWidth(text) * narrowing;
     } else {
         x_ = 0;
         y_ += lineHeight();

@@ -64,9 +64,9 @@ void QtPrintJob::placeOrigin()
     origin_ = QPointF(margins.left(), margins.top());
 }
 
-QFont QtPrintJob::qfont() const
+QFont QtPrintJob::qfont(const QString &text) const
 {
-    return fonts::font(font().name, font().size, font().bold, font().italic);
+    return fonts::printFont(font().name, font().size, font().bold, font().italic, text);
 }
 
 bool QtPrintJob::begin()
@@ -82,26 +82,39 @@ bool QtPrintJob::begin()
     return true;
 }
 
-bool QtPrintJob::drawText(const QString &text, double x, double y, bool)
+bool QtPrintJob::drawText(const QString &text, double x, double y, bool, double narrowing)
 {
     if (!begin())
         return false;
-    const QFont f = qfont();
+    const QFont f = qfont(text);
     const QPointF at(origin_.x() + x * scale_, origin_.y() + y * scale_ + QFontMetricsF(f, printer_.get()).ascent());
-    painter_.setFont(f);
-    painter_.drawText(at, text);
-    drawn_.append({f, at, text, false});
+    drawn_.append({f, at, text, false, narrowing});
+    paint(drawn_.last());
     return true;
+}
+
+void QtPrintJob::paint(const Drawn &d)
+{
+    painter_.setFont(d.font);
+    if (d.narrowing == 1) {
+        painter_.drawText(d.at, d.text);
+        return;
+    }
+    painter_.save();
+    painter_.translate(d.at);
+    painter_.scale(d.narrowing, 1);
+    painter_.drawText(QPointF(0, 0), d.text);
+    painter_.restore();
 }
 
 double QtPrintJob::textWidth(const QString &text) const
 {
-    return QFontMetricsF(qfont(), printer_.get()).horizontalAdvance(text) / scale_;
+    return QFontMetricsF(qfont(text), printer_.get()).horizontalAdvance(text) / scale_;
 }
 
 double QtPrintJob::lineHeight() const
 {
-    return QFontMetricsF(qfont(), printer_.get()).height() / scale_;
+    return QFontMetricsF(qfont(QString()), printer_.get()).height() / scale_;
 }
 
 bool QtPrintJob::applyPaperSize(PaperSize size)
@@ -153,8 +166,7 @@ bool QtPrintJob::finish()
                 if (d.pageBreak) {
                     printer_->newPage();
                 } else {
-                    painter_.setFont(d.font);
-                    painter_.drawText(d.at, d.text);
+                    paint(d);
                 }
             }
         }

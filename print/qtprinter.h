@@ -30,7 +30,7 @@ public:
     ~QtPrintJob() override;
 
 protected:
-    bool drawText(const QString &text, double x, double y, bool stayOnLine) override;
+    bool drawText(const QString &text, double x, double y, bool stayOnLine, double narrowing) override;
     double textWidth(const QString &text) const override;
     double lineHeight() const override;
     bool applyPaperSize(PaperSize size) override;
@@ -40,7 +40,7 @@ protected:
 
 private:
     bool begin();
-    QFont qfont() const;
+    QFont qfont(const QString &text) const;
     void placeOrigin();
 
     struct Drawn {
@@ -48,7 +48,9 @@ private:
         QPointF at; // device units, baseline start
         QString text;
         bool pageBreak = false;
+        double narrowing = 1;
     };
+    void paint(const Drawn &d);
 
     std::unique_ptr<QPrinter> printer_;
     QString failureText_;
