@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPointF>
 #include <memory>
+#include <optional>
 
 class QPrinter;
 
@@ -25,8 +26,9 @@ public:
 // so paper size and copies set before it still reach the printer.
 class QtPrintJob final : public PrintJob {
 public:
-    // failureText names the printer or the file in the message of a failed job.
-    QtPrintJob(std::unique_ptr<QPrinter> printer, QString failureText);
+    // failureText names the printer or the file in the message of a failed job. A job on a
+    // print queue (queue not empty) counts as printed only once the print system holds it.
+    QtPrintJob(std::unique_ptr<QPrinter> printer, QString failureText, QString queue = QString());
     ~QtPrintJob() override;
 
 protected:
@@ -54,6 +56,8 @@ private:
 
     std::unique_ptr<QPrinter> printer_;
     QString failureText_;
+    QString queue_;
+    std::optional<int> jobBefore_; // the queue's newest job before this one
     QPainter painter_;
     bool begun_ = false;
     bool finished_ = false;
