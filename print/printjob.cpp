@@ -1,5 +1,7 @@
 #include "print/printjob.h"
 
+#include <algorithm>
+
 void PrintJob::fail(const QString &problem)
 {
     if (problem_.isEmpty())
@@ -31,16 +33,28 @@ void PrintJob::writeWithin(const QString &text, double width, bool stayOnLine)
 {
     if (!usable())
         return;
-    const double natural = textWidth(text);
-    put(text, stayOnLine, natural > width && width > 0 ? width / natural : 1);
+    // Narrowed to half its width at the most, beyond which it would not be read: the rest
+    // of a text still wider is cut.
+    constexpr double kNarrowest = 0.5;
+    const QString shown = cutToWidth(text, width / kNarrowest);
+    const double natural = textWidth(shown);
+    put(shown, stayOnLine, natural > width && width > 0 ? width / natural : 1);
 }
 
 QString PrintJob::cutToWidth(const QString &text, double width) const
 {
-    if (textWidth(text) <= width)
-        return text;
-    // The width grows with every character: the longest fitting beginning by halving.
-    qsizetype fits = 0, tooLong = text.size();
+    // Beginnings of growing length first, so that a text of megabytes costs no more than
+    // the part of it that fits; then the longest fitting beginning by halving.
+    qsizetype fits = 0, tooLong = -1;
+    for (qsizetype n = 16; tooLong < 0; n *= 2) {
+        const qsizetype length = std::min(n, text.size());
+        if (textWidth(text.left(length)) > width)
+            tooLong = length;
+        else if (length == text.size())
+            return text;
+        else
+            fits = length;
+    }
     while (tooLong - fits > 1) {
         const qsizetype mid = (fits + tooLong) / 2;
         (textWidth(text.left(mid)) <= width ? fits : tooLong) = mid;

@@ -25,7 +25,8 @@ public:
     // the position to just after the text; otherwise to the left margin of the next line.
     void write(const QString &text, bool stayOnLine = false);
     // The same, with the text narrowed to width twips when it is wider, so that it ends
-    // before whatever stands to its right.
+    // before whatever stands to its right (to half its width at the most; the rest of a
+    // text still wider is cut).
     void writeWithin(const QString &text, double width, bool stayOnLine = false);
     // The longest beginning of text that is at most width twips wide in the current font.
     QString cutToWidth(const QString &text, double width) const;
