@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+#include <algorithm>
+
 namespace fonts {
 
 void install()
@@ -18,6 +20,15 @@ QFont font(const QString &family, qreal pointSize, bool bold, bool italic)
     f.setPointSizeF(pointSize);
     f.setBold(bold);
     f.setItalic(italic);
+    return f;
+}
+
+QFont printFont(const QString &family, qreal pointSize, bool bold, bool italic, const QString &text)
+{
+    QFont f = font(family, pointSize, bold, italic);
+    const bool figures = !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit() || c == u' '; });
+    if (family == PGothic && figures)
+        f.setFamilies({QStringLiteral("IPAGothic"), PGothic});
     return f;
 }
 

@@ -6,6 +6,8 @@
 #include "app/uikit.h"
 #include "content/coursefiles.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -59,6 +61,9 @@ F_SAKUSEI::F_SAKUSEI(AppContext &context) : Screen(context, ScreenId::Editor)
         y += 48;
     }
 
+    pasteButton = addButton(Picture2, QStringLiteral("貼り付け"), {600, 8, 140, 34}, buttons);
+    pasteButton->setToolTip(QStringLiteral("表計算ソフトでコピーした行（英語、日本語、ダミーの列）を、この番号から貼り付けます。"));
+
     Picture4 = new Panel(this, kDarkGrey);
     Picture4->setGeometry(20, 358, 420, 56);
     Command4 = addButton(Picture4, QStringLiteral("＜＜"), {10, 8, 92, 40}, buttons);
@@ -91,6 +96,7 @@ F_SAKUSEI::F_SAKUSEI(AppContext &context) : Screen(context, ScreenId::Editor)
     connect(Command5, &QPushButton::clicked, this, &F_SAKUSEI::Command5_Click);
     connect(Command6, &QPushButton::clicked, this, &F_SAKUSEI::Command6_Click);
     connect(Command7, &QPushButton::clicked, this, &F_SAKUSEI::Command7_Click);
+    connect(pasteButton, &QPushButton::clicked, this, &F_SAKUSEI::pasteButton_Click);
     connect(Label2, &ClickLabel::doubleClicked, this, &F_SAKUSEI::Label2_DblClick);
     connect(Label4, &ClickLabel::doubleClicked, this, &F_SAKUSEI::Label4_DblClick);
 
@@ -288,6 +294,23 @@ void F_SAKUSEI::Label4_DblClick()
         return;
     if (const auto title = editChapterText(kChapterTitlesFile, Titles.value(M.KomokuNo - 1)))
         Label4->setText(*title);
+}
+
+// The rows go into the slots as if typed there; nothing is written before "登録する".
+void F_SAKUSEI::pasteButton_Click()
+{
+    const QString title = QStringLiteral("貼り付け");
+    const QuestionEditor::Paste plan = editor_.planPaste(QGuiApplication::clipboard()->text());
+    if (!plan.problem.isEmpty()) {
+        ctx.dialogs->inform(this, plan.problem, title);
+        return;
+    }
+    if (!ctx.dialogs->confirm(this, QStringLiteral("%1番目から%2問を貼り付けます。").arg(plan.from).arg(plan.rows.size()), title))
+        return;
+    editor_.paste(plan);
+    NOTE_N();
+    clearSaved();
+    Text1->setFocus();
 }
 
 void F_SAKUSEI::Command5_Click() { handOver(ScreenId::QuestionSelect); }

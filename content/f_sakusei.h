@@ -40,6 +40,7 @@ public:
     QPushButton *Command5; // 問題選択画面に戻る
     QPushButton *Command6; // 項目選択画面に戻る
     QPushButton *Command7; // MENUに戻る
+    QPushButton *pasteButton; // 貼り付け: rows copied from a spreadsheet, from the slot shown on
     Panel *Picture1, *Picture2, *Picture4, *Picture5, *Picture9;
 
     const QuestionEditor &editor() const { return editor_; }
@@ -57,6 +58,7 @@ public:
     void Command5_Click();
     void Command6_Click();
     void Command7_Click();
+    void pasteButton_Click();
 
 private:
     void Form_Load();

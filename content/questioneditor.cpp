@@ -1,5 +1,65 @@
 #include "content/questioneditor.h"
 
+#include "content/cp932.h"
+
+namespace {
+const QString kMarker = QStringLiteral("*");
+
+// The rows of tab-separated text as spreadsheets copy it: a cell holding a tab, a line
+// break or a quote comes in double quotes, with its quotes doubled. Empty rows at the end
+// are left out.
+QList<QStringList> spreadsheetRows(const QString &text)
+{
+    QList<QStringList> rows;
+    QStringList row;
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    const auto endOfCell = [&](qsizetype at) { return at >= n || text[at] == u'\t' || text[at] == u'\n' || text[at] == u'\r'; };
+    while (i <= n) {
+        QString cell;
+        bool quoted = false;
+        if (i < n && text[i] == u'"') {
+            // A quoted cell, if its closing quote ends the cell; otherwise the quote is text.
+            QString inside;
+            qsizetype j = i + 1;
+            while (j < n) {
+                if (text[j] == u'"') {
+                    if (j + 1 < n && text[j + 1] == u'"') {
+                        inside += u'"';
+                        j += 2;
+                        continue;
+                    }
+                    break;
+                }
+                inside += text[j++];
+            }
+            if (j < n && endOfCell(j + 1)) {
+                cell = inside;
+                i = j + 1;
+                quoted = true;
+            }
+        }
+        if (!quoted) {
+            while (!endOfCell(i))
+                cell += text[i++];
+        }
+        row << cell;
+        if (i < n && text[i] == u'\t') {
+            ++i;
+            continue;
+        }
+        rows << row;
+        row.clear();
+        if (i >= n)
+            break;
+        i += text[i] == u'\r' && i + 1 < n && text[i + 1] == u'\n' ? 2 : 1;
+    }
+    while (!rows.isEmpty() && rows.last() == QStringList{QString()})
+        rows.removeLast();
+    return rows;
+}
+} // namespace
+
 QuestionEditor::QuestionEditor(QList<Question> records) : records_(std::move(records))
 {
     records_.resize(kMaxQuestions);
@@ -60,4 +120,69 @@ void QuestionEditor::setThird(const QString &text)
 {
     if (Question *q = current())
         q->third = text;
+}
+
+QuestionEditor::Paste QuestionEditor::planPaste(const QString &clipboard) const
+{
+    static const QString captions[3] = {QStringLiteral("英語"), QStringLiteral("日本語"), QStringLiteral("ダミー")};
+    const QString nothing = QStringLiteral("何も貼り付けていません。");
+    Paste plan;
+    plan.from = std::max(slot_, 1);
+    const QList<QStringList> rows = spreadsheetRows(clipboard);
+    if (rows.isEmpty()) {
+        plan.problem = QStringLiteral("クリップボードに貼り付けられる行がありません。表計算ソフトで英語と日本語の列を選んでコピーしてから押してください。");
+        return plan;
+    }
+    for (qsizetype r = 0; r < rows.size() && plan.problem.isEmpty(); ++r) {
+        const QStringList &cells = rows[r];
+        const QString row = QStringLiteral("クリップボードの%1行目").arg(r + 1);
+        if (plan.from + r > kMaxQuestions) {
+            plan.problem = QStringLiteral("%1番目から貼り付けると、%2が%3番目を越えます。1つの章は%3問までです。")
+                               .arg(plan.from)
+                               .arg(row)
+                               .arg(kMaxQuestions);
+            break;
+        }
+        if (cells.size() < 2) {
+            plan.problem = row + QStringLiteral("は列が1つしかありません。英語と日本語（とダミー）をタブで区切った行にしてください。");
+            break;
+        }
+        for (qsizetype c = 3; c < cells.size(); ++c) {
+            if (!cells[c].isEmpty())
+                plan.problem = row + QStringLiteral("は列が%1つあります。貼り付けられるのは英語、日本語、ダミーの3列までです。").arg(cells.size());
+        }
+        for (int c = 0; c < 3 && c < cells.size() && plan.problem.isEmpty(); ++c) {
+            const QString where = row + QStringLiteral("の「%1」").arg(captions[c]);
+            const cp932::EncodeResult encoded = cp932::encode(cells[c]);
+            if (cells[c].contains(u'\n') || cells[c].contains(u'\r'))
+                plan.problem = where + QStringLiteral("のセルに改行が入っています。改行は登録できません。");
+            else if (cells[c].size() > kMaxLineLength)
+                plan.problem = where + QStringLiteral("は%1文字より長く、登録できません。").arg(kMaxLineLength);
+            else if (!encoded.ok())
+                plan.problem = where + QStringLiteral("にある %1 はShift_JIS（コードページ932）で保存できない文字です。")
+                                           .arg(cp932::describeCharacter(*encoded.badCharacter));
+            else if (c == 0 && cells[c] == kMarker)
+                plan.problem = where + QStringLiteral("が「*」です。「*」は章の終わりの印なので貼り付けられません。");
+        }
+        plan.rows.append({cells[0], cells[1], cells.value(2)});
+    }
+    if (!plan.problem.isEmpty()) {
+        plan.rows.clear();
+        plan.problem += nothing;
+    }
+    return plan;
+}
+
+void QuestionEditor::paste(const Paste &plan)
+{
+    if (!plan.problem.isEmpty() || plan.rows.isEmpty())
+        return;
+    const int lastSlot = plan.from + int(plan.rows.size()) - 1;
+    int marker = 0;
+    for (int i = 1; i <= kMaxQuestions && marker == 0; ++i)
+        marker = records_[i - 1].eng == kMarker ? i : 0;
+    for (int i = 0; i < plan.rows.size(); ++i)
+        records_[plan.from - 1 + i] = plan.rows[i];
+    if (marker >= plan.from && marker <= lastSlot && lastSlot < kMaxQuestions)
+        records_[lastSlot] = Question{kMarker, QString(), QString()};
 }

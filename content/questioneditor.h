@@ -26,6 +26,19 @@ public:
     void setJpn(const QString &text);
     void setThird(const QString &text);
 
+    // Rows copied from a spreadsheet, to go into the slots from the one shown on: each row
+    // is English, Japanese and an optional third column, parted by tabs. Either the rows or,
+    // when any row cannot be taken, why (in Japanese, naming the row); then nothing is pasted.
+    struct Paste {
+        int from = 0;
+        QList<Question> rows;
+        QString problem;
+    };
+    Paste planPaste(const QString &clipboard) const;
+    // Fills the slots as typing would. Where the rows cover the end marker "*", the chapter
+    // grows by them: the marker moves to the slot after the last row (none after slot 50).
+    void paste(const Paste &plan);
+
 private:
     Question *current();
 

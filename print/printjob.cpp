@@ -1,5 +1,7 @@
 #include "print/printjob.h"
 
+#include <algorithm>
+
 void PrintJob::fail(const QString &problem)
 {
     if (problem_.isEmpty())
@@ -24,14 +26,54 @@ void PrintJob::setPosition(double x, double y)
 
 void PrintJob::write(const QString &text, bool stayOnLine)
 {
+    put(text, stayOnLine, 1);
+}
+
+void PrintJob::writeWithin(const QString &text, double width, bool stayOnLine)
+{
     if (!usable())
         return;
-    if (!drawText(text, x_, y_, stayOnLine)) {
+    // Narrowed to half its width at the most, beyond which it would not be read: the rest
+    // of a text still wider is cut.
+    constexpr double kNarrowest = 0.5;
+    const QString shown = cutToWidth(text, width / kNarrowest);
+    const double natural = textWidth(shown);
+    put(shown, stayOnLine, natural > width && width > 0 ? width / natural : 1);
+}
+
+QString PrintJob::cutToWidth(const QString &text, double width) const
+{
+    // Beginnings of growing length first, so that a text of megabytes costs no more than
+    // the part of it that fits; then the longest fitting beginning by halving.
+    qsizetype fits = 0, tooLong = -1;
+    for (qsizetype n = 16; tooLong < 0; n *= 2) {
+        const qsizetype length = std::min(n, text.size());
+        if (textWidth(text.left(length)) > width)
+            tooLong = length;
+        else if (length == text.size())
+            return text;
+        else
+            fits = length;
+    }
+    while (tooLong - fits > 1) {
+        const qsizetype mid = (fits + tooLong) / 2;
+        (textWidth(text.left(mid)) <= width ? fits : tooLong) = mid;
+    }
+    if (fits > 0 && text[fits - 1].isHighSurrogate())
+        --fits; // never half a character
+    return text.left(fits);
+}
+
+void PrintJob::put(const QString &text, bool stayOnLine, double narrowing)
+{
+    if (!usable())
+        return;
+    if (!drawText(text, x_, y_, stayOnLine, narrowing)) {
         fail(QString());
         return;
     }
     if (stayOnLine) {
-        x_ += textWidth(text);
+        x_ += textWidth(text) * narrowing;
     } else {
         x_ = 0;
         y_ += lineHeight();

@@ -24,6 +24,12 @@ public:
     // Draws the text with its top-left at the current position. Staying on the line moves
     // the position to just after the text; otherwise to the left margin of the next line.
     void write(const QString &text, bool stayOnLine = false);
+    // The same, with the text narrowed to width twips when it is wider, so that it ends
+    // before whatever stands to its right (to half its width at the most; the rest of a
+    // text still wider is cut).
+    void writeWithin(const QString &text, double width, bool stayOnLine = false);
+    // The longest beginning of text that is at most width twips wide in the current font.
+    QString cutToWidth(const QString &text, double width) const;
     void setPaperSize(PaperSize size);
     void setCopies(int copies);
     void newPage();
@@ -41,7 +47,8 @@ public:
 protected:
     // What an implementation does for each operation; false (with fail()) when it could not.
     virtual void applyFont(const PrintFont &) {}
-    virtual bool drawText(const QString &text, double x, double y, bool stayOnLine) = 0;
+    // narrowing: the factor (at most 1) the text's width is scaled by.
+    virtual bool drawText(const QString &text, double x, double y, bool stayOnLine, double narrowing) = 0;
     virtual double textWidth(const QString &text) const = 0; // twips, in the current font
     virtual double lineHeight() const = 0;                   // twips, in the current font
     virtual bool applyPaperSize(PaperSize size) = 0;
@@ -53,6 +60,8 @@ protected:
     bool usable() const { return !ended_ && problem_.isEmpty(); }
 
 private:
+    void put(const QString &text, bool stayOnLine, double narrowing);
+
     PrintFont font_;
     double x_ = 0;
     double y_ = 0;

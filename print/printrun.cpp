@@ -6,6 +6,7 @@
 #include "print/printjob.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace {
@@ -21,8 +22,10 @@ bool run(PrintJob &job, const std::function<void(PrintJob &)> &pages)
 
 QString suggestedPdfPath(const QString &documentName)
 {
+    // Where Documents does not exist the file dialog would open in the working folder,
+    // which the launcher sets to a hidden one: the home folder instead.
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty())
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
         folder = QDir::homePath();
     return QDir(folder).filePath(documentName + QStringLiteral(".pdf"));
 }

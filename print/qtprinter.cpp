@@ -1,6 +1,7 @@
 #include "print/qtprinter.h"
 
 #include "app/fonts.h"
+#include "print/cupsqueue.h"
 
 #include <QFileInfo>
 #include <QFontMetricsF>
@@ -25,7 +26,8 @@ std::unique_ptr<PrintJob> QtPrinterProvider::startOnDefaultPrinter(const QString
     auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     printer->setDocName(documentName);
     return std::make_unique<QtPrintJob>(
-        std::move(printer), QStringLiteral("プリンター「%1」で印刷できませんでした。").arg(info.printerName()));
+        std::move(printer), QStringLiteral("プリンター「%1」で印刷できませんでした。").arg(info.printerName()),
+        info.printerName());
 }
 
 std::unique_ptr<PrintJob> QtPrinterProvider::startPdf(const QString &path, const QString &documentName)
@@ -39,8 +41,8 @@ std::unique_ptr<PrintJob> QtPrinterProvider::startPdf(const QString &path, const
         std::move(printer), QStringLiteral("PDFファイル「%1」を書き込めませんでした。").arg(QFileInfo(path).fileName()));
 }
 
-QtPrintJob::QtPrintJob(std::unique_ptr<QPrinter> printer, QString failureText)
-    : printer_(std::move(printer)), failureText_(std::move(failureText))
+QtPrintJob::QtPrintJob(std::unique_ptr<QPrinter> printer, QString failureText, QString queue)
+    : printer_(std::move(printer)), failureText_(std::move(failureText)), queue_(std::move(queue))
 {
     printer_->setFullPage(true);
     scale_ = printer_->resolution() / 1440.0;
@@ -64,9 +66,9 @@ void QtPrintJob::placeOrigin()
     origin_ = QPointF(margins.left(), margins.top());
 }
 
-QFont QtPrintJob::qfont() const
+QFont QtPrintJob::qfont(const QString &text) const
 {
-    return fonts::font(font().name, font().size, font().bold, font().italic);
+    return fonts::printFont(font().name, font().size, font().bold, font().italic, text);
 }
 
 bool QtPrintJob::begin()
@@ -74,6 +76,14 @@ bool QtPrintJob::begin()
     if (begun_)
         return true;
     begun_ = true;
+    // A queue that refuses jobs would take the document without a word: nothing is sent.
+    if (!queue_.isEmpty()) {
+        jobBefore_ = cupsqueue::newestJob(queue_);
+        if (!jobBefore_ || !cupsqueue::acceptsJobs(queue_)) {
+            fail(failureText_);
+            return false;
+        }
+    }
     if (!painter_.begin(printer_.get())) {
         fail(failureText_);
         return false;
@@ -82,26 +92,39 @@ bool QtPrintJob::begin()
     return true;
 }
 
-bool QtPrintJob::drawText(const QString &text, double x, double y, bool)
+bool QtPrintJob::drawText(const QString &text, double x, double y, bool, double narrowing)
 {
     if (!begin())
         return false;
-    const QFont f = qfont();
+    const QFont f = qfont(text);
     const QPointF at(origin_.x() + x * scale_, origin_.y() + y * scale_ + QFontMetricsF(f, printer_.get()).ascent());
-    painter_.setFont(f);
-    painter_.drawText(at, text);
-    drawn_.append({f, at, text, false});
+    drawn_.append({f, at, text, false, narrowing});
+    paint(drawn_.last());
     return true;
+}
+
+void QtPrintJob::paint(const Drawn &d)
+{
+    painter_.setFont(d.font);
+    if (d.narrowing == 1) {
+        painter_.drawText(d.at, d.text);
+        return;
+    }
+    painter_.save();
+    painter_.translate(d.at);
+    painter_.scale(d.narrowing, 1);
+    painter_.drawText(QPointF(0, 0), d.text);
+    painter_.restore();
 }
 
 double QtPrintJob::textWidth(const QString &text) const
 {
-    return QFontMetricsF(qfont(), printer_.get()).horizontalAdvance(text) / scale_;
+    return QFontMetricsF(qfont(text), printer_.get()).horizontalAdvance(text) / scale_;
 }
 
 double QtPrintJob::lineHeight() const
 {
-    return QFontMetricsF(qfont(), printer_.get()).height() / scale_;
+    return QFontMetricsF(qfont(QString()), printer_.get()).height() / scale_;
 }
 
 bool QtPrintJob::applyPaperSize(PaperSize size)
@@ -153,8 +176,7 @@ bool QtPrintJob::finish()
                 if (d.pageBreak) {
                     printer_->newPage();
                 } else {
-                    painter_.setFont(d.font);
-                    painter_.drawText(d.at, d.text);
+                    paint(d);
                 }
             }
         }
@@ -165,6 +187,15 @@ bool QtPrintJob::finish()
     if (!ended || state == QPrinter::Error || state == QPrinter::Aborted || failed()) {
         fail(failureText_);
         return false;
+    }
+    // Qt does not look at what the print system answered when it handed the document
+    // over; a job that the queue holds now is the proof that it was taken.
+    if (!queue_.isEmpty()) {
+        const std::optional<int> jobAfter = cupsqueue::newestJob(queue_);
+        if (!jobAfter || *jobAfter <= *jobBefore_) {
+            fail(failureText_);
+            return false;
+        }
     }
     return true;
 }

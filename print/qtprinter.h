@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPointF>
 #include <memory>
+#include <optional>
 
 class QPrinter;
 
@@ -25,12 +26,13 @@ public:
 // so paper size and copies set before it still reach the printer.
 class QtPrintJob final : public PrintJob {
 public:
-    // failureText names the printer or the file in the message of a failed job.
-    QtPrintJob(std::unique_ptr<QPrinter> printer, QString failureText);
+    // failureText names the printer or the file in the message of a failed job. A job on a
+    // print queue (queue not empty) counts as printed only once the print system holds it.
+    QtPrintJob(std::unique_ptr<QPrinter> printer, QString failureText, QString queue = QString());
     ~QtPrintJob() override;
 
 protected:
-    bool drawText(const QString &text, double x, double y, bool stayOnLine) override;
+    bool drawText(const QString &text, double x, double y, bool stayOnLine, double narrowing) override;
     double textWidth(const QString &text) const override;
     double lineHeight() const override;
     bool applyPaperSize(PaperSize size) override;
@@ -40,7 +42,7 @@ protected:
 
 private:
     bool begin();
-    QFont qfont() const;
+    QFont qfont(const QString &text) const;
     void placeOrigin();
 
     struct Drawn {
@@ -48,10 +50,14 @@ private:
         QPointF at; // device units, baseline start
         QString text;
         bool pageBreak = false;
+        double narrowing = 1;
     };
+    void paint(const Drawn &d);
 
     std::unique_ptr<QPrinter> printer_;
     QString failureText_;
+    QString queue_;
+    std::optional<int> jobBefore_; // the queue's newest job before this one
     QPainter painter_;
     bool begun_ = false;
     bool finished_ = false;

@@ -7,10 +7,17 @@
 #include "print/printprimitives.h"
 #include "screens/results/scoresheet.h"
 
+namespace {
+// The white left between a text and the next one to its right: about one blank.
+constexpr int kGap = 60;
+} // namespace
+
 ScoreSheetPrint::ScoreSheetPrint(ScoreSheet &s, const Module1 &m, PrintJob &printer) : sheet(s), M(m), Printer(printer) {}
 
 void ScoreSheetPrint::printAllKinds()
 {
+    // A4 as the rows are laid out for: on Letter paper the last rows would be lost.
+    Printer.setPaperSize(PaperSize::A4);
     sheet.ProNo1();
     STARTMENU();
     INSATU1();
@@ -74,11 +81,15 @@ void ScoreSheetPrint::printKind(int titleY)
             x = ColOff[1] + NumX[1];
         Printer.setPosition(x, y);
         MSG12(Printer);
-        Printer.write(withLeadingBlank(n) + QStringLiteral(". ") + sheet.TitleLine[n], true);
+        // A long title is cut where the J scores begin, as the screen clips it to its cell.
+        const QString line = withLeadingBlank(n) + QStringLiteral(". ") + sheet.TitleLine[n];
+        Printer.write(Printer.cutToWidth(line, column * HeadX[3] + NumX[2] - kGap - x), true);
         MSGG12(Printer);
 
         // Three-digit scores stand further left; scores of 10 and below are not printed.
-        const auto score = [&](const QString &text, int longX) {
+        // A J score ends before the R scores begin, an R score before the next column; a
+        // score too wide for that (full marks a thousand times and more) is narrowed.
+        const auto score = [&](const QString &text, int longX, int endX) {
             const double v = numericValue(text);
             if (v > 99)
                 Printer.setPosition(column * HeadX[3] + longX, y);
@@ -86,9 +97,9 @@ void ScoreSheetPrint::printKind(int titleY)
                 Printer.setPosition(column * HeadX[3] + longX + ColOff[3], y);
             else
                 return;
-            Printer.write(text);
+            Printer.writeWithin(text, endX - kGap - Printer.currentX());
         };
-        score(sheet.TenJ[n], NumX[2]);
-        score(sheet.TenR[n], NumX[3]);
+        score(sheet.TenJ[n], NumX[2], column * HeadX[3] + NumX[3]);
+        score(sheet.TenR[n], NumX[3], (column + 1) * ColOff[2] + NumX[1]);
     }
 }

@@ -102,16 +102,21 @@ void WordSheets::printSheet(PrintJob &Printer, bool japaneseItems, bool withAnsw
     // Japanese text in Mincho, English text in Gothic.
     const auto japaneseFont = [&] { MSG12(Printer); };
     const auto englishFont = [&] { MSGG12(Printer); };
+    // A long item or answer is narrowed to end before the next column (or as far to the
+    // right of the second column), never cut: the sheet holds all of it.
+    constexpr int kColumnWidth = 5400, kGap = 60;
     for (int n = 1; n <= Q_Total() && n <= kMaxQuestions; ++n) {
         ItemNo = n;
         const Question &q = items[n - 1];
+        const int columnEnd = LeftX + (n <= 25 ? 1 : 2) * kColumnWidth - kGap;
         japaneseItems ? japaneseFont() : englishFont();
         placeItem(Printer);
-        Printer.write(withLeadingBlank(n) + QStringLiteral(". ") + (japaneseItems ? q.jpn : q.eng), withAnswers);
+        Printer.writeWithin(withLeadingBlank(n) + QStringLiteral(". ") + (japaneseItems ? q.jpn : q.eng),
+                            columnEnd - Printer.currentX(), withAnswers);
         if (withAnswers) {
             japaneseItems ? englishFont() : japaneseFont();
             placeAnswer(Printer);
-            Printer.write(japaneseItems ? q.eng : q.jpn);
+            Printer.writeWithin(japaneseItems ? q.eng : q.jpn, columnEnd - Printer.currentX());
         }
     }
     Printer.endDocument();

@@ -2,10 +2,13 @@
 # Sourced by scripts/run and scripts/test.
 eitango_packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev libcups2-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
   poppler-utils espeak-ng libbenchmark-dev
 )
+
+# Needed by the tests only: a print server of their own with a PDF printer queue.
+eitango_test_packages=(cups printer-driver-cups-pdf)
 
 # Also needed by CI: clang and its fuzzing runtime.
 eitango_ci_packages=(clang libclang-rt-14-dev)

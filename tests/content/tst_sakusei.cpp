@@ -6,7 +6,9 @@
 #include "content/questionbank.h"
 #include "support/testapp.h"
 
+#include <QClipboard>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -138,6 +140,64 @@ private slots:
         QCOMPARE(back.items[13], Question());
         QCOMPARE(back.items[49], Question());
         QCOMPARE(form->Label31->text(), QStringLiteral("50"));
+    }
+
+    void pastedRowsFillSlotsFromTheOneShownAndAreSavedByRegister()
+    {
+        F_SAKUSEI *form = open(5);
+        click(form->Command2, 10);
+        const QByteArray before = app->course.bytes(QStringLiteral("T/LEVEL.5"));
+        // As a spreadsheet copies them: CR LF rows, a quoted cell, no third column in row 2.
+        QGuiApplication::clipboard()->setText(QStringLiteral("apple\tりんご\t名詞\r\ndog\t犬\r\n\"a \"\"big\"\" cat\"\tねこ\tnote\r\n"));
+        click(form->pasteButton);
+        QCOMPARE(app->dialogs.calls.size(), 1);
+        QCOMPARE(app->dialogs.calls[0].kind, QStringLiteral("confirm"));
+        QCOMPARE(app->dialogs.calls[0].text, QStringLiteral("11番目から3問を貼り付けます。"));
+        QCOMPARE(boxes(form), QStringList({"11", "apple", "りんご", "名詞"}));
+        QCOMPARE(app->course.bytes(QStringLiteral("T/LEVEL.5")), before);
+
+        click(form->Command3);
+        const ChapterQuestions back = SEKUSHON(app->course.folder(), 5);
+        QCOMPARE(back.items.size(), 13); // over the marker of slot 13, which now stands in 14
+        QVERIFY(back.endedByMarker);
+        QCOMPARE(back.items[9].eng, QStringLiteral("e5-10"));
+        QCOMPARE(back.items[11], (Question{QStringLiteral("dog"), QStringLiteral("犬"), QString()}));
+        QCOMPARE(back.items[12], (Question{QStringLiteral("a \"big\" cat"), QStringLiteral("ねこ"), QStringLiteral("note")}));
+    }
+
+    void aPasteThatCannotBeTakenWhollyPastesNothing_data()
+    {
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<QString>("clipboard");
+        QTest::addColumn<QString>("message"); // empty: the confirmation is answered Cancel
+        QTest::newRow("nothing copied") << 1 << QString() << QStringLiteral("クリップボードに貼り付けられる行がありません。");
+        QTest::newRow("one column") << 1 << QStringLiteral("apple\tりんご\nbanana\n")
+                                    << QStringLiteral("クリップボードの2行目は列が1つしかありません。");
+        QTest::newRow("past slot 50") << 49 << QStringLiteral("a\tあ\nb\tい\nc\tう\n")
+                                      << QStringLiteral("49番目から貼り付けると、クリップボードの3行目が50番目を越えます。");
+        QTest::newRow("not Shift_JIS") << 1 << QStringLiteral("a\tあ\nb\t\U0001F600\n")
+                                       << QStringLiteral("クリップボードの2行目の「日本語」にある");
+        QTest::newRow("line break in a cell") << 1 << QStringLiteral("a\tあ\n\"two\nlines\"\tい\n")
+                                              << QStringLiteral("クリップボードの2行目の「英語」のセルに改行が入っています。");
+        QTest::newRow("cancelled") << 1 << QStringLiteral("a\tあ\n") << QString();
+    }
+    void aPasteThatCannotBeTakenWhollyPastesNothing()
+    {
+        QFETCH(int, slot);
+        QFETCH(QString, clipboard);
+        QFETCH(QString, message);
+        F_SAKUSEI *form = open(5);
+        click(form->Command2, slot - 1);
+        const QList<Question> before = form->editor().records();
+        const QStringList shown = boxes(form);
+        QGuiApplication::clipboard()->setText(clipboard);
+        app->dialogs.confirmAnswers = {false};
+        click(form->pasteButton);
+        QCOMPARE(app->dialogs.calls.size(), 1);
+        QCOMPARE(app->dialogs.calls[0].kind, message.isEmpty() ? QStringLiteral("confirm") : QStringLiteral("inform"));
+        QVERIFY2(app->dialogs.calls[0].text.startsWith(message), qPrintable(app->dialogs.calls[0].text));
+        QCOMPARE(form->editor().records(), before);
+        QCOMPARE(boxes(form), shown);
     }
 
     void slotMovesStopAtOneAndFifty()

@@ -7,6 +7,7 @@
 #include "support/pdffile.h"
 #include "support/testapp.h"
 
+#include <QDir>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -136,6 +137,34 @@ private slots:
         QVERIFY(app.dialogs.calls[1].defaultText.endsWith(QStringLiteral("文書.pdf")));
         QCOMPARE(app.dialogs.calls.last().kind, QStringLiteral("inform"));
         QVERIFY(app.dialogs.calls.last().text.contains(QStringLiteral("保存しました")));
+    }
+
+    // Never the working folder, which the launcher sets to a hidden one.
+    void thePdfIsOfferedInDocumentsOrElseInHome_data()
+    {
+        QTest::addColumn<bool>("documentsExists");
+        QTest::newRow("Documents") << true;
+        QTest::newRow("no Documents") << false;
+    }
+    void thePdfIsOfferedInDocumentsOrElseInHome()
+    {
+        QFETCH(bool, documentsExists);
+        QTemporaryDir home;
+        const QByteArray oldHome = qgetenv("HOME"), oldConfig = qgetenv("XDG_CONFIG_HOME");
+        const auto restore = qScopeGuard([&] {
+            qputenv("HOME", oldHome);
+            oldConfig.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", oldConfig);
+        });
+        qputenv("HOME", QFile::encodeName(home.path()));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral(".config"))));
+        if (documentsExists)
+            QVERIFY(QDir(home.path()).mkdir(QStringLiteral("Documents")));
+        TestApp app;
+        app.printer.defaultPrinterPresent = false;
+        printPages(app.ctx, nullptr, QStringLiteral("文書"), twoPages);
+        QCOMPARE(app.dialogs.calls[1].kind, QStringLiteral("askSavePath"));
+        QCOMPARE(app.dialogs.calls[1].defaultText,
+                 QDir(home.path()).filePath(documentsExists ? QStringLiteral("Documents/文書.pdf") : QStringLiteral("文書.pdf")));
     }
 
     void declinedOrCancelledPdfPrintsNothing()

@@ -1,6 +1,8 @@
 // Printing the score sheet: the three kinds on two pages at their positions, on the
 // recording printer and into a real PDF file.
 #include "app/uikit.h"
+#include "content/chaptertexts.h"
+#include "content/coursefiles.h"
 #include "print/qtprinter.h"
 #include "screens/results/f_seisekihyou.h"
 #include "support/pdffile.h"
@@ -8,6 +10,7 @@
 
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <numeric>
 #include <QTest>
 
 namespace {
@@ -94,6 +97,7 @@ private slots:
             newPages += op.kind == RecordedOp::NewPage;
         QCOMPARE(newPages, 1);
         QCOMPARE(job.ops.last().kind, RecordedOp::EndDocument);
+        QCOMPARE(job.ops.first().kind, RecordedOp::PaperSize); // A4, before anything is drawn
 
         // Page 1: heading, kind 1 above, kind 2 below; page 2: heading, kind 3 above.
         const QList<RecordedOp> writes = job.writes();
@@ -257,6 +261,43 @@ private slots:
         const QStringList pages = text->split(u'\f');
         QVERIFY(pages[0].contains(kKind2) && !pages[0].contains(kKind3));
         QVERIFY(pages[1].contains(kKind3));
+    }
+
+    // The widest scores and the course's longest title in every row: on paper no word
+    // touches another, and every score stands apart as a word of its own.
+    void widestScoresAndLongestTitlesStayApartOnPaper()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("成績表.pdf"));
+        TestApp app;
+        DataFolder bundled(QDir(qEnvironmentVariable("EITANGO_SOURCE_DIR")).filePath(QStringLiteral("course/E1")));
+        QStringList titles = readChapterTexts(bundled, kChapterTitlesFile).lines;
+        const auto halfWidths = [](const QString &t) {
+            return std::accumulate(t.begin(), t.end(), 0, [](int sum, QChar c) { return sum + (c.unicode() > 0xFF ? 2 : 1); });
+        };
+        std::sort(titles.begin(), titles.end(), [&](const QString &a, const QString &b) { return halfWidths(a) > halfWidths(b); });
+        QVERIFY(halfWidths(titles.value(0)) >= 18);
+        app.course.writeLines(kChapterTitlesFile, QStringList(60, titles[0]));
+        for (const QString kind : {QStringLiteral("01"), QStringLiteral("02"), QStringLiteral("03")}) {
+            app.course.writeScores(QStringLiteral("tenj") + kind + QStringLiteral(".dat"), QStringList(60, QStringLiteral("100")));
+            app.course.writeScores(QStringLiteral("tenr") + kind + QStringLiteral(".dat"), QStringList(60, QStringLiteral("32767")));
+        }
+        PdfOnlyPrinters printers;
+        app.ctx.printers = &printers;
+        app.dialogs.pathAnswers = {path};
+        QTest::mouseClick(open(app, 0)->Command2, Qt::LeftButton);
+        QCOMPARE(pdfPageCount(path), 2);
+
+        const std::optional<QList<PdfWord>> words = pdfWords(path);
+        if (!words)
+            QSKIP("pdftotext is not installed");
+        const QStringList overlaps = overlappingWords(*words);
+        QVERIFY2(overlaps.isEmpty(), qPrintable(overlaps.join(u'\n')));
+        const auto count = [&](const QString &text) {
+            return std::count_if(words->begin(), words->end(), [&](const PdfWord &w) { return w.text == text; });
+        };
+        QCOMPARE(count(QStringLiteral("100")), 180);
+        QCOMPARE(count(QStringLiteral("32767")), 180);
     }
 };
 

@@ -2,11 +2,14 @@
 // reshuffling, one copy and N copies, on the recording printer.
 #include "app/uikit.h"
 #include "print/f_insatsu_eitango.h"
+#include "print/qtprinter.h"
+#include "support/pdffile.h"
 #include "support/testapp.h"
 
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -170,6 +173,50 @@ private slots:
         QTest::mouseClick(screen->Opt[2], Qt::LeftButton);
         QTest::mouseClick(screen->Command3, Qt::LeftButton);
         QCOMPARE(body(app.printer.last())[1].text, QStringLiteral("e2-2"));
+    }
+
+    // Fifty items, each the longest English and Japanese line of the bundled course: on
+    // paper no word touches another.
+    void longestItemsStayApartOnPaper_data()
+    {
+        QTest::addColumn<int>("sheet");
+        QTest::newRow("test sheet, Japanese items") << 0;
+        QTest::newRow("test sheet, English items") << 1;
+        QTest::newRow("answer sheet, Japanese items") << 2;
+        QTest::newRow("answer sheet, English items") << 3;
+    }
+    void longestItemsStayApartOnPaper()
+    {
+        QFETCH(int, sheet);
+        const DataFolder bundled(QDir(qEnvironmentVariable("EITANGO_SOURCE_DIR")).filePath(QStringLiteral("course/E1")));
+        TestQuestion longest;
+        for (int chapter = 1; chapter <= 60; ++chapter) {
+            for (const Question &q : SEKUSHON(bundled, chapter).items) {
+                if (q.eng.size() > longest.eng.size())
+                    longest.eng = q.eng;
+                if (q.jpn.size() > longest.jpn.size())
+                    longest.jpn = q.jpn;
+            }
+        }
+        QVERIFY(longest.eng.size() > 40 && longest.jpn.size() > 20);
+        TestApp app;
+        app.course.writeChapter(5, QList<TestQuestion>(50, longest));
+        F_Insatsu_Eitango *screen = open(app, 5);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("sheet.pdf"));
+        QtPrinterProvider printers;
+        auto job = printers.startPdf(path, QStringLiteral("sheet"));
+        void (WordSheets::*const sheets[])(PrintJob &) = {&WordSheets::INSATU_J1, &WordSheets::INSATU_E1,
+                                                          &WordSheets::KOTAE_J1, &WordSheets::KOTAE_E1};
+        (screen->sheets.*sheets[sheet])(*job);
+        QVERIFY2(!job->failed(), qPrintable(job->problem()));
+
+        const std::optional<QList<PdfWord>> words = pdfWords(path);
+        if (!words)
+            QSKIP("pdftotext is not installed");
+        const QStringList overlaps = overlappingWords(*words);
+        QVERIFY2(overlaps.isEmpty(), qPrintable(overlaps.join(u'\n')));
+        QVERIFY(std::any_of(words->begin(), words->end(), [](const PdfWord &w) { return w.text == QStringLiteral("50."); }));
     }
 
     void nCopiesPrintsOnA4WithTheTypedCount()

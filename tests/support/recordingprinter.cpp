@@ -24,7 +24,7 @@ protected:
         op.font = font;
         record_->ops.append(op);
     }
-    bool drawText(const QString &text, double x, double y, bool stayOnLine) override
+    bool drawText(const QString &text, double x, double y, bool stayOnLine, double narrowing) override
     {
         // The position is recorded where a set position leaves it, so that a test sees
         // both the position operations and where each text landed.
@@ -34,10 +34,11 @@ protected:
         op.y = y;
         op.text = text;
         op.stayOnLine = stayOnLine;
+        op.narrowing = narrowing;
         record_->ops.append(op);
         return true;
     }
-    double textWidth(const QString &text) const override { return metrics().horizontalAdvance(text); }
+    double textWidth(const QString &text) const override { return metrics(text).horizontalAdvance(text); }
     double lineHeight() const override { return metrics().height(); }
     bool applyPaperSize(PaperSize) override
     {
@@ -77,10 +78,9 @@ private:
         op.page = page_;
         return op;
     }
-    QFontMetricsF metrics() const
+    QFontMetricsF metrics(const QString &text = QString()) const
     {
-        return QFontMetricsF(fonts::font(font().name, font().size, font().bold, font().italic),
-                             &ruler_);
+        return QFontMetricsF(fonts::printFont(font().name, font().size, font().bold, font().italic, text), &ruler_);
     }
 
     std::shared_ptr<RecordedJob> record_;

@@ -16,6 +16,7 @@ struct RecordedOp {
     double x = 0, y = 0;     // Position: the position set; Write: where the text starts
     QString text;            // Write
     bool stayOnLine = false; // Write
+    double narrowing = 1;    // Write: the factor the text's width was scaled by to fit
     int copies = 0;          // Copies
     int page = 1;            // the page the operation belongs to
 };
