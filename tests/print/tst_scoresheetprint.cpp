@@ -276,8 +276,10 @@ private slots:
             return std::accumulate(t.begin(), t.end(), 0, [](int sum, QChar c) { return sum + (c.unicode() > 0xFF ? 2 : 1); });
         };
         std::sort(titles.begin(), titles.end(), [&](const QString &a, const QString &b) { return halfWidths(a) > halfWidths(b); });
-        QVERIFY(halfWidths(titles.value(0)) >= 18);
-        app.course.writeLines(kChapterTitlesFile, QStringList(60, titles[0]));
+        // The course keeps its titles short; a teacher's own may run past the J column.
+        const QString title = titles.value(0) + QStringLiteral("と長い題の例");
+        QVERIFY(halfWidths(title) >= 18);
+        app.course.writeLines(kChapterTitlesFile, QStringList(60, title));
         for (const QString kind : {QStringLiteral("01"), QStringLiteral("02"), QStringLiteral("03")}) {
             app.course.writeScores(QStringLiteral("tenj") + kind + QStringLiteral(".dat"), QStringList(60, QStringLiteral("100")));
             app.course.writeScores(QStringLiteral("tenr") + kind + QStringLiteral(".dat"), QStringList(60, QStringLiteral("32767")));
