@@ -58,6 +58,7 @@ EnglishVoice::~EnglishVoice()
     stopCurrent();
     // Killed children end at once; a short wait spares QProcess its own, much longer one.
     for (QProcess *process : findChildren<QProcess *>()) {
+        disconnect(process, nullptr, this, nullptr);
         process->kill();
         process->waitForFinished(500);
     }
@@ -77,6 +78,8 @@ void EnglishVoice::setLongestUtterance(int ms)
 
 void EnglishVoice::stopCurrent()
 {
+    if (current_ && current_ == prepared_.engine)
+        dropPrepared(); // killed below, half written
     if (current_ && current_->state() != QProcess::NotRunning)
         current_->kill(); // finished() then deletes it; nothing here waits for it
     finish();
@@ -86,29 +89,79 @@ void EnglishVoice::finish()
 {
     limit_->stop();
     current_ = nullptr;
-    if (!wavPath_.isEmpty())
-        QFile::remove(wavPath_);
-    wavPath_.clear();
+    if (removeWavAtEnd_ && !wav_.isEmpty())
+        QFile::remove(wav_);
+    wav_.clear();
+    removeWavAtEnd_ = false;
+}
+
+QString EnglishVoice::newWavPath()
+{
+    if (!folder_)
+        folder_ = std::make_unique<QTemporaryDir>();
+    if (!folder_->isValid())
+        return {};
+    return folder_->filePath(QStringLiteral("utterance-%1.wav").arg(++serial_));
 }
 
 void EnglishVoice::speak(const QString &english)
 {
     if (!available() || english.trimmed().isEmpty())
         return;
+    const QString text = ReadingRules::forEngine(english);
+    if (current_ && current_ == prepared_.engine)
+        current_ = nullptr; // a preparation a press waited for goes on for the next press
     stopCurrent();
-    text_ = ReadingRules::forEngine(english);
+    text_ = text;
     limit_->start();
-    if (!folder_)
-        folder_ = std::make_unique<QTemporaryDir>();
-    if (players_.isEmpty() || !folder_->isValid()) {
-        launch(Step::Aloud);
+    if (text == prepared_.text && (prepared_.ready || prepared_.engine)) {
+        wav_ = prepared_.wav;
+        if (prepared_.ready)
+            startPlayers();
+        else
+            current_ = prepared_.engine; // its end starts the player
         return;
     }
-    wavPath_ = folder_->filePath(QStringLiteral("utterance-%1.wav").arg(++serial_));
-    launch(Step::Engine);
+    wav_ = players_.isEmpty() ? QString() : newWavPath();
+    removeWavAtEnd_ = true;
+    launch(wav_.isEmpty() ? Step::Aloud : Step::Engine, text_, wav_);
 }
 
-void EnglishVoice::launch(Step step)
+void EnglishVoice::prepare(const QString &english)
+{
+    if (!available() || players_.isEmpty() || english.trimmed().isEmpty())
+        return;
+    const QString text = ReadingRules::forEngine(english);
+    if (text == prepared_.text)
+        return;
+    dropPrepared();
+    const QString wav = newWavPath();
+    if (wav.isEmpty())
+        return;
+    prepared_.text = text;
+    prepared_.wav = wav;
+    launch(Step::Engine, text, wav, true);
+}
+
+bool EnglishVoice::hasPrepared(const QString &english) const
+{
+    return prepared_.ready && prepared_.text == ReadingRules::forEngine(english);
+}
+
+void EnglishVoice::dropPrepared()
+{
+    if (prepared_.engine && prepared_.engine != current_)
+        prepared_.engine->kill();
+    if (!prepared_.wav.isEmpty()) {
+        if (prepared_.wav == wav_ && current_)
+            removeWavAtEnd_ = true; // the utterance saying it now removes it when it ends
+        else
+            QFile::remove(prepared_.wav);
+    }
+    prepared_ = {};
+}
+
+void EnglishVoice::launch(Step step, const QString &text, const QString &wav, bool preparation)
 {
     QString program = engine_.program;
     QStringList arguments = step == Step::Engine ? engine_.toFile : engine_.aloud;
@@ -118,72 +171,90 @@ void EnglishVoice::launch(Step step)
     }
     for (QString &a : arguments) {
         if (a == QLatin1String("%t"))
-            a = text_;
+            a = text;
         else if (a == QLatin1String("%o") || a == QLatin1String("%f"))
-            a = wavPath_;
+            a = wav;
     }
     auto *process = new QProcess(this);
     process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process->setStandardOutputFile(QProcess::nullDevice());
+    const auto ended = [this, process, step, wav](bool succeeded) {
+        if (step == Step::Engine)
+            engineEnded(process, succeeded, wav);
+        else if (process == current_) // not one that a new utterance or the time limit stopped
+            stepEnded(step, succeeded);
+    };
     connect(process, &QProcess::finished, process, &QObject::deleteLater);
-    connect(process, &QProcess::finished, this, [this, process, step](int exitCode, QProcess::ExitStatus status) {
-        if (process == current_) // not one that a new utterance or the time limit stopped
-            stepEnded(step, status == QProcess::NormalExit && exitCode == 0);
+    connect(process, &QProcess::finished, this, [ended](int exitCode, QProcess::ExitStatus status) {
+        ended(status == QProcess::NormalExit && exitCode == 0);
     });
-    connect(process, &QProcess::errorOccurred, this, [this, process, step](QProcess::ProcessError error) {
+    connect(process, &QProcess::errorOccurred, this, [process, ended](QProcess::ProcessError error) {
         if (error != QProcess::FailedToStart)
             return;
         process->deleteLater();
-        if (process == current_)
-            stepEnded(step, false);
+        ended(false);
     });
     if (step != Step::Engine)
         connect(process, &QProcess::started, this, &EnglishVoice::playing);
-    current_ = process;
+    if (preparation)
+        prepared_.engine = process;
+    else
+        current_ = process;
     process->start(program, arguments);
+}
+
+void EnglishVoice::engineEnded(QProcess *engine, bool succeeded, const QString &wav)
+{
+    QFile written(wav);
+    succeeded = succeeded && written.open(QIODevice::ReadOnly);
+    if (succeeded) {
+        const QByteArray audio = written.readAll();
+        written.close();
+        QSaveFile trimmed(wav);
+        if (trimmed.open(QIODevice::WriteOnly)) {
+            trimmed.write(withoutLeadingSilence(audio));
+            trimmed.commit(); // if this fails, the engine's own file is played
+        }
+    }
+    if (engine == prepared_.engine) {
+        if (succeeded)
+            prepared_.ready = true;
+        else if (engine != current_)
+            dropPrepared();
+        else {
+            prepared_ = {};
+            removeWavAtEnd_ = true; // the utterance's end removes its file
+        }
+    }
+    if (engine != current_)
+        return; // a stopped utterance, or a preparation no press waits for
+    if (succeeded)
+        startPlayers();
+    else
+        finish();
+}
+
+void EnglishVoice::startPlayers()
+{
+    player_ = firstPlayer_;
+    playersTried_ = 1;
+    launch(Step::Player, text_, wav_);
 }
 
 void EnglishVoice::stepEnded(Step step, bool succeeded)
 {
-    switch (step) {
-    case Step::Engine: {
-        if (!succeeded) {
-            finish();
-            return;
-        }
-        QFile written(wavPath_);
-        if (!written.open(QIODevice::ReadOnly)) {
-            finish();
-            return;
-        }
-        const QByteArray wav = written.readAll();
-        written.close();
-        QSaveFile trimmed(wavPath_);
-        if (trimmed.open(QIODevice::WriteOnly)) {
-            trimmed.write(withoutLeadingSilence(wav));
-            trimmed.commit(); // if this fails, the engine's own file is played
-        }
-        player_ = firstPlayer_;
-        playersTried_ = 1;
-        launch(Step::Player);
-        return;
-    }
-    case Step::Player:
-        if (succeeded) {
-            firstPlayer_ = player_;
-            finish();
-        } else if (playersTried_ < players_.size()) {
-            // No server or device for this player: the next one says the same audio.
-            player_ = (player_ + 1) % players_.size();
-            ++playersTried_;
-            launch(Step::Player);
-        } else {
-            launch(Step::Aloud);
-        }
-        return;
-    case Step::Aloud:
+    if (step == Step::Aloud) {
         finish();
-        return;
+    } else if (succeeded) {
+        firstPlayer_ = player_;
+        finish();
+    } else if (playersTried_ < players_.size()) {
+        // No server or device for this player: the next one says the same audio.
+        player_ = (player_ + 1) % players_.size();
+        ++playersTried_;
+        launch(Step::Player, text_, wav_);
+    } else {
+        launch(Step::Aloud, text_, wav_);
     }
 }
 

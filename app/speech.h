@@ -22,6 +22,8 @@ public:
     // Why it is not available, and how to get it (for a tooltip); empty when available.
     virtual QString unavailableReason() const = 0;
     virtual void speak(const QString &english) = 0;
+    // The English that may be said next: a voice may get its audio ready before the press.
+    virtual void prepare(const QString &english) { Q_UNUSED(english); }
 };
 
 // A speech engine as a command line. In the arguments, %t stands for the text and %o for
@@ -56,7 +58,11 @@ public:
     QString unavailableReason() const override;
     // Says the English as ReadingRules gives it to the engine.
     void speak(const QString &english) override;
+    // Writes the audio of the English beforehand, so that saying it needs only the player;
+    // the audio prepared before is dropped.
+    void prepare(const QString &english) override;
     QString engineProgram() const { return engine_.program; }
+    bool hasPrepared(const QString &english) const;
 
     static constexpr int kLongestUtteranceMs = 8000;
     void setLongestUtterance(int ms);
@@ -77,8 +83,13 @@ private:
     enum class Step { Engine, Player, Aloud };
     void stopCurrent();
     void finish();
-    void launch(Step step);
+    QString newWavPath();
+    // Starts a child on the text and file; it becomes the preparation or the current one.
+    void launch(Step step, const QString &text, const QString &wav, bool preparation = false);
+    void engineEnded(QProcess *engine, bool succeeded, const QString &wav);
     void stepEnded(Step step, bool succeeded);
+    void startPlayers();
+    void dropPrepared();
 
     SpeechEngine engine_;
     QList<SoundPlayer> players_; // those found on the PATH
@@ -86,9 +97,19 @@ private:
     qsizetype player_ = 0;       // the one playing this utterance
     qsizetype playersTried_ = 0; // by this utterance
     std::unique_ptr<QTemporaryDir> folder_; // made on the first utterance
-    QString wavPath_;
-    QString text_; // the text of the utterance, as the engine gets it
+    int serial_ = 0;
+
+    // The utterance: its text as the engine gets it, its WAV, and the child working on it.
+    QString text_;
+    QString wav_;
+    bool removeWavAtEnd_ = false; // not the prepared audio, which may be said again
     QPointer<QProcess> current_;
     QTimer *limit_;
-    int serial_ = 0;
+
+    struct Prepared {
+        QString text;
+        QString wav;
+        QPointer<QProcess> engine; // while it writes the WAV
+        bool ready = false;
+    } prepared_;
 };

@@ -135,6 +135,26 @@ private:
         put(data.size(), 4);
         return wav + data;
     }
+    // An engine that writes a tone after 300 ms of near-silence, after `delay`; it keeps the
+    // text it was given and counts its runs (one line each).
+    SpeechEngine toneEngine(const QByteArray &delay = "0")
+    {
+        QFile::remove(dir.filePath(QStringLiteral("engine.runs")));
+        const QString wav = dir.filePath(QStringLiteral("tone.wav"));
+        QFile tone(wav);
+        tone.open(QIODevice::WriteOnly);
+        tone.write(toneAfterSilence(16000, 300, 200));
+        tone.close();
+        return {script(QStringLiteral("engine"), "echo >> \"$0.runs\"\nsleep " + delay + "\ncp \"" + wav.toUtf8()
+                                                     + "\" \"$1\"\nprintf %s \"$2\" > \"$0.text\""),
+                {QStringLiteral("%o"), QStringLiteral("%t")}, {}};
+    }
+    int engineRuns()
+    {
+        QFile runs(dir.filePath(QStringLiteral("engine.runs")));
+        return runs.open(QIODevice::ReadOnly) ? int(runs.readAll().count('\n')) : 0;
+    }
+
     static qsizetype firstLoud(const Sound &sound)
     {
         for (qsizetype i = 0; i < sound.samples.size(); ++i) {
@@ -180,13 +200,7 @@ private slots:
 
     void aPlayerThatHangsIsStoppedLikeTheVoice()
     {
-        const QString wav = dir.filePath(QStringLiteral("tone.wav"));
-        QFile tone(wav);
-        QVERIFY(tone.open(QIODevice::WriteOnly));
-        tone.write(toneAfterSilence(16000, 300, 200));
-        tone.close();
-        const SpeechEngine engine{script(QStringLiteral("engine"), "cp \"" + wav.toUtf8() + "\" \"$1\"\nprintf %s \"$2\" > \"$0.text\""),
-                                  {QStringLiteral("%o"), QStringLiteral("%t")}, {}};
+        const SpeechEngine engine = toneEngine();
         const SoundPlayer failing{script(QStringLiteral("no-server"), "exit 1"), {QStringLiteral("%f")}};
         const SoundPlayer hanging{script(QStringLiteral("hanging"), "cp \"$1\" \"$0.wav\"\nexec sleep 60"), {QStringLiteral("%f")}};
         EnglishVoice voice(nullptr, {engine}, {failing, hanging});
@@ -211,6 +225,25 @@ private slots:
         QSignalSpy playerEnded(player, &QProcess::finished);
         voice.speak(QStringLiteral("banana"));
         QVERIFY(playerEnded.wait(5000));
+    }
+
+    void aPreparedUtteranceOnlyNeedsThePlayer()
+    {
+        EnglishVoice voice(nullptr, {toneEngine("0.3")}, {keeper(QStringLiteral("keeper"))});
+        QSignalSpy playing(&voice, &EnglishVoice::playing);
+        voice.prepare(QStringLiteral("apple"));
+        voice.speak(QStringLiteral("apple")); // pressed while it is being prepared: it waits for it
+        QVERIFY(playing.wait(5000));
+        QTRY_VERIFY_WITH_TIMEOUT(!voice.currentProcess(), 5000);
+        QCOMPARE(firstLoud(parseWav(played(QStringLiteral("keeper")))), 160);
+        voice.speak(QStringLiteral("apple")); // again: the same audio, straight to the player
+        QTRY_COMPARE_WITH_TIMEOUT(playing.size(), 2, 5000);
+        QCOMPARE(engineRuns(), 1);
+
+        voice.prepare(QStringLiteral("banana")); // apple's audio is dropped
+        voice.speak(QStringLiteral("apple"));
+        QTRY_COMPARE_WITH_TIMEOUT(playing.size(), 3, 5000);
+        QCOMPARE(engineRuns(), 3);
     }
 
     void cutsOnlyTheSilenceOfAPcmWav()
