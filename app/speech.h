@@ -1,8 +1,9 @@
 #pragma once
 // An offline English voice for the tests' "音声" buttons. The engine writes the WAV of the
-// text in a child process, the program drops the silence at its start and hands the rest to
-// a child player; the window never waits for either. A new utterance stops the previous
-// one, and one that runs too long is stopped.
+// text in a child process (at the press, or beforehand for the English a screen may say
+// next), the program drops the silence at its start and hands the rest to a child player;
+// the window never waits for either. A new utterance stops the previous one, and one that
+// runs too long is stopped.
 #include <QByteArray>
 #include <QList>
 #include <QObject>
