@@ -28,7 +28,7 @@ int main(int argc, char *argv[])
     ctx.data = DataFolder(dataFolder);
     ctx.dialogs = &dialogs;
     ctx.random = &random;
-    EspeakSpeech speech;
+    EnglishVoice speech;
     ctx.speech = &speech;
     QtPrinterProvider printers;
     ctx.printers = &printers;

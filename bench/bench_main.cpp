@@ -143,7 +143,7 @@ void BM_StartUpToFirstScreen(benchmark::State &state)
             ctx.data = DataFolder(course.root());
             ctx.dialogs = &dialogs;
             ctx.random = &random;
-            EspeakSpeech speech;
+            EnglishVoice speech;
             ctx.speech = &speech;
             QtPrinterProvider printers;
             ctx.printers = &printers;

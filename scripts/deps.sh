@@ -4,7 +4,7 @@ eitango_packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev libcups2-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
-  poppler-utils espeak-ng libbenchmark-dev
+  poppler-utils flite espeak-ng alsa-utils libbenchmark-dev
 )
 
 # Needed by the tests only: a print server of their own with a PDF printer queue.

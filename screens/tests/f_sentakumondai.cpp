@@ -183,9 +183,9 @@ void F_SentakuMondai::judge(bool byEnter)
         else
             Hz();
         Hantei();
-        refreshSpeechButton();
         if (byEnter) // Enter also lets the learner hear the item just judged
             speak(SpeakableEnglish::choiceTestJudged(Rules));
+        refreshSpeechButton();
     });
 }
 

@@ -309,7 +309,10 @@ void TestScreen::speak(const QString &english)
 
 void TestScreen::refreshSpeechButton()
 {
-    SpeechButton->setEnabled(hasVoice() && !speakableEnglish().isEmpty());
+    const QString english = speakableEnglish();
+    SpeechButton->setEnabled(hasVoice() && !english.isEmpty());
+    if (SpeechButton->isEnabled())
+        ctx.speech->prepare(english); // the press then only has to play it
 }
 
 void TestScreen::setSpeechKeyHelp(const QString &keyHelp)

@@ -1,5 +1,8 @@
-// The English voice: never blocks the window, stops what it said before, and really speaks.
+// The English voice: never blocks the window, stops what it said before, hands the player
+// its audio without the silence at the start, falls back from flite to espeak-ng, and really
+// speaks.
 #include "app/speech.h"
+#include "screens/tests/readingrules.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -13,18 +16,42 @@ class TestSpeech : public QObject {
     Q_OBJECT
 private:
     QTemporaryDir dir;
-    // A stand-in voice that talks for a minute.
-    QString slowVoice()
+    // A stand-in program: a shell script in the test's folder.
+    QString script(const QString &name, const QByteArray &body)
     {
-        const QString path = dir.filePath(QStringLiteral("slow-voice"));
-        QFile script(path);
-        if (!script.exists()) {
-            script.open(QIODevice::WriteOnly);
-            script.write("#!/bin/sh\nexec sleep 60\n");
-            script.close();
-            script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
-        }
+        const QString path = dir.filePath(name);
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write("#!/bin/sh\n" + body + "\n");
+        file.close();
+        file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
         return path;
+    }
+    // A stand-in voice that talks for a minute.
+    QString slowVoice() { return script(QStringLiteral("slow-voice"), "exec sleep 60"); }
+    // A player that keeps what it was given to play.
+    SoundPlayer keeper(const QString &name)
+    {
+        return {script(name, "cp \"$1\" \"$0.wav\""), {QStringLiteral("%f")}};
+    }
+    QByteArray played(const QString &name)
+    {
+        QFile file(dir.filePath(name + QStringLiteral(".wav")));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    // Says the English with the engine into a keeper; returns the WAV played.
+    QByteArray say(const SpeechEngine &engine, const QString &english)
+    {
+        QFile::remove(dir.filePath(QStringLiteral("keeper.wav")));
+        EnglishVoice voice(nullptr, {engine}, {keeper(QStringLiteral("keeper"))});
+        QSignalSpy playing(&voice, &EnglishVoice::playing);
+        voice.speak(english);
+        if (!voice.currentProcess() || (playing.isEmpty() && !playing.wait(30000)))
+            return {};
+        QProcess *player = voice.currentProcess();
+        if (player)
+            player->waitForFinished(30000);
+        return played(QStringLiteral("keeper"));
     }
 
     // A WAV file the voice wrote: its format and its 16-bit samples.
@@ -88,29 +115,60 @@ private:
         sound.problem = QStringLiteral("no data chunk");
         return sound;
     }
-    Sound record(const QString &espeak, const QString &text)
+    // 16-bit mono PCM: silence, then a loud tone.
+    static QByteArray toneAfterSilence(int rate, int silentMs, int toneMs)
     {
-        const QString wav = dir.filePath(QStringLiteral("voice.wav"));
-        QFile::remove(wav);
-        QProcess process;
-        process.start(espeak, {QStringLiteral("-v"), QStringLiteral("en-us"), QStringLiteral("-w"), wav, text});
-        Sound failed;
-        if (!process.waitForFinished(30000) || process.exitCode() != 0) {
-            failed.problem = QStringLiteral("espeak-ng failed: ") + QString::fromLocal8Bit(process.readAllStandardError());
-            return failed;
+        QByteArray data;
+        for (int i = 0; i < rate * (silentMs + toneMs) / 1000; ++i) {
+            const qint16 s = i < rate * silentMs / 1000 ? qint16(i % 2 ? 20 : -20) : qint16(i % 20 < 10 ? 8000 : -8000);
+            data.append(char(s & 0xff)).append(char((s >> 8) & 0xff));
         }
-        QFile file(wav);
-        if (!file.open(QIODevice::ReadOnly)) {
-            failed.problem = QStringLiteral("no WAV file written");
-            return failed;
+        QByteArray wav("RIFF");
+        const auto put = [&wav](quint32 v, int bytes) {
+            for (int b = 0; b < bytes; ++b)
+                wav.append(char((v >> (8 * b)) & 0xff));
+        };
+        put(36 + data.size(), 4);
+        wav += "WAVEfmt ";
+        put(16, 4), put(1, 2), put(1, 2), put(rate, 4), put(rate * 2, 4), put(2, 2), put(16, 2);
+        wav += "data";
+        put(data.size(), 4);
+        return wav + data;
+    }
+    // An engine that writes a tone after 300 ms of near-silence, after `delay`; it keeps the
+    // text it was given and counts its runs (one line each).
+    SpeechEngine toneEngine(const QByteArray &delay = "0")
+    {
+        QFile::remove(dir.filePath(QStringLiteral("engine.runs")));
+        const QString wav = dir.filePath(QStringLiteral("tone.wav"));
+        QFile tone(wav);
+        tone.open(QIODevice::WriteOnly);
+        tone.write(toneAfterSilence(16000, 300, 200));
+        tone.close();
+        return {script(QStringLiteral("engine"), "echo >> \"$0.runs\"\nsleep " + delay + "\ncp \"" + wav.toUtf8()
+                                                     + "\" \"$1\"\nprintf %s \"$2\" > \"$0.text\""),
+                {QStringLiteral("%o"), QStringLiteral("%t")}, {}};
+    }
+    int engineRuns()
+    {
+        QFile runs(dir.filePath(QStringLiteral("engine.runs")));
+        return runs.open(QIODevice::ReadOnly) ? int(runs.readAll().count('\n')) : 0;
+    }
+
+    static qsizetype firstLoud(const Sound &sound)
+    {
+        for (qsizetype i = 0; i < sound.samples.size(); ++i) {
+            if (qAbs(int(sound.samples[i])) > 1000)
+                return i;
         }
-        return parseWav(file.readAll());
+        return -1;
     }
 
 private slots:
     void speakingNeverWaitsForTheVoice()
     {
-        EspeakSpeech speech(nullptr, slowVoice());
+        EnglishVoice speech(nullptr, {{slowVoice(), {QStringLiteral("%o")}, {QStringLiteral("%t")}}},
+                            {keeper(QStringLiteral("keeper"))});
         QVERIFY(speech.available());
         QVERIFY(speech.unavailableReason().isEmpty());
         QElapsedTimer clock;
@@ -137,26 +195,100 @@ private slots:
         QVERIFY(third->waitForStarted(5000));
         QSignalSpy thirdEnded(third, &QProcess::finished);
         QVERIFY(thirdEnded.wait(5000));
+        QVERIFY(!speech.currentProcess());
     }
 
-    void aMissingVoiceSaysHowToGetIt()
+    void aPlayerThatHangsIsStoppedLikeTheVoice()
     {
-        EspeakSpeech missing(nullptr, QStringLiteral("no-such-voice-program"));
-        QVERIFY(!missing.available());
-        QVERIFY(missing.unavailableReason().contains(QStringLiteral("apt-get install espeak-ng")));
-        missing.speak(QStringLiteral("apple")); // does nothing, says nothing
-        QVERIFY(!missing.currentProcess());
+        const SpeechEngine engine = toneEngine();
+        const SoundPlayer failing{script(QStringLiteral("no-server"), "exit 1"), {QStringLiteral("%f")}};
+        const SoundPlayer hanging{script(QStringLiteral("hanging"), "cp \"$1\" \"$0.wav\"\nexec sleep 60"), {QStringLiteral("%f")}};
+        EnglishVoice voice(nullptr, {engine}, {failing, hanging});
+        QSignalSpy playing(&voice, &EnglishVoice::playing);
+        voice.speak(QStringLiteral("Read aloud, Mr. Brown."));
+        QTRY_COMPARE_WITH_TIMEOUT(playing.size(), 2, 5000); // the failing player, then the next
+        QProcess *player = voice.currentProcess();
+        QVERIFY(player);
+        QFile engineText(dir.filePath(QStringLiteral("engine.text")));
+        QVERIFY(engineText.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(engineText.readAll()), ReadingRules::forEngine(QStringLiteral("Read aloud, Mr. Brown.")));
+
+        // The player got the tone with 10 ms of what came before it.
+        QTRY_VERIFY_WITH_TIMEOUT(!played(QStringLiteral("hanging")).isEmpty(), 5000);
+        const Sound sound = parseWav(played(QStringLiteral("hanging")));
+        QVERIFY2(sound.problem.isEmpty(), qPrintable(sound.problem));
+        QCOMPARE(sound.rate, 16000);
+        QCOMPARE(firstLoud(sound), 160);
+        QCOMPARE(sound.samples.size(), 160 + 16000 / 5);
+
+        // A new press stops the hanging player.
+        QSignalSpy playerEnded(player, &QProcess::finished);
+        voice.speak(QStringLiteral("banana"));
+        QVERIFY(playerEnded.wait(5000));
     }
 
-    void theRealVoiceSaysApple()
+    void aPreparedUtteranceOnlyNeedsThePlayer()
     {
-        const QString espeak = QStandardPaths::findExecutable(QStringLiteral("espeak-ng"));
-        if (espeak.isEmpty()) {
+        EnglishVoice voice(nullptr, {toneEngine("0.3")}, {keeper(QStringLiteral("keeper"))});
+        QSignalSpy playing(&voice, &EnglishVoice::playing);
+        voice.prepare(QStringLiteral("apple"));
+        voice.speak(QStringLiteral("apple")); // pressed while it is being prepared: it waits for it
+        QVERIFY(playing.wait(5000));
+        QTRY_VERIFY_WITH_TIMEOUT(!voice.currentProcess(), 5000);
+        QCOMPARE(firstLoud(parseWav(played(QStringLiteral("keeper")))), 160);
+        voice.speak(QStringLiteral("apple")); // again: the same audio, straight to the player
+        QTRY_COMPARE_WITH_TIMEOUT(playing.size(), 2, 5000);
+        QCOMPARE(engineRuns(), 1);
+
+        voice.prepare(QStringLiteral("banana")); // apple's audio is dropped
+        voice.speak(QStringLiteral("apple"));
+        QTRY_COMPARE_WITH_TIMEOUT(playing.size(), 3, 5000);
+        QCOMPARE(engineRuns(), 3);
+    }
+
+    void cutsOnlyTheSilenceOfAPcmWav()
+    {
+        const QByteArray quiet = toneAfterSilence(8000, 500, 0);
+        QCOMPARE(EnglishVoice::withoutLeadingSilence(quiet), quiet);
+        QCOMPARE(EnglishVoice::withoutLeadingSilence("RIFF....WAVEnot a wave"), QByteArray("RIFF....WAVEnot a wave"));
+        const Sound loudAtOnce = parseWav(EnglishVoice::withoutLeadingSilence(toneAfterSilence(8000, 5, 100)));
+        QCOMPARE(firstLoud(loudAtOnce), 40); // less than 10 ms of silence: all kept
+    }
+
+    void fliteFirstThenEspeakThenNone()
+    {
+        const SpeechEngine missing{QStringLiteral("no-such-voice-program"), {}, {}};
+        const EnglishVoice standard;
+        if (!QStandardPaths::findExecutable(QStringLiteral("flite")).isEmpty())
+            QVERIFY(standard.engineProgram().endsWith(QStringLiteral("/flite")));
+        const EnglishVoice fallback(nullptr, {missing, EnglishVoice::espeak()});
+        if (!QStandardPaths::findExecutable(QStringLiteral("espeak-ng")).isEmpty())
+            QVERIFY(fallback.engineProgram().endsWith(QStringLiteral("/espeak-ng")));
+
+        EnglishVoice none(nullptr, {missing, missing});
+        QVERIFY(!none.available());
+        QVERIFY(none.unavailableReason().contains(QStringLiteral("flite")));
+        QVERIFY(none.unavailableReason().contains(QStringLiteral("espeak-ng")));
+        none.speak(QStringLiteral("apple")); // does nothing, says nothing
+        QVERIFY(!none.currentProcess());
+    }
+
+    void theRealVoicesSayApple_data()
+    {
+        QTest::addColumn<bool>("flite");
+        QTest::newRow("flite rms") << true;
+        QTest::newRow("espeak-ng en-us+klatt4") << false;
+    }
+    void theRealVoicesSayApple()
+    {
+        QFETCH(bool, flite);
+        const SpeechEngine engine = flite ? EnglishVoice::flite() : EnglishVoice::espeak();
+        if (QStandardPaths::findExecutable(engine.program).isEmpty()) {
             if (qEnvironmentVariableIsSet("CI"))
-                QFAIL("espeak-ng is missing: scripts/deps.sh installs it");
-            QSKIP("espeak-ng is not installed (sudo apt-get install espeak-ng)");
+                QFAIL("the voice is missing: scripts/deps.sh installs flite and espeak-ng");
+            QSKIP("the voice is not installed (sudo apt-get install flite espeak-ng)");
         }
-        const Sound apple = record(espeak, QStringLiteral("apple"));
+        const Sound apple = parseWav(say(engine, QStringLiteral("apple")));
         QVERIFY2(apple.problem.isEmpty(), qPrintable(apple.problem));
         QCOMPARE(apple.channels, 1);
         QVERIFY2(apple.rate >= 8000, qPrintable(QString::number(apple.rate)));
@@ -164,9 +296,11 @@ private slots:
         const double seconds = double(apple.samples.size()) / apple.rate;
         QVERIFY2(seconds > 0.2 && seconds < 3.0, qPrintable(QString::number(seconds)));
         QVERIFY2(apple.loudShare() > 0.1, qPrintable(QString::number(apple.loudShare())));
+        // The sound starts at once: within 30 ms, where the engines' own files wait 50 to 200 ms.
+        QVERIFY2(firstLoud(apple) >= 0 && firstLoud(apple) < apple.rate * 3 / 100, qPrintable(QString::number(firstLoud(apple))));
 
         // The text is what is said: a sentence lasts several times as long as the word.
-        const Sound sentence = record(espeak, QStringLiteral("An apple a day keeps the doctor away."));
+        const Sound sentence = parseWav(say(engine, QStringLiteral("An apple a day keeps the doctor away.")));
         QVERIFY2(sentence.problem.isEmpty(), qPrintable(sentence.problem));
         QVERIFY2(sentence.samples.size() > 2 * apple.samples.size(),
                  qPrintable(QStringLiteral("%1 / %2").arg(sentence.samples.size()).arg(apple.samples.size())));

@@ -55,5 +55,7 @@ public:
     QStringList spoken;
     bool available() const override { return isAvailable; }
     QString unavailableReason() const override { return isAvailable ? QString() : QStringLiteral("espeak-ng がありません"); }
+    QStringList prepared;
     void speak(const QString &english) override { if (isAvailable) spoken.append(english); }
+    void prepare(const QString &english) override { prepared.append(english); }
 };

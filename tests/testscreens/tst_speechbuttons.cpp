@@ -129,6 +129,8 @@ private slots:
         QCOMPARE(click(f), QStringList{eng(2, 3)});
         // While an item was asked its English was never heard before it was judged.
         QCOMPARE(spoken(), (QStringList{eng(2, 1), eng(2, 1), eng(2, 2), eng(2, 2), eng(2, 2), eng(2, 3), eng(2, 3), eng(2, 3)}));
+        // Nor was its audio prepared: only what the button could say at the time.
+        QCOMPARE(app->speech.prepared, (QStringList{eng(2, 1), eng(2, 2), eng(2, 2), eng(2, 3), eng(2, 3)}));
 
         // The miss list covers the button's place.
         QTest::mouseClick(f->Command1, Qt::LeftButton);
