@@ -131,7 +131,7 @@ void F_SAKUSEI::Form_Load()
     Command2_Click();
     Label31->setText(QString::number(Q_Total));
     Label21->setText(QString::number(editor_.Slot()));
-    Label4->setText(M.KomokuNo >= 1 && M.KomokuNo <= 60 ? Titles.value(M.KomokuNo - 1) : QString());
+    Label4->setText(M.KomokuNo >= 1 && M.KomokuNo <= kChapterCount ? Titles.value(M.KomokuNo - 1) : QString());
     showProblems();
 }
 
@@ -274,7 +274,7 @@ std::optional<QString> F_SAKUSEI::editChapterText(const QString &file, const QSt
 // learner typed and has not saved yet stays in the boxes.
 void F_SAKUSEI::Label2_DblClick()
 {
-    if (M.KomokuNo < 1 || M.KomokuNo > 60)
+    if (M.KomokuNo < 1 || M.KomokuNo > kChapterCount)
         return;
     if (const auto name = editChapterText(kChapterNamesFile, M.LvName[size_t(M.KomokuNo - 1)])) {
         M.LvName[size_t(M.KomokuNo - 1)] = *name;
@@ -284,7 +284,7 @@ void F_SAKUSEI::Label2_DblClick()
 
 void F_SAKUSEI::Label4_DblClick()
 {
-    if (M.KomokuNo < 1 || M.KomokuNo > 60)
+    if (M.KomokuNo < 1 || M.KomokuNo > kChapterCount)
         return;
     if (const auto title = editChapterText(kChapterTitlesFile, Titles.value(M.KomokuNo - 1)))
         Label4->setText(*title);

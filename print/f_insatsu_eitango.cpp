@@ -18,10 +18,10 @@ F_Insatsu_Eitango::F_Insatsu_Eitango(AppContext &context)
 
     Picture3 = new Panel(this, kDarkGrey);
     Picture3->setGeometry(20, 16, 760, 56);
-    Label1 = addLabel(this, QString(), {32, 22, 736, 44}, fonts::font(fonts::PGothic, 21.75), paletteColour(12));
+    Label1 = addLabel(this, QString(), {32, 22, 736, 44}, fonts::font(fonts::PGothic, 21.75), paletteColour(pal::Red));
     Picture2 = new Panel(this, kDarkGrey);
     Picture2->setGeometry(20, 80, 760, 44);
-    Label2 = addLabel(this, QString(), {32, 84, 736, 36}, fonts::font(fonts::PGothic, 15.75), paletteColour(10));
+    Label2 = addLabel(this, QString(), {32, 84, 736, 36}, fonts::font(fonts::PGothic, 15.75), paletteColour(pal::Green));
     Label4 = addLabel(this, QString(), {20, 132, 760, 20}, fonts::font(fonts::PGothic, 10), Qt::white, kDarkGrey);
 
     Frame1 = new QGroupBox(QStringLiteral("印刷モード"), this);

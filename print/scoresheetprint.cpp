@@ -6,6 +6,7 @@
 #include "print/printjob.h"
 #include "print/printprimitives.h"
 #include "screens/results/scoresheet.h"
+#include "screens/select/chaptercursor.h"
 
 ScoreSheetPrint::ScoreSheetPrint(ScoreSheet &s, const Module1 &m, PrintJob &printer) : sheet(s), M(m), Printer(printer) {}
 
@@ -57,7 +58,7 @@ void ScoreSheetPrint::printKind(int titleY)
     Printer.write(M.TestName[sheet.SheetKind]);
 
     MSGG12(Printer);
-    for (int column = 0; column < 3; ++column) {
+    for (int column = 0; column < kBlocks; ++column) {
         Printer.setPosition(HeadX[1] + column * HeadX[3], HeadY[1]);
         Printer.write(QStringLiteral("J"));
         Printer.setPosition(HeadX[2] + column * HeadX[3], HeadY[1]);
@@ -66,8 +67,8 @@ void ScoreSheetPrint::printKind(int titleY)
 
     for (int n = 1; n <= kChapterCount; ++n) {
         sheet.RowNo = n;
-        const int column = (n - 1) / 20;
-        const int row = n - column * 20;
+        const int column = (n - 1) / kBlockSize;
+        const int row = n - column * kBlockSize;
         const int y = LineY[1] + row * LineY[2];
         int x = column * ColOff[2] + NumX[1];
         if (n < 10)

@@ -23,7 +23,7 @@ F_Seisekihyou::F_Seisekihyou(AppContext &context)
 
     Picture2 = new Panel(this, kDarkGrey);
     Picture2->setGeometry(0, 0, 800, 48);
-    Label1 = addLabel(this, QString(), {4, 6, 792, 38}, fonts::font(fonts::PGothic, 21.75), paletteColour(12));
+    Label1 = addLabel(this, QString(), {4, 6, 792, 38}, fonts::font(fonts::PGothic, 21.75), paletteColour(pal::Red));
     Picture1 = new PictureBox(table.image(), this);
     Picture1->move(5, 52);
 

@@ -32,7 +32,7 @@ void ScoreSheet::Title_Clean()
         TitleLine[n].clear();
 }
 
-void ScoreSheet::loadScores(const QString &file, std::array<QString, 61> &into)
+void ScoreSheet::loadScores(const QString &file, std::array<QString, kChapterCount + 1> &into)
 {
     const ScoreFile scores = readScores(data, file);
     for (int n = 1; n <= kChapterCount; ++n)

@@ -17,7 +17,7 @@ F_MondaiSentaku::F_MondaiSentaku(AppContext &context) : Screen(context, ScreenId
     Label1 = addLabel(Picture1, QString(), {20, 60, 712, 30}, fonts::font(fonts::PGothic, 14, true),
                       QColor(fromBgr(0x0000FF)));
     Label2 = addLabel(Picture1, QString(), {20, 100, 712, 36}, fonts::font(fonts::PGothic, 16, true),
-                      paletteColour(14));
+                      paletteColour(pal::Yellow));
 
     Picture2 = new Panel(this, kDarkGrey);
     Picture2->setGeometry(24, 190, 752, 390);

@@ -34,7 +34,7 @@ F_Eitango::F_Eitango(AppContext &context) : TestScreen(context, ScreenId::WordTe
     Text1->setFont(fonts::font(fonts::PGothic, 14));
     QPalette box = Text1->palette();
     box.setColor(QPalette::Base, Qt::black);
-    box.setColor(QPalette::Text, paletteColour(15));
+    box.setColor(QPalette::Text, paletteColour(pal::White));
     Text1->setPalette(box);
     connect(Text1, &QLineEdit::returnPressed, this, &F_Eitango::Text1_KeyPress_Enter);
 
@@ -46,7 +46,7 @@ F_Eitango::F_Eitango(AppContext &context) : TestScreen(context, ScreenId::WordTe
     const QFont reviewFont = fonts::font(fonts::PGothic, 12);
     const QColor contentColours[] = {QColor(0, 255, 255), QColor(255, 255, 0), QColor(255, 0, 0)};
     for (int i = 1; i <= 3; ++i) {
-        Label7[i] = addLabel(this, QString(), {20, 170 + i * 30, 10, 22}, reviewFont, paletteColour(10), Qt::black);
+        Label7[i] = addLabel(this, QString(), {20, 170 + i * 30, 10, 22}, reviewFont, paletteColour(pal::Green), Qt::black);
         Label8[i] = new MarkedLabel(QString(), this);
         Label8[i]->setFont(reviewFont);
         Label8[i]->setColours(contentColours[i - 1], Qt::black);
@@ -55,7 +55,7 @@ F_Eitango::F_Eitango(AppContext &context) : TestScreen(context, ScreenId::WordTe
         Label7[i]->hide();
         Label8[i]->hide();
     }
-    ReviewNote = addLabel(this, QString(), {20, 290, 10, 22}, reviewFont, paletteColour(15), Qt::black);
+    ReviewNote = addLabel(this, QString(), {20, 290, 10, 22}, reviewFont, paletteColour(pal::White), Qt::black);
     ReviewNote->hide();
 
     const QFont buttonFont = fonts::font(fonts::PGothic, 11);
@@ -375,7 +375,7 @@ void F_Eitango::Command3_MouseDown()
         return;
     if (!Rules.hintDown())
         return;
-    setBoxTextColour(paletteColour(14));
+    setBoxTextColour(paletteColour(pal::Yellow));
     Text1->setText(Rules.run.currentEng());
     Text1->setReadOnly(true); // the hint is to be read, not edited
 }
@@ -384,7 +384,7 @@ void F_Eitango::Command3_MouseUp()
 {
     if (!Rules.hintUp())
         return;
-    setBoxTextColour(paletteColour(15));
+    setBoxTextColour(paletteColour(pal::White));
     Text1->setReadOnly(false);
     Text1->clear();
     focusBox();

@@ -101,7 +101,7 @@ void F_SentakuMondai::HYOUJI()
     Label50->setText(QString::number(run.Pass_No));
     Rules.run.TENH();
     showScore(run);
-    Label5->setTextColour(paletteColour(15));
+    Label5->setTextColour(paletteColour(pal::White));
     Label5->setText(Rules.questionLine(run.Q_Pos));
     if (run.isPastEnd())
         return;
@@ -216,22 +216,22 @@ void F_SentakuMondai::ich_Label11()
 {
     const int p = Rules.run.Q_Pos;
     Label10[1]->setText(QStringLiteral("なぜ間違えたか確認をしよう。　(確認できたらここをクリックしてください）"));
-    Label10[1]->setTextColour(paletteColour(15));
+    Label10[1]->setTextColour(paletteColour(pal::White));
     Label10[2]->setText(QStringLiteral("（問　　　　題）"));
     Label10[3]->setText(QStringLiteral("（正　　　　答）"));
     Label10[4]->setText(QStringLiteral("（あなたの答）"));
     Label11[2]->setText(Rules.questionLine(p));
-    Label11[2]->setTextColour(paletteColour(11));
+    Label11[2]->setTextColour(paletteColour(pal::Cyan));
     Label11[3]->setText(Rules.answerLine(p));
-    Label11[3]->setTextColour(paletteColour(14));
+    Label11[3]->setTextColour(paletteColour(pal::Yellow));
     Label11[4]->setText(Rules.lastAnswer);
-    Label11[4]->setTextColour(paletteColour(12));
+    Label11[4]->setTextColour(paletteColour(pal::Red));
 
     const QFont font = fonts::font(fonts::PGothic, 14);
     int headingsRight = 0;
     for (int i = 1; i <= 4; ++i) {
         if (i >= 2)
-            Label10[i]->setTextColour(paletteColour(10));
+            Label10[i]->setTextColour(paletteColour(pal::Green));
         Label10[i]->setFont(font);
         Label10[i]->move(20, i * 30 + 120);
         fit(Label10[i]);

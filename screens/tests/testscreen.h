@@ -40,7 +40,7 @@ public:
     Panel *Picture3;     // feedback strip
     Panel *Picture4, *Picture5, *Picture6, *Picture7, *Picture8, *Picture9, *Picture10; // counter frames
     ClickLabel *Label70; // result message
-    ControlArray<ClickLabel, 0, 20> Label4; // miss list: heading and 20 lines
+    ControlArray<ClickLabel, 0, kMissLinesPerPage> Label4; // miss list: heading and 20 lines
     QPushButton *MissPrev; // page back in a miss list of more than 20 lines
     QPushButton *MissNext; // page on
     ClickLabel *MissPage;  // "1 / 3"
