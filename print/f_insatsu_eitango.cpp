@@ -43,9 +43,11 @@ F_Insatsu_Eitango::F_Insatsu_Eitango(AppContext &context)
     Command3 = addButton(this, QStringLiteral("３．答え１枚  "), {440, 318, 320, 52}, buttonFont);
     Command4 = addButton(this, QStringLiteral("４．答えＮ枚  "), {440, 384, 320, 52}, buttonFont);
     const QFont backFont = fonts::font(fonts::PGothic, 12);
-    Command7 = addButton(this, QStringLiteral("問題選択画面に戻る"), {40, 508, 230, 48}, backFont);
-    Command5 = addButton(this, QStringLiteral("項目選択画面に戻る"), {285, 508, 230, 48}, backFont);
-    Command6 = addButton(this, QStringLiteral("MENUに戻る"), {530, 508, 230, 48}, backFont);
+    const QList<QPushButton *> bar =
+        addReturnBar(this, {ScreenId::QuestionSelect, ScreenId::ChapterSelect, ScreenId::Menu}, {40, 508, 230, 48}, 245, backFont);
+    Command7 = bar[0];
+    Command5 = bar[1];
+    Command6 = bar[2];
 
     connect(Command1, &QPushButton::clicked, this, &F_Insatsu_Eitango::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &F_Insatsu_Eitango::Command2_Click);

@@ -140,11 +140,7 @@ void F_KomokuSentaku::Command5_Click()
     handOver(ScreenId::ScoreSheet);
 }
 
-void F_KomokuSentaku::Command6_Click()
-{
-    M.TestKind = 0;
-    handOver(ScreenId::Menu);
-}
+void F_KomokuSentaku::Command6_Click() { handOver(ScreenId::Menu); } // the navigator forgets the test kind
 
 bool F_KomokuSentaku::previewKeyPress(QKeyEvent *event)
 {

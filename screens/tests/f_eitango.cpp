@@ -15,8 +15,6 @@
 #include <algorithm>
 
 namespace {
-const QColor kRightSignal(0, 0, 255);
-const QColor kWrongSignal(255, 0, 0);
 const QString kPrompt = QStringLiteral("次の日本文を英語で答えなさい。");
 } // namespace
 
@@ -199,20 +197,14 @@ void F_Eitango::MIS_H(const QString &typed)
     Label8[2]->setMarks(diff.rightMarks);
     Label8[3]->setMarks(diff.typedMarks);
     ReviewNote->setText(diff.note);
-    int headingsRight = 0;
+    for (ClickLabel *heading : Label7)
+        fit(heading);
+    placeReview({Label7[1], Label7[2], Label7[3]}, {Label8[1], Label8[2], Label8[3]});
     for (int i = 1; i <= 3; ++i) {
-        fit(Label7[i]);
-        headingsRight = std::max(headingsRight, Label7[i]->geometry().right());
-    }
-    // The contents stand at 138, or just after the headings when these come out wider.
-    const int contentLeft = std::max(138, headingsRight + 8);
-    for (int i = 1; i <= 3; ++i) {
-        Label8[i]->move(contentLeft, Label7[i]->y());
-        fit(Label8[i]);
         Label7[i]->show();
         Label8[i]->show();
     }
-    ReviewNote->move(contentLeft, Label7[3]->y() + 30);
+    ReviewNote->move(Label8[3]->x(), Label7[3]->y() + 30);
     fit(ReviewNote);
     ReviewNote->setVisible(!ReviewNote->text().isEmpty());
 }
@@ -239,12 +231,7 @@ void F_Eitango::Hz(const QString &typed)
 void F_Eitango::OWARU1()
 {
     ReviewNote->hide(); // the result message takes its place
-    const QString problem = Rules.run.storeFirstPassScore(ctx.data, M, 3);
-    if (Rules.passed())
-        GOUKAKU();
-    else
-        DAME();
-    tellScoreProblem(problem);
+    endOfPass(Rules.run, 3);
 }
 
 void F_Eitango::GOUKAKU()
@@ -277,12 +264,7 @@ void F_Eitango::DAME()
 
 void F_Eitango::Command2_Click()
 {
-    // clean2
-    Label20->hide();
-    Label21->hide();
-    Label70->hide();
-    Picture3->hide();
-    setCounterArea(false);
+    clearRunArea(); // clean2
     setAnswerBoxShown(false);
     // MACHIGAIWOMOU
     Command2->hide();

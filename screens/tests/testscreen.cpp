@@ -121,8 +121,10 @@ TestScreen::TestScreen(AppContext &context, ScreenId id) : Screen(context, id)
     connect(MissPrev, &QPushButton::clicked, this, [this] { showMissPage(MissPageNo - 1); });
     connect(MissNext, &QPushButton::clicked, this, [this] { showMissPage(MissPageNo + 1); });
 
-    Command5 = addButton(this, QStringLiteral("問題選択画面に戻る"), {440, 552, 166, 36}, buttonFont);
-    Command6 = addButton(this, QStringLiteral("項目選択画面に戻る"), {614, 552, 166, 36}, buttonFont);
+    const QList<QPushButton *> bar =
+        addReturnBar(this, {ScreenId::QuestionSelect, ScreenId::ChapterSelect}, {440, 552, 166, 36}, 174, buttonFont);
+    Command5 = bar[0];
+    Command6 = bar[1];
     connect(Command5, &QPushButton::clicked, this, &TestScreen::Command5_Click);
     connect(Command6, &QPushButton::clicked, this, &TestScreen::Command6_Click);
 
@@ -287,13 +289,43 @@ void TestScreen::tellScoreProblem(const QString &problem)
                         QStringLiteral("成績の保存"));
 }
 
+void TestScreen::endOfPass(const TestRun &run, int kind)
+{
+    const QString problem = run.storeFirstPassScore(ctx.data, M, kind);
+    if (run.passed())
+        GOUKAKU();
+    else
+        DAME();
+    tellScoreProblem(problem);
+}
+
+void TestScreen::clearRunArea()
+{
+    Label20->hide();
+    Label21->hide();
+    Label70->hide();
+    Picture3->hide();
+    setCounterArea(false);
+}
+
+void TestScreen::placeReview(const QList<ClickLabel *> &headings, const QList<ClickLabel *> &contents)
+{
+    int headingsRight = 0;
+    for (const ClickLabel *heading : headings)
+        headingsRight = std::max(headingsRight, heading->geometry().right());
+    const int contentLeft = std::max(138, headingsRight + 8);
+    for (qsizetype i = 0; i < contents.size() && i < headings.size(); ++i) {
+        contents[i]->move(contentLeft, headings[i]->y());
+        fit(contents[i]);
+    }
+}
+
 void TestScreen::leaveTo(ScreenId target)
 {
     // An answer given just before leaving is judged (and a finished pass stored) first.
     Blink->finishNow();
     resetRun();
-    M.RandomMode = 0;
-    handOver(target);
+    handOver(target); // the navigator sets the next test to file order
 }
 
 bool TestScreen::hasVoice() const
