@@ -1,23 +1,21 @@
 #include "print/scoresheetprint.h"
 
 #include "app/module1.h"
-#include "content/questionbank.h"
 #include "content/scores.h"
 #include "print/printjob.h"
 #include "print/printprimitives.h"
-#include "screens/results/scoresheet.h"
 #include "screens/select/chaptercursor.h"
 
-ScoreSheetPrint::ScoreSheetPrint(ScoreSheet &s, const Module1 &m, PrintJob &printer) : sheet(s), M(m), Printer(printer) {}
+ScoreSheetPrint::ScoreSheetPrint(const ScoreSheetKinds &k, PrintJob &printer) : kinds(k), Printer(printer) {}
 
 void ScoreSheetPrint::printAllKinds()
 {
-    sheet.ProNo1();
+    SheetKind = 1;
     STARTMENU();
     INSATU1();
-    sheet.ProNo2();
+    SheetKind = 2;
     INSATU2();
-    sheet.ProNo3();
+    SheetKind = 3;
     STARTMENU();
     INSATU1();
 }
@@ -39,7 +37,7 @@ void ScoreSheetPrint::INSATU1()
     ColOff = {0, 120, 3600, 110};
     LineY = {0, 2100, 300};
     printKind(1500);
-    if (sheet.SheetKind == 3)
+    if (SheetKind == 3)
         Printer.endDocument();
 }
 
@@ -53,9 +51,10 @@ void ScoreSheetPrint::INSATU2()
 
 void ScoreSheetPrint::printKind(int titleY)
 {
+    const ScoreSheetKind &kind = kinds[size_t(SheetKind - 1)];
     MSG16(Printer);
     Printer.setPosition(480, titleY);
-    Printer.write(M.TestName[sheet.SheetKind]);
+    Printer.write(kind.name);
 
     MSGG12(Printer);
     for (int column = 0; column < kBlocks; ++column) {
@@ -66,7 +65,6 @@ void ScoreSheetPrint::printKind(int titleY)
     }
 
     for (int n = 1; n <= kChapterCount; ++n) {
-        sheet.RowNo = n;
         const int column = (n - 1) / kBlockSize;
         const int row = n - column * kBlockSize;
         const int y = LineY[1] + row * LineY[2];
@@ -75,7 +73,7 @@ void ScoreSheetPrint::printKind(int titleY)
             x = ColOff[1] + NumX[1];
         Printer.setPosition(x, y);
         MSG12(Printer);
-        Printer.write(withLeadingBlank(n) + QStringLiteral(". ") + sheet.TitleLine[n], true);
+        Printer.write(withLeadingBlank(n) + QStringLiteral(". ") + kind.titles[size_t(n)], true);
         MSGG12(Printer);
 
         // Three-digit scores stand further left; scores of 10 and below are not printed.
@@ -89,7 +87,7 @@ void ScoreSheetPrint::printKind(int titleY)
                 return;
             Printer.write(text);
         };
-        score(sheet.TenJ[n], NumX[2]);
-        score(sheet.TenR[n], NumX[3]);
+        score(kind.tenJ[size_t(n)], NumX[2]);
+        score(kind.tenR[size_t(n)], NumX[3]);
     }
 }

@@ -25,11 +25,15 @@ public:
     std::array<QString, kChapterCount + 1> TenJ;       // in-order score text of chapter n
     std::array<QString, kChapterCount + 1> TenR;       // random-order score text of chapter n
     QString ResetName;                  // the test name the reset message shows
-    int RowNo = 0;                      // the chapter the cell and print routines work on
+    int RowNo = 0;                      // the chapter the cell routines work on
 
     void JUNBI();       // titles of SheetKind, line by line; a short file leaves the rest as they are
     void Title_Clean(); // all 60 titles empty
     void TENLOAD();     // the 60 records of both score files of SheetKind; missing ones empty
+    // The 60 records of both score files of a kind, read into the arrays given (the sheet's
+    // own stay as they are); problems are kept as TENLOAD keeps them.
+    void readKindScores(int kind, std::array<QString, kChapterCount + 1> &tenJ,
+                        std::array<QString, kChapterCount + 1> &tenR);
     // Both score files of SheetKind become 60 empty lines; empty text, or what went wrong.
     QString TENCLEAR();
     void ProNo1() { selectKind(1); }
