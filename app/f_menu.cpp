@@ -75,11 +75,7 @@ void F_MENU::startTest(int kind)
 
 void F_MENU::Command8_Click() { handOver(ScreenId::Help); }
 
-void F_MENU::Command9_Click()
-{
-    M.TestKind = 0;
-    handOver(ScreenId::ScoreSheet);
-}
+void F_MENU::Command9_Click() { handOver(ScreenId::ScoreSheet); } // the navigator forgets the test kind
 
 void F_MENU::openHomePage()
 {

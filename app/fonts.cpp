@@ -1,18 +1,10 @@
 #include "app/fonts.h"
 
-#include <QApplication>
+#include <QStringList>
 
 #include <algorithm>
 
 namespace fonts {
-
-void install()
-{
-    QFont::insertSubstitutions(PGothic, {QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")});
-    QFont::insertSubstitutions(Mincho, {QStringLiteral("IPAMincho"), QStringLiteral("IPAPMincho")});
-    QFont::insertSubstitutions(Gothic, {QStringLiteral("IPAGothic"), QStringLiteral("IPAPGothic")});
-    QApplication::setFont(font(PGothic, 10));
-}
 
 QFont font(const QString &family, qreal pointSize, bool bold, bool italic)
 {

@@ -17,7 +17,7 @@ void install();
 QFont font(const QString &family, qreal pointSize, bool bold = false, bool italic = false);
 
 // The font a printed text is drawn in: font(), except that a number alone in ＭＳ Ｐゴシック
-// (a score on the score sheet) takes IPAGothic, whose digits are half an em wide like the
-// original's; IPAPGothic's are wider and run neighbouring score columns together.
+// (a score on the score sheet) takes IPAGothic, whose digits are half an em wide, so that the
+// score columns keep apart; IPAPGothic's are wider and run neighbouring columns together.
 QFont printFont(const QString &family, qreal pointSize, bool bold, bool italic, const QString &text);
 } // namespace fonts

@@ -20,6 +20,6 @@ QString withLeadingBlank(int n)
 
 QString chapterLine(const Module1 &m)
 {
-    const QString name = m.KomokuNo >= 1 && m.KomokuNo <= 60 ? m.LvName[m.KomokuNo - 1] : QString();
+    const QString name = m.KomokuNo >= 1 && m.KomokuNo <= kChapterCount ? m.LvName[m.KomokuNo - 1] : QString();
     return QStringLiteral("No.") + withLeadingBlank(m.KomokuNo) + QChar(0x3000) + name;
 }

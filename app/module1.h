@@ -2,6 +2,8 @@
 // The state every screen shares (and nothing else crosses from one screen to the next),
 // and the catalogue of the three test kinds. Everything starts as 0 or empty text and
 // lives for the whole run; nothing here is saved.
+#include "content/questionbank.h"
+
 #include <QString>
 #include <array>
 
@@ -13,7 +15,7 @@ struct Module1 {
     std::array<QString, 4> TitleFile; // chapter-title file of each kind
     QString DataDir;                  // "E1/", set by the screens that read data files
     QString Daimoku;                  // course title
-    std::array<QString, 60> LvName;   // chapter names, element n - 1 = chapter n
+    std::array<QString, kChapterCount> LvName;   // chapter names, element n - 1 = chapter n
     int KomokuNo = 0;                 // the chosen chapter, 1 to 60 (0 before the first choice)
     int KomokuPage = 0;               // block of 20 chapters shown by chapter selection, 1 to 3
     int RandomMode = 0;               // 0 = in file order (順番), 1 = random (ランダム)

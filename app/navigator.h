@@ -20,7 +20,8 @@ public:
 
     // Creates and shows the first screen.
     Screen *start(ScreenId first);
-    // Shows target, then closes source.
+    // Shows target, then closes source. What the hand-over resets of the shared state is
+    // in one table (navigator.cpp), by the screen it comes from and the one it goes to.
     Screen *handOver(Screen *source, ScreenId target);
 
     Screen *current() const { return current_; }

@@ -1,4 +1,6 @@
 #pragma once
+#include "app/paletteindex.h"
+
 #include <QColor>
 
 // Colour n (0 to 15) of the classic 16-colour palette.

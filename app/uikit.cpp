@@ -116,6 +116,19 @@ QPushButton *addButton(QWidget *parent, const QString &caption, const QRect &geo
     return button;
 }
 
+QList<QPushButton *> addReturnBar(QWidget *parent, std::initializer_list<ScreenId> targets, const QRect &first, int step,
+                                  const QFont &font)
+{
+    QList<QPushButton *> bar;
+    for (const ScreenId target : targets) {
+        const QString caption = target == ScreenId::QuestionSelect ? QStringLiteral("問題選択画面に戻る")
+                                : target == ScreenId::ChapterSelect ? QStringLiteral("項目選択画面に戻る")
+                                                                     : QStringLiteral("MENUに戻る");
+        bar.append(addButton(parent, caption, first.translated(int(bar.size()) * step, 0), font));
+    }
+    return bar;
+}
+
 void setWindowColour(QWidget *window, const QColor &colour)
 {
     QPalette p = window->palette();

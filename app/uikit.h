@@ -1,9 +1,14 @@
 #pragma once
 // Small building blocks the screens share: labels that know their colours and take
 // clicks, and panels of one colour.
+#include "app/screenid.h"
+
 #include <QColor>
 #include <QLabel>
+#include <QList>
 #include <QPushButton>
+
+#include <initializer_list>
 
 class QFont;
 
@@ -66,5 +71,9 @@ protected:
 ClickLabel *addLabel(QWidget *parent, const QString &text, const QRect &geometry, const QFont &font,
                      const QColor &textColour, const QColor &background = Qt::transparent);
 QPushButton *addButton(QWidget *parent, const QString &caption, const QRect &geometry, const QFont &font);
+// The bar of buttons that lead back to the screens given, left to right: "問題選択画面に戻る",
+// "項目選択画面に戻る", "MENUに戻る". The first stands at `first`, each next one `step` further right.
+QList<QPushButton *> addReturnBar(QWidget *parent, std::initializer_list<ScreenId> targets, const QRect &first, int step,
+                                  const QFont &font);
 // The window background of a screen.
 void setWindowColour(QWidget *window, const QColor &colour);

@@ -84,9 +84,11 @@ F_SAKUSEI::F_SAKUSEI(AppContext &context) : Screen(context, ScreenId::Editor)
 
     Picture9 = new Panel(this, kDarkGrey);
     Picture9->setGeometry(0, 512, 800, 88);
-    Command5 = addButton(Picture9, QStringLiteral("問題選択画面に戻る"), {20, 22, 240, 44}, buttons);
-    Command6 = addButton(Picture9, QStringLiteral("項目選択画面に戻る"), {280, 22, 240, 44}, buttons);
-    Command7 = addButton(Picture9, QStringLiteral("MENUに戻る"), {540, 22, 240, 44}, buttons);
+    const QList<QPushButton *> bar = addReturnBar(
+        Picture9, {ScreenId::QuestionSelect, ScreenId::ChapterSelect, ScreenId::Menu}, {20, 22, 240, 44}, 260, buttons);
+    Command5 = bar[0];
+    Command6 = bar[1];
+    Command7 = bar[2];
 
     connect(Command4, &QPushButton::clicked, this, &F_SAKUSEI::Command4_Click);
     connect(Command1, &QPushButton::clicked, this, &F_SAKUSEI::Command1_Click);
@@ -137,7 +139,7 @@ void F_SAKUSEI::Form_Load()
     Command2_Click();
     Label31->setText(QString::number(Q_Total));
     Label21->setText(QString::number(editor_.Slot()));
-    Label4->setText(M.KomokuNo >= 1 && M.KomokuNo <= 60 ? Titles.value(M.KomokuNo - 1) : QString());
+    Label4->setText(M.KomokuNo >= 1 && M.KomokuNo <= kChapterCount ? Titles.value(M.KomokuNo - 1) : QString());
     showProblems();
 }
 
@@ -280,7 +282,7 @@ std::optional<QString> F_SAKUSEI::editChapterText(const QString &file, const QSt
 // learner typed and has not saved yet stays in the boxes.
 void F_SAKUSEI::Label2_DblClick()
 {
-    if (M.KomokuNo < 1 || M.KomokuNo > 60)
+    if (M.KomokuNo < 1 || M.KomokuNo > kChapterCount)
         return;
     if (const auto name = editChapterText(kChapterNamesFile, M.LvName[size_t(M.KomokuNo - 1)])) {
         M.LvName[size_t(M.KomokuNo - 1)] = *name;
@@ -290,7 +292,7 @@ void F_SAKUSEI::Label2_DblClick()
 
 void F_SAKUSEI::Label4_DblClick()
 {
-    if (M.KomokuNo < 1 || M.KomokuNo > 60)
+    if (M.KomokuNo < 1 || M.KomokuNo > kChapterCount)
         return;
     if (const auto title = editChapterText(kChapterTitlesFile, Titles.value(M.KomokuNo - 1)))
         Label4->setText(*title);
@@ -316,8 +318,4 @@ void F_SAKUSEI::pasteButton_Click()
 void F_SAKUSEI::Command5_Click() { handOver(ScreenId::QuestionSelect); }
 void F_SAKUSEI::Command6_Click() { handOver(ScreenId::ChapterSelect); }
 
-void F_SAKUSEI::Command7_Click()
-{
-    M.TestKind = 0;
-    handOver(ScreenId::Menu);
-}
+void F_SAKUSEI::Command7_Click() { handOver(ScreenId::Menu); } // the navigator forgets the test kind

@@ -18,10 +18,10 @@ F_Insatsu_Eitango::F_Insatsu_Eitango(AppContext &context)
 
     Picture3 = new Panel(this, kDarkGrey);
     Picture3->setGeometry(20, 16, 760, 56);
-    Label1 = addLabel(this, QString(), {32, 22, 736, 44}, fonts::font(fonts::PGothic, 21.75), paletteColour(12));
+    Label1 = addLabel(this, QString(), {32, 22, 736, 44}, fonts::font(fonts::PGothic, 21.75), paletteColour(pal::Red));
     Picture2 = new Panel(this, kDarkGrey);
     Picture2->setGeometry(20, 80, 760, 44);
-    Label2 = addLabel(this, QString(), {32, 84, 736, 36}, fonts::font(fonts::PGothic, 15.75), paletteColour(10));
+    Label2 = addLabel(this, QString(), {32, 84, 736, 36}, fonts::font(fonts::PGothic, 15.75), paletteColour(pal::Green));
     Label4 = addLabel(this, QString(), {20, 132, 760, 20}, fonts::font(fonts::PGothic, 10), Qt::white, kDarkGrey);
 
     Frame1 = new QGroupBox(QStringLiteral("印刷モード"), this);
@@ -43,9 +43,11 @@ F_Insatsu_Eitango::F_Insatsu_Eitango(AppContext &context)
     Command3 = addButton(this, QStringLiteral("３．答え１枚  "), {440, 318, 320, 52}, buttonFont);
     Command4 = addButton(this, QStringLiteral("４．答えＮ枚  "), {440, 384, 320, 52}, buttonFont);
     const QFont backFont = fonts::font(fonts::PGothic, 12);
-    Command7 = addButton(this, QStringLiteral("問題選択画面に戻る"), {40, 508, 230, 48}, backFont);
-    Command5 = addButton(this, QStringLiteral("項目選択画面に戻る"), {285, 508, 230, 48}, backFont);
-    Command6 = addButton(this, QStringLiteral("MENUに戻る"), {530, 508, 230, 48}, backFont);
+    const QList<QPushButton *> bar =
+        addReturnBar(this, {ScreenId::QuestionSelect, ScreenId::ChapterSelect, ScreenId::Menu}, {40, 508, 230, 48}, 245, backFont);
+    Command7 = bar[0];
+    Command5 = bar[1];
+    Command6 = bar[2];
 
     connect(Command1, &QPushButton::clicked, this, &F_Insatsu_Eitango::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &F_Insatsu_Eitango::Command2_Click);

@@ -1,7 +1,8 @@
 #pragma once
 // Sending pages to the default printer. When there is none, or the job fails, the learner
 // is told so and may save the same pages as a PDF file instead; a print that did not come
-// out is never taken for done.
+// out is never taken for done. This is the forms' side of printing: the print layer reports
+// how a job ended (PrintJob::failed and problem), and this run tells the learner.
 #include <QString>
 #include <functional>
 

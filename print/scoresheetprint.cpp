@@ -1,29 +1,28 @@
 #include "print/scoresheetprint.h"
 
 #include "app/module1.h"
-#include "content/questionbank.h"
 #include "content/scores.h"
 #include "print/printjob.h"
 #include "print/printprimitives.h"
-#include "screens/results/scoresheet.h"
+#include "screens/select/chaptercursor.h"
 
 namespace {
 // The white left between a text and the next one to its right: about one blank.
 constexpr int kGap = 60;
 } // namespace
 
-ScoreSheetPrint::ScoreSheetPrint(ScoreSheet &s, const Module1 &m, PrintJob &printer) : sheet(s), M(m), Printer(printer) {}
+ScoreSheetPrint::ScoreSheetPrint(const ScoreSheetKinds &k, PrintJob &printer) : kinds(k), Printer(printer) {}
 
 void ScoreSheetPrint::printAllKinds()
 {
     // A4 as the rows are laid out for: on Letter paper the last rows would be lost.
     Printer.setPaperSize(PaperSize::A4);
-    sheet.ProNo1();
+    SheetKind = 1;
     STARTMENU();
     INSATU1();
-    sheet.ProNo2();
+    SheetKind = 2;
     INSATU2();
-    sheet.ProNo3();
+    SheetKind = 3;
     STARTMENU();
     INSATU1();
 }
@@ -45,7 +44,7 @@ void ScoreSheetPrint::INSATU1()
     ColOff = {0, 120, 3600, 110};
     LineY = {0, 2100, 300};
     printKind(1500);
-    if (sheet.SheetKind == 3)
+    if (SheetKind == 3)
         Printer.endDocument();
 }
 
@@ -59,12 +58,13 @@ void ScoreSheetPrint::INSATU2()
 
 void ScoreSheetPrint::printKind(int titleY)
 {
+    const ScoreSheetKind &kind = kinds[size_t(SheetKind - 1)];
     MSG16(Printer);
     Printer.setPosition(480, titleY);
-    Printer.write(M.TestName[sheet.SheetKind]);
+    Printer.write(kind.name);
 
     MSGG12(Printer);
-    for (int column = 0; column < 3; ++column) {
+    for (int column = 0; column < kBlocks; ++column) {
         Printer.setPosition(HeadX[1] + column * HeadX[3], HeadY[1]);
         Printer.write(QStringLiteral("J"));
         Printer.setPosition(HeadX[2] + column * HeadX[3], HeadY[1]);
@@ -72,9 +72,8 @@ void ScoreSheetPrint::printKind(int titleY)
     }
 
     for (int n = 1; n <= kChapterCount; ++n) {
-        sheet.RowNo = n;
-        const int column = (n - 1) / 20;
-        const int row = n - column * 20;
+        const int column = (n - 1) / kBlockSize;
+        const int row = n - column * kBlockSize;
         const int y = LineY[1] + row * LineY[2];
         int x = column * ColOff[2] + NumX[1];
         if (n < 10)
@@ -82,7 +81,7 @@ void ScoreSheetPrint::printKind(int titleY)
         Printer.setPosition(x, y);
         MSG12(Printer);
         // A long title is cut where the J scores begin, as the screen clips it to its cell.
-        const QString line = withLeadingBlank(n) + QStringLiteral(". ") + sheet.TitleLine[n];
+        const QString line = withLeadingBlank(n) + QStringLiteral(". ") + kind.titles[size_t(n)];
         Printer.write(Printer.cutToWidth(line, column * HeadX[3] + NumX[2] - kGap - x), true);
         MSGG12(Printer);
 
@@ -99,7 +98,7 @@ void ScoreSheetPrint::printKind(int titleY)
                 return;
             Printer.writeWithin(text, endX - kGap - Printer.currentX());
         };
-        score(sheet.TenJ[n], NumX[2], column * HeadX[3] + NumX[3]);
-        score(sheet.TenR[n], NumX[3], (column + 1) * ColOff[2] + NumX[1]);
+        score(kind.tenJ[size_t(n)], NumX[2], column * HeadX[3] + NumX[3]);
+        score(kind.tenR[size_t(n)], NumX[3], (column + 1) * ColOff[2] + NumX[1]);
     }
 }

@@ -1,24 +1,38 @@
 #pragma once
 // The printed score sheet: the three test kinds on two pages, each kind as its 60 chapters
 // in three columns with the in-order (J) and random-order (R) score. Page 1 holds kinds 1
-// and 2, page 2 kind 3.
+// and 2, page 2 kind 3. It prints what the score sheet screen hands over and changes nothing
+// of the screen.
+#include "content/questionbank.h"
+
+#include <QString>
 #include <array>
 
-struct Module1;
 class PrintJob;
-class ScoreSheet;
+
+// What the printed sheet shows of one test kind: its name, the chapter titles and the J and
+// R records, chapter n at n (element 0 unused).
+struct ScoreSheetKind {
+    QString name;
+    std::array<QString, kChapterCount + 1> titles;
+    std::array<QString, kChapterCount + 1> tenJ;
+    std::array<QString, kChapterCount + 1> tenR;
+};
+// Kinds 1 to 3 at 0 to 2.
+using ScoreSheetKinds = std::array<ScoreSheetKind, 3>;
 
 class ScoreSheetPrint {
 public:
-    ScoreSheetPrint(ScoreSheet &sheet, const Module1 &M, PrintJob &Printer);
+    ScoreSheetPrint(const ScoreSheetKinds &kinds, PrintJob &Printer);
 
-    // ProNo1; STARTMENU; INSATU1; ProNo2; INSATU2; ProNo3; STARTMENU; INSATU1.
-    // Leaves the sheet holding kind 3.
+    // STARTMENU; INSATU1 of kind 1; INSATU2 of kind 2; STARTMENU; INSATU1 of kind 3.
     void printAllKinds();
 
     void STARTMENU(); // the page heading
     void INSATU1();   // SheetKind in the upper half; ends the document after kind 3
     void INSATU2();   // SheetKind in the lower half, then a new page
+
+    int SheetKind = 1; // the kind INSATU1 and INSATU2 print, 1 to 3
 
     // Layout in twips, element 0 unused. INSATU1 sets them all, INSATU2 only HeadY and LineY(1).
     std::array<int, 4> HeadX{};  // x of the J heading, x of the R heading, width of a column
@@ -30,7 +44,6 @@ public:
 private:
     void printKind(int titleY);
 
-    ScoreSheet &sheet;
-    const Module1 &M;
+    const ScoreSheetKinds &kinds;
     PrintJob &Printer;
 };

@@ -75,9 +75,11 @@ F_NOTE::F_NOTE(AppContext &context) : Screen(context, ScreenId::Note)
     const QFont buttons = fonts::font(fonts::PGothic, 12);
     Command1 = addButton(this, QStringLiteral("順番に見る"), {110, 460, 220, 44}, buttons);
     Command3 = addButton(this, QStringLiteral("スタートに戻る"), {350, 460, 220, 44}, buttons);
-    Command5 = addButton(this, QStringLiteral("問題選択画面に戻る"), {24, 530, 236, 40}, buttons);
-    Command6 = addButton(this, QStringLiteral("項目選択画面に戻る"), {282, 530, 236, 40}, buttons);
-    Command7 = addButton(this, QStringLiteral("MENUに戻る"), {540, 530, 236, 40}, buttons);
+    const QList<QPushButton *> bar =
+        addReturnBar(this, {ScreenId::QuestionSelect, ScreenId::ChapterSelect, ScreenId::Menu}, {24, 530, 236, 40}, 258, buttons);
+    Command5 = bar[0];
+    Command6 = bar[1];
+    Command7 = bar[2];
     connect(Command1, &QPushButton::clicked, this, &F_NOTE::Command1_Click);
     connect(Command3, &QPushButton::clicked, this, &F_NOTE::Command3_Click);
     connect(Command5, &QPushButton::clicked, this, &F_NOTE::Command5_Click);
@@ -141,11 +143,7 @@ void F_NOTE::Command3_Click() { Form_Load(); }
 void F_NOTE::Command5_Click() { handOver(ScreenId::QuestionSelect); }
 void F_NOTE::Command6_Click() { handOver(ScreenId::ChapterSelect); }
 
-void F_NOTE::Command7_Click()
-{
-    M.TestKind = 0;
-    handOver(ScreenId::Menu);
-}
+void F_NOTE::Command7_Click() { handOver(ScreenId::Menu); } // the navigator forgets the test kind
 
 bool F_NOTE::previewKeyPress(QKeyEvent *event)
 {

@@ -23,7 +23,7 @@ F_Seisekihyou::F_Seisekihyou(AppContext &context)
 
     Picture2 = new Panel(this, kDarkGrey);
     Picture2->setGeometry(0, 0, 800, 48);
-    Label1 = addLabel(this, QString(), {4, 6, 792, 38}, fonts::font(fonts::PGothic, 21.75), paletteColour(12));
+    Label1 = addLabel(this, QString(), {4, 6, 792, 38}, fonts::font(fonts::PGothic, 21.75), paletteColour(pal::Red));
     Picture1 = new PictureBox(table.image(), this);
     Picture1->move(5, 52);
 
@@ -124,13 +124,23 @@ void F_Seisekihyou::Command2_Click()
     Label1->setText(QStringLiteral("成績を印刷します"));
     if (!ctx.dialogs->confirm(this, QStringLiteral("本当に成績表を印刷しますか？ "), QStringLiteral("成績表の印刷")))
         return;
-    // Printing loads each kind in turn; afterwards the sheet holds the kind it shows again,
-    // so that a redraw or a reset acts on what the learner sees.
-    const int shown = sheet.SheetKind;
-    printPages(ctx, this, kTitle, [this](PrintJob &job) { ScoreSheetPrint(sheet, M, job).printAllKinds(); });
-    sheet.SheetKind = shown;
-    sheet.TENLOAD();
+    // The print gets the titles and the records of every kind as they are in the files now;
+    // the sheet keeps the kind it shows, so that a redraw or a reset acts on what the learner sees.
+    const ScoreSheetKinds kinds = kindsToPrint();
+    printPages(ctx, this, kTitle, [&kinds](PrintJob &job) { ScoreSheetPrint(kinds, job).printAllKinds(); });
     reportProblems();
+}
+
+ScoreSheetKinds F_Seisekihyou::kindsToPrint()
+{
+    ScoreSheetKinds kinds;
+    for (int kind = 1; kind <= 3; ++kind) {
+        ScoreSheetKind &printed = kinds[size_t(kind - 1)];
+        printed.name = M.TestName[size_t(kind)];
+        printed.titles = sheet.TitleLine;
+        sheet.readKindScores(kind, printed.tenJ, printed.tenR);
+    }
+    return kinds;
 }
 
 void F_Seisekihyou::Command9_Click()

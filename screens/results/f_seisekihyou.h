@@ -3,6 +3,7 @@
 // order (J) and random order (R); switches between the kinds, resets a kind's scores and
 // prints all three kinds.
 #include "app/screen.h"
+#include "print/scoresheetprint.h"
 #include "screens/results/scoresheet.h"
 #include "screens/results/scoretable.h"
 
@@ -37,6 +38,9 @@ public:
     void Command4_Click() { showKind(2); }
     void Command5_Click() { showKind(3); }
     void Command9_Click();
+
+    // What the score sheet print shows: every kind's name, the titles and the records in the files.
+    ScoreSheetKinds kindsToPrint();
 
 protected:
     bool event(QEvent *event) override;

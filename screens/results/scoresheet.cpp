@@ -32,7 +32,7 @@ void ScoreSheet::Title_Clean()
         TitleLine[n].clear();
 }
 
-void ScoreSheet::loadScores(const QString &file, std::array<QString, 61> &into)
+void ScoreSheet::loadScores(const QString &file, std::array<QString, kChapterCount + 1> &into)
 {
     const ScoreFile scores = readScores(data, file);
     for (int n = 1; n <= kChapterCount; ++n)
@@ -47,8 +47,14 @@ void ScoreSheet::loadScores(const QString &file, std::array<QString, 61> &into)
 
 void ScoreSheet::TENLOAD()
 {
-    loadScores(M.TenjFile[SheetKind], TenJ);
-    loadScores(M.TenrFile[SheetKind], TenR);
+    readKindScores(SheetKind, TenJ, TenR);
+}
+
+void ScoreSheet::readKindScores(int kind, std::array<QString, kChapterCount + 1> &tenJ,
+                                std::array<QString, kChapterCount + 1> &tenR)
+{
+    loadScores(M.TenjFile[size_t(kind)], tenJ);
+    loadScores(M.TenrFile[size_t(kind)], tenR);
 }
 
 QString ScoreSheet::TENCLEAR()

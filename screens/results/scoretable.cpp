@@ -5,6 +5,7 @@
 #include "content/questionbank.h"
 #include "content/scores.h"
 #include "screens/results/scoresheet.h"
+#include "screens/select/chaptercursor.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -23,12 +24,12 @@ ScoreTable::ScoreTable(ScoreSheet &sheet) : sheet_(sheet), image_(kWidth, kHeigh
 
 int ScoreTable::left() const
 {
-    return OrgX + (sheet_.RowNo - 1) / 20 * BlockW;
+    return OrgX + (sheet_.RowNo - 1) / kBlockSize * BlockW;
 }
 
 int ScoreTable::row() const
 {
-    return sheet_.RowNo - (sheet_.RowNo - 1) / 20 * 20;
+    return sheet_.RowNo - (sheet_.RowNo - 1) / kBlockSize * kBlockSize;
 }
 
 void ScoreTable::setFontSize(int points)
@@ -90,7 +91,7 @@ void ScoreTable::pic7()
     QPainter painter(&image_);
     painter_ = &painter;
     setLayout(); // as TENVUE sets it, also before the first TENVUE
-    ForeColor = paletteColour(0);
+    ForeColor = paletteColour(pal::Black);
     const int shown = sheet_.RowNo;
     for (int n = 1; n <= kChapterCount; ++n) {
         sheet_.RowNo = n;
@@ -109,19 +110,19 @@ void ScoreTable::mr1() { print(QString::number(numericValue(sheet_.TenR[sheet_.R
 // The record as stored, in white.
 void ScoreTable::mj2()
 {
-    ForeColor = paletteColour(15);
+    ForeColor = paletteColour(pal::White);
     print(sheet_.TenJ[sheet_.RowNo]);
 }
 
 void ScoreTable::mr2()
 {
-    ForeColor = paletteColour(15);
+    ForeColor = paletteColour(pal::White);
     print(sheet_.TenR[sheet_.RowNo]);
 }
 
 void ScoreTable::scoreCell(bool randomColumn)
 {
-    const int block = (sheet_.RowNo - 1) / 20;
+    const int block = (sheet_.RowNo - 1) / kBlockSize;
     const double v = numericValue(randomColumn ? sheet_.TenR[sheet_.RowNo] : sheet_.TenJ[sheet_.RowNo]);
     const int column = randomColumn ? 27 : 0; // the R cell stands 27 pixels right of the J cell
     auto fill = [&] {
@@ -135,18 +136,18 @@ void ScoreTable::scoreCell(bool randomColumn)
 
     if (v > 100) {
         // Full marks again: the number of further full-mark runs on magenta.
-        ForeColor = paletteColour(13);
+        ForeColor = paletteColour(pal::Magenta);
         fill();
-        ForeColor = paletteColour(15);
+        ForeColor = paletteColour(pal::White);
         CurrentX = left() + (v > 109 ? 207 : 214) + column;
         randomColumn ? mr1() : mj1();
     } else if (v == 100) {
-        ForeColor = paletteColour(9);
+        ForeColor = paletteColour(pal::Blue);
         fill();
         CurrentX = left() + 200 + column;
         writeStored();
     } else if (v > 79) {
-        ForeColor = paletteColour(1);
+        ForeColor = paletteColour(pal::Navy);
         fill();
         CurrentX = left() + 207 + column;
         writeStored();
@@ -165,7 +166,7 @@ void ScoreTable::TENVUE()
     setFontSize(12);
     for (int block = 0; block < 3; ++block) {
         const int L = OrgX + block * BlockW;
-        ForeColor = paletteColour(10);
+        ForeColor = paletteColour(pal::Green);
         CurrentY = RowH - 6;
         CurrentX = L + 24;
         print(QStringLiteral("項目名"));
@@ -176,11 +177,11 @@ void ScoreTable::TENVUE()
     }
 
     setFontSize(10);
-    ForeColor = paletteColour(10);
-    for (int r = 1; r <= 20; ++r) {
+    ForeColor = paletteColour(pal::Green);
+    for (int r = 1; r <= kBlockSize; ++r) {
         const int top = r * RowH - CellTop + OrgY;
         const int bottom = r * RowH + CellBottom + OrgY;
-        for (int block = 0; block < 3; ++block) {
+        for (int block = 0; block < kBlocks; ++block) {
             const int L = OrgX + block * BlockW;
             box(L, top, L + 20, bottom);
             box(L + 20, top, L + 196, bottom);
@@ -193,13 +194,13 @@ void ScoreTable::TENVUE()
         sheet_.RowNo = n;
         const int L = left();
         const int r = row();
-        ForeColor = paletteColour(10);
+        ForeColor = paletteColour(pal::Green);
         CurrentX = n < 10 ? L + 12 : L + 5;
         CurrentY = r * RowH + OrgY;
         print(QString::number(n));
 
         // A long title stays inside its own cell instead of running over the scores.
-        ForeColor = paletteColour(15);
+        ForeColor = paletteColour(pal::White);
         setFontSize(11);
         CurrentX = L + 26;
         CurrentY = r * RowH + 18;

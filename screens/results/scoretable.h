@@ -2,6 +2,8 @@
 // The colour table of F_成績表 (Picture1): three blocks of 20 chapters, each row a number,
 // a title and the J and R score cells, drawn in pixels into an image that the screen shows.
 // Text is drawn without smoothing, so drawing the same table again changes no pixel.
+#include "content/questionbank.h"
+
 #include <QColor>
 #include <QFont>
 #include <QImage>
@@ -65,5 +67,5 @@ private:
     int CurrentY = 0;
     int drawCount_ = 0;
     bool drawn_ = false;
-    std::array<QString, 61> drawnTitles_, drawnJ_, drawnR_;
+    std::array<QString, kChapterCount + 1> drawnTitles_, drawnJ_, drawnR_;
 };

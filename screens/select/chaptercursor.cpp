@@ -1,5 +1,6 @@
 #include "screens/select/chaptercursor.h"
 
+#include "app/paletteindex.h"
 #include "content/questionbank.h"
 
 int blockOfChapter(int chapter)
@@ -35,7 +36,7 @@ bool ChapterCursor::finished(int chapter) const
 
 void ChapterCursor::showBlock(int block)
 {
-    static constexpr int captionColours[kBlocks] = {10, 11, 14};
+    static constexpr int captionColours[kBlocks] = {pal::Green, pal::Cyan, pal::Yellow};
     if (block < 1 || block > kBlocks)
         return;
     block_ = block;
@@ -109,11 +110,11 @@ QString ChapterCursor::numberText(int chapter) const
 int ChapterCursor::nameColour(int chapter) const
 {
     if (chapter == curNo_)
-        return 10;
-    return finished(chapter) ? 8 : 15;
+        return pal::Green;
+    return finished(chapter) ? pal::Grey : pal::White;
 }
 
-int ChapterCursor::numberColour(int chapter) const { return finished(chapter) ? 7 : 15; }
+int ChapterCursor::numberColour(int chapter) const { return finished(chapter) ? pal::Silver : pal::White; }
 
 QString ChapterCursor::blockCaption() const
 {

@@ -2,6 +2,9 @@
 // The rules of the chapter list, without widgets: which block of 20 chapters is shown,
 // which chapter is highlighted (CurNo), the two typed digits waiting in Label9, the
 // finished marks (Kanryo), and the colours and positions the list computes from them.
+#include "app/paletteindex.h"
+#include "content/questionbank.h"
+
 #include <QString>
 #include <QRect>
 #include <array>
@@ -23,7 +26,7 @@ public:
     void load(int &komokuNo, int &komokuPage);
 
     // Kanryo: chapter n (1 to 60) is finished.
-    void setFinished(const std::array<bool, 60> &finished) { Kanryo = finished; }
+    void setFinished(const std::array<bool, kChapterCount> &finished) { Kanryo = finished; }
     bool finished(int chapter) const;
 
     // Command1_Click to Command3_Click (and F1 to F3): shows the block and highlights its
@@ -67,7 +70,7 @@ private:
 
     int curNo_ = 0;
     int block_ = 1;
-    int captionColour_ = 10; // Label4 keeps its designed green until a block button
+    int captionColour_ = pal::Green; // Label4 keeps its designed green until a block button
     QString buffer_;
-    std::array<bool, 60> Kanryo{};
+    std::array<bool, kChapterCount> Kanryo{};
 };

@@ -48,10 +48,10 @@ ChapterList loadChapterList(const DataFolder &folder, Module1 &m)
     return list;
 }
 
-std::array<bool, 60> finishedChapters(const std::array<QString, 60> &names, const QStringList &tenJ,
+std::array<bool, kChapterCount> finishedChapters(const std::array<QString, kChapterCount> &names, const QStringList &tenJ,
                                       const QStringList &tenR)
 {
-    std::array<bool, 60> finished{};
+    std::array<bool, kChapterCount> finished{};
     for (int i = 0; i < kChapterCount; ++i) {
         // A chapter without a name is never marked.
         finished[size_t(i)] = !names[size_t(i)].isEmpty() && isFinished(tenJ.value(i), tenR.value(i));

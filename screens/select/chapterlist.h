@@ -3,6 +3,8 @@
 // names "LVNAME" and both score files of the test kind, and from them which chapters
 // are finished. Files that cannot be read leave their part empty and are named in
 // `problems`, so that the list still opens.
+#include "content/questionbank.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -13,7 +15,7 @@ struct Module1;
 struct ChapterList {
     QStringList TenJ;               // in-order records, chapter n at n - 1 (60 entries)
     QStringList TenR;               // random-order records (60 entries)
-    std::array<bool, 60> Kanryo{};  // chapter n finished at n - 1
+    std::array<bool, kChapterCount> Kanryo{};  // chapter n finished at n - 1
     QStringList problems;           // Japanese, one per file that could not be used
 };
 
@@ -23,5 +25,5 @@ struct ChapterList {
 ChapterList loadChapterList(const DataFolder &folder, Module1 &m);
 
 // Kanryo: a chapter is finished when it has a name and both its records are above 99.
-std::array<bool, 60> finishedChapters(const std::array<QString, 60> &names, const QStringList &tenJ,
+std::array<bool, kChapterCount> finishedChapters(const std::array<QString, kChapterCount> &names, const QStringList &tenJ,
                                       const QStringList &tenR);

@@ -31,7 +31,7 @@ F_KomokuSentaku::F_KomokuSentaku(AppContext &context) : Screen(context, ScreenId
     Label4->setIndent(8);
 
     const QFont listFont = fonts::font(fonts::PGothic, 11, true);
-    for (int n = 1; n <= 60; ++n) {
+    for (int n = 1; n <= kChapterCount; ++n) {
         ClickLabel *number = addLabel(Picture1, QString(), ChapterCursor::numberGeometry(n), listFont, Qt::white);
         number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         Label2[size_t(n)] = number;
@@ -76,7 +76,7 @@ void F_KomokuSentaku::Form_Load()
     setWindowTitle(M.Daimoku + QStringLiteral("　（項目選択）"));
     // PROGRAM_60
     Label1->setText(M.TestKind >= 0 && M.TestKind <= 3 ? M.TestName[size_t(M.TestKind)] : QString());
-    for (int n = 1; n <= 60; ++n)
+    for (int n = 1; n <= kChapterCount; ++n)
         Label3[size_t(n)]->setText(M.LvName[size_t(n - 1)]);
     cursor.setFinished(list.Kanryo);
     // The block and chapter last chosen.
@@ -88,7 +88,7 @@ void F_KomokuSentaku::showCursor()
 {
     Label4->setText(cursor.blockCaption());
     Label4->setTextColour(paletteColour(cursor.blockCaptionColour()));
-    for (int n = 1; n <= 60; ++n) {
+    for (int n = 1; n <= kChapterCount; ++n) {
         Label2[size_t(n)]->setText(cursor.numberText(n));
         Label2[size_t(n)]->setTextColour(paletteColour(cursor.numberColour(n)));
         Label3[size_t(n)]->setTextColour(paletteColour(cursor.nameColour(n)));
@@ -123,7 +123,7 @@ void F_KomokuSentaku::Label3_Click(int index)
 
 void F_KomokuSentaku::Label3_DblClick(int index)
 {
-    if (index >= 1 && index <= 60)
+    if (index >= 1 && index <= kChapterCount)
         choose(index);
 }
 
@@ -140,11 +140,7 @@ void F_KomokuSentaku::Command5_Click()
     handOver(ScreenId::ScoreSheet);
 }
 
-void F_KomokuSentaku::Command6_Click()
-{
-    M.TestKind = 0;
-    handOver(ScreenId::Menu);
-}
+void F_KomokuSentaku::Command6_Click() { handOver(ScreenId::Menu); } // the navigator forgets the test kind
 
 bool F_KomokuSentaku::previewKeyPress(QKeyEvent *event)
 {

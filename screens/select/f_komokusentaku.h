@@ -20,8 +20,8 @@ public:
     // by chapter, 1 to 60 (element 0 is unused).
     ClickLabel *Label1;                  // the test kind
     ClickLabel *Label4;                  // which block is shown
-    std::array<ClickLabel *, 61> Label2{}; // chapter numbers
-    std::array<ClickLabel *, 61> Label3{}; // chapter names
+    std::array<ClickLabel *, kChapterCount + 1> Label2{}; // chapter numbers
+    std::array<ClickLabel *, kChapterCount + 1> Label3{}; // chapter names
     ClickLabel *Label9;                  // typed digits, in the colour of the window
     QPushButton *Command1;               // MENU(F1）
     QPushButton *Command2;               // MENU（F2）

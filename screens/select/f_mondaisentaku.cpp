@@ -17,7 +17,7 @@ F_MondaiSentaku::F_MondaiSentaku(AppContext &context) : Screen(context, ScreenId
     Label1 = addLabel(Picture1, QString(), {20, 60, 712, 30}, fonts::font(fonts::PGothic, 14, true),
                       QColor(fromBgr(0x0000FF)));
     Label2 = addLabel(Picture1, QString(), {20, 100, 712, 36}, fonts::font(fonts::PGothic, 16, true),
-                      paletteColour(14));
+                      paletteColour(pal::Yellow));
 
     Picture2 = new Panel(this, kDarkGrey);
     Picture2->setGeometry(24, 190, 752, 390);
@@ -28,8 +28,10 @@ F_MondaiSentaku::F_MondaiSentaku(AppContext &context) : Screen(context, ScreenId
     Command1 = addButton(Picture2, QStringLiteral("ノートで勉強する"), {40, 124, 320, 56}, buttonFont);
     Command8 = addButton(Picture2, QStringLiteral("印刷"), {392, 124, 150, 56}, buttonFont);
     Command9 = addButton(Picture2, QStringLiteral("新規＆修正"), {562, 124, 150, 56}, buttonFont);
-    Command5 = addButton(Picture2, QStringLiteral("項目選択画面に戻る"), {40, 308, 320, 52}, buttonFont);
-    Command6 = addButton(Picture2, QStringLiteral("MENUに戻る"), {392, 308, 320, 52}, buttonFont);
+    const QList<QPushButton *> bar =
+        addReturnBar(Picture2, {ScreenId::ChapterSelect, ScreenId::Menu}, {40, 308, 320, 52}, 352, buttonFont);
+    Command5 = bar[0];
+    Command6 = bar[1];
     Command8->setVisible(false);
     Command9->setVisible(false);
 
@@ -87,8 +89,4 @@ void F_MondaiSentaku::Command9_Click()
 
 void F_MondaiSentaku::Command5_Click() { handOver(ScreenId::ChapterSelect); }
 
-void F_MondaiSentaku::Command6_Click()
-{
-    M.TestKind = 0;
-    handOver(ScreenId::Menu);
-}
+void F_MondaiSentaku::Command6_Click() { handOver(ScreenId::Menu); } // the navigator forgets the test kind

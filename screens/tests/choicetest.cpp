@@ -103,10 +103,7 @@ void ChoiceTest::Hz()
 
 bool ChoiceTest::Hantei()
 {
-    if (passEnded || !run.choicePassOver())
-        return false;
-    passEnded = true;
-    return true;
+    return TestRun::passEndsNow(passEnded, run.choicePassOver());
 }
 
 void ChoiceTest::GOUKAKU()

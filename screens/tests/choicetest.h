@@ -47,7 +47,7 @@ public:
     void Hz();
     // Hantei: true exactly once, when the pass has just ended.
     bool Hantei();
-    bool passed() const { return run.Score == 100; }
+    bool passed() const { return run.passed(); }
     void GOUKAKU();
     void DAME();
 

@@ -15,8 +15,6 @@
 #include <algorithm>
 
 namespace {
-const QColor kRightSignal(0, 0, 255);
-const QColor kWrongSignal(255, 0, 0);
 const QString kPrompt = QStringLiteral("次の日本文を英語で答えなさい。");
 } // namespace
 
@@ -34,7 +32,7 @@ F_Eitango::F_Eitango(AppContext &context) : TestScreen(context, ScreenId::WordTe
     Text1->setFont(fonts::font(fonts::PGothic, 14));
     QPalette box = Text1->palette();
     box.setColor(QPalette::Base, Qt::black);
-    box.setColor(QPalette::Text, paletteColour(15));
+    box.setColor(QPalette::Text, paletteColour(pal::White));
     Text1->setPalette(box);
     connect(Text1, &QLineEdit::returnPressed, this, &F_Eitango::Text1_KeyPress_Enter);
 
@@ -46,7 +44,7 @@ F_Eitango::F_Eitango(AppContext &context) : TestScreen(context, ScreenId::WordTe
     const QFont reviewFont = fonts::font(fonts::PGothic, 12);
     const QColor contentColours[] = {QColor(0, 255, 255), QColor(255, 255, 0), QColor(255, 0, 0)};
     for (int i = 1; i <= 3; ++i) {
-        Label7[i] = addLabel(this, QString(), {20, 170 + i * 30, 10, 22}, reviewFont, paletteColour(10), Qt::black);
+        Label7[i] = addLabel(this, QString(), {20, 170 + i * 30, 10, 22}, reviewFont, paletteColour(pal::Green), Qt::black);
         Label8[i] = new MarkedLabel(QString(), this);
         Label8[i]->setFont(reviewFont);
         Label8[i]->setColours(contentColours[i - 1], Qt::black);
@@ -55,7 +53,7 @@ F_Eitango::F_Eitango(AppContext &context) : TestScreen(context, ScreenId::WordTe
         Label7[i]->hide();
         Label8[i]->hide();
     }
-    ReviewNote = addLabel(this, QString(), {20, 290, 10, 22}, reviewFont, paletteColour(15), Qt::black);
+    ReviewNote = addLabel(this, QString(), {20, 290, 10, 22}, reviewFont, paletteColour(pal::White), Qt::black);
     ReviewNote->hide();
 
     const QFont buttonFont = fonts::font(fonts::PGothic, 11);
@@ -199,20 +197,14 @@ void F_Eitango::MIS_H(const QString &typed)
     Label8[2]->setMarks(diff.rightMarks);
     Label8[3]->setMarks(diff.typedMarks);
     ReviewNote->setText(diff.note);
-    int headingsRight = 0;
+    for (ClickLabel *heading : Label7)
+        fit(heading);
+    placeReview({Label7[1], Label7[2], Label7[3]}, {Label8[1], Label8[2], Label8[3]});
     for (int i = 1; i <= 3; ++i) {
-        fit(Label7[i]);
-        headingsRight = std::max(headingsRight, Label7[i]->geometry().right());
-    }
-    // The contents stand at 138, or just after the headings when these come out wider.
-    const int contentLeft = std::max(138, headingsRight + 8);
-    for (int i = 1; i <= 3; ++i) {
-        Label8[i]->move(contentLeft, Label7[i]->y());
-        fit(Label8[i]);
         Label7[i]->show();
         Label8[i]->show();
     }
-    ReviewNote->move(contentLeft, Label7[3]->y() + 30);
+    ReviewNote->move(Label8[3]->x(), Label7[3]->y() + 30);
     fit(ReviewNote);
     ReviewNote->setVisible(!ReviewNote->text().isEmpty());
 }
@@ -239,12 +231,7 @@ void F_Eitango::Hz(const QString &typed)
 void F_Eitango::OWARU1()
 {
     ReviewNote->hide(); // the result message takes its place
-    const QString problem = Rules.run.storeFirstPassScore(ctx.data, M, 3);
-    if (Rules.passed())
-        GOUKAKU();
-    else
-        DAME();
-    tellScoreProblem(problem);
+    endOfPass(Rules.run, 3);
 }
 
 void F_Eitango::GOUKAKU()
@@ -277,12 +264,7 @@ void F_Eitango::DAME()
 
 void F_Eitango::Command2_Click()
 {
-    // clean2
-    Label20->hide();
-    Label21->hide();
-    Label70->hide();
-    Picture3->hide();
-    setCounterArea(false);
+    clearRunArea(); // clean2
     setAnswerBoxShown(false);
     // MACHIGAIWOMOU
     Command2->hide();
@@ -375,7 +357,7 @@ void F_Eitango::Command3_MouseDown()
         return;
     if (!Rules.hintDown())
         return;
-    setBoxTextColour(paletteColour(14));
+    setBoxTextColour(paletteColour(pal::Yellow));
     Text1->setText(Rules.run.currentEng());
     Text1->setReadOnly(true); // the hint is to be read, not edited
 }
@@ -384,7 +366,7 @@ void F_Eitango::Command3_MouseUp()
 {
     if (!Rules.hintUp())
         return;
-    setBoxTextColour(paletteColour(15));
+    setBoxTextColour(paletteColour(pal::White));
     Text1->setReadOnly(false);
     Text1->clear();
     focusBox();

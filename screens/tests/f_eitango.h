@@ -53,8 +53,8 @@ private:
     void Hz(const QString &typed);
     void MIS_H(const QString &typed);
     void OWARU1();
-    void GOUKAKU();
-    void DAME();
+    void GOUKAKU() override;
+    void DAME() override;
     void setAnswerBoxShown(bool shown);
     void clearReviewMarks();
     void setBoxTextColour(const QColor &colour);

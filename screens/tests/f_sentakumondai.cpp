@@ -12,8 +12,6 @@
 
 namespace {
 const QColor kHighlight(0, 255, 0);
-const QColor kRightSignal(0, 0, 255);
-const QColor kWrongSignal(255, 0, 0);
 
 bool isMappedKey(int key, bool keypad)
 {
@@ -101,7 +99,7 @@ void F_SentakuMondai::HYOUJI()
     Label50->setText(QString::number(run.Pass_No));
     Rules.run.TENH();
     showScore(run);
-    Label5->setTextColour(paletteColour(15));
+    Label5->setTextColour(paletteColour(pal::White));
     Label5->setText(Rules.questionLine(run.Q_Pos));
     if (run.isPastEnd())
         return;
@@ -216,37 +214,32 @@ void F_SentakuMondai::ich_Label11()
 {
     const int p = Rules.run.Q_Pos;
     Label10[1]->setText(QStringLiteral("なぜ間違えたか確認をしよう。　(確認できたらここをクリックしてください）"));
-    Label10[1]->setTextColour(paletteColour(15));
+    Label10[1]->setTextColour(paletteColour(pal::White));
     Label10[2]->setText(QStringLiteral("（問　　　　題）"));
     Label10[3]->setText(QStringLiteral("（正　　　　答）"));
     Label10[4]->setText(QStringLiteral("（あなたの答）"));
     Label11[2]->setText(Rules.questionLine(p));
-    Label11[2]->setTextColour(paletteColour(11));
+    Label11[2]->setTextColour(paletteColour(pal::Cyan));
     Label11[3]->setText(Rules.answerLine(p));
-    Label11[3]->setTextColour(paletteColour(14));
+    Label11[3]->setTextColour(paletteColour(pal::Yellow));
     Label11[4]->setText(Rules.lastAnswer);
-    Label11[4]->setTextColour(paletteColour(12));
+    Label11[4]->setTextColour(paletteColour(pal::Red));
 
     const QFont font = fonts::font(fonts::PGothic, 14);
-    int headingsRight = 0;
     for (int i = 1; i <= 4; ++i) {
         if (i >= 2)
-            Label10[i]->setTextColour(paletteColour(10));
+            Label10[i]->setTextColour(paletteColour(pal::Green));
         Label10[i]->setFont(font);
         Label10[i]->move(20, i * 30 + 120);
         fit(Label10[i]);
         Label10[i]->setFixedHeight(20);
-        if (i >= 2)
-            headingsRight = std::max(headingsRight, Label10[i]->geometry().right());
     }
-    // The contents stand at 138, or just after the headings when these come out wider.
-    const int contentLeft = std::max(138, headingsRight + 8);
-    for (int i = 2; i <= 4; ++i) {
+    // Row 1 is the line across the top; the review proper is rows 2 to 4.
+    for (int i = 2; i <= 4; ++i)
         Label11[i]->setFont(font);
-        Label11[i]->move(contentLeft, i * 30 + 120);
-        fit(Label11[i]);
+    placeReview({Label10[2], Label10[3], Label10[4]}, {Label11[2], Label11[3], Label11[4]});
+    for (int i = 2; i <= 4; ++i)
         Label11[i]->setFixedHeight(20);
-    }
     for (int i = 1; i <= 4; ++i) {
         for (ClickLabel *review : {Label10[i], Label11[i]}) {
             if (review == Label11[1])
@@ -294,12 +287,7 @@ void F_SentakuMondai::Hantei()
 
 void F_SentakuMondai::owari()
 {
-    const QString problem = Rules.run.storeFirstPassScore(ctx.data, M, Rules.kind);
-    if (Rules.passed())
-        GOUKAKU();
-    else
-        DAME();
-    tellScoreProblem(problem);
+    endOfPass(Rules.run, Rules.kind);
 }
 
 void F_SentakuMondai::Label7_Clean()
@@ -331,14 +319,7 @@ void F_SentakuMondai::DAME()
     Command1->setFocus();
 }
 
-void F_SentakuMondai::G_Clean()
-{
-    Label20->hide();
-    Label21->hide();
-    Label70->hide();
-    Picture3->hide();
-    setCounterArea(false);
-}
+void F_SentakuMondai::G_Clean() { clearRunArea(); }
 
 void F_SentakuMondai::Command1_Click()
 {

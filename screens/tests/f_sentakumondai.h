@@ -42,8 +42,8 @@ private:
     void ich_Label11();
     void Hantei();
     void owari();
-    void GOUKAKU();
-    void DAME();
+    void GOUKAKU() override;
+    void DAME() override;
     void leaveReview(bool byClick);
     void hideReview();
     void G_Clean();

@@ -90,6 +90,14 @@ bool TestRun::wordPassOver() const
     return answered == Pass_Goal || answered == Q_Total;
 }
 
+bool TestRun::passEndsNow(bool &passEnded, bool over)
+{
+    if (passEnded || !over)
+        return false;
+    passEnded = true;
+    return true;
+}
+
 QString TestRun::scoreFileName(const Module1 &m, int kind)
 {
     const size_t k = size_t(std::clamp(kind, 0, 3));

@@ -64,6 +64,12 @@ public:
     // End of a pass in the word test: Pass_Goal or Q_Total answers given.
     bool wordPassOver() const;
 
+    // The end check both tests make after every answer: true exactly once, when the pass is
+    // over for the first time (passEnded is the test's own mark that it has ended).
+    static bool passEndsNow(bool &passEnded, bool over);
+    // A pass with full marks.
+    bool passed() const { return Score == 100; }
+
     bool isFirstPass() const { return Pass_No <= 1; }
     // The score file of this order for the kind: "tenr.." in random order, else "tenj..".
     static QString scoreFileName(const Module1 &m, int kind);

@@ -38,13 +38,13 @@ TestScreen::TestScreen(AppContext &context, ScreenId id) : Screen(context, id)
 
     auto *band = new Panel(this, kDarkGrey);
     band->setGeometry(0, 0, 800, 64);
-    Label1 = addLabel(this, QString(), {16, 6, 600, 26}, fonts::font(fonts::PGothic, 14, true), paletteColour(12), kDarkGrey);
-    Label2 = addLabel(this, QString(), {16, 36, 600, 24}, fonts::font(fonts::PGothic, 12), paletteColour(10), kDarkGrey);
-    Label3 = addLabel(this, QString(), {20, 72, 520, 24}, fonts::font(fonts::PGothic, 12), paletteColour(11), Qt::black);
-    Label5 = addLabel(this, QString(), {20, 100, 440, 40}, fonts::font(fonts::PGothic, 16, true), paletteColour(15), Qt::black);
+    Label1 = addLabel(this, QString(), {16, 6, 600, 26}, fonts::font(fonts::PGothic, 14, true), paletteColour(pal::Red), kDarkGrey);
+    Label2 = addLabel(this, QString(), {16, 36, 600, 24}, fonts::font(fonts::PGothic, 12), paletteColour(pal::Green), kDarkGrey);
+    Label3 = addLabel(this, QString(), {20, 72, 520, 24}, fonts::font(fonts::PGothic, 12), paletteColour(pal::Cyan), Qt::black);
+    Label5 = addLabel(this, QString(), {20, 100, 440, 40}, fonts::font(fonts::PGothic, 16, true), paletteColour(pal::White), Qt::black);
     Label5->setWordWrap(true);
 
-    Label70 = addLabel(this, QString(), {20, 286, 10, 10}, fonts::font(fonts::PGothic, 16, true), paletteColour(15), kMidGrey);
+    Label70 = addLabel(this, QString(), {20, 286, 10, 10}, fonts::font(fonts::PGothic, 16, true), paletteColour(pal::White), kMidGrey);
     Label70->setMargin(4);
     Label70->hide();
 
@@ -70,25 +70,25 @@ TestScreen::TestScreen(AppContext &context, ScreenId id) : Screen(context, id)
     Picture9 = addFrame(this, {20 + 5 * frameStep, frameTop, frameWidth, 40});
     Picture10 = addFrame(this, {10, 404, 780, 72});
 
-    Label9 = label(QStringLiteral("順番"), value, 10, Qt::AlignHCenter);
+    Label9 = label(QStringLiteral("順番"), value, pal::Green, Qt::AlignHCenter);
     Label9->setParent(Picture4);
     Label9->setGeometry(4, 4, frameWidth - 8, 32);
-    Label50 = label(QStringLiteral("1"), value, 11, Qt::AlignRight);
-    Label12 = label(QStringLiteral("回目"), caption, 10, Qt::AlignLeft);
+    Label50 = label(QStringLiteral("1"), value, pal::Cyan, Qt::AlignRight);
+    Label12 = label(QStringLiteral("回目"), caption, pal::Green, Qt::AlignLeft);
     placePair(Picture5, Label50, Label12, 56);
     Label12->setIndent(4);
-    Label51 = label(QString(), value, 14, Qt::AlignRight);
-    Label13 = label(QStringLiteral("点"), caption, 10, Qt::AlignLeft);
+    Label51 = label(QString(), value, pal::Yellow, Qt::AlignRight);
+    Label13 = label(QStringLiteral("点"), caption, pal::Green, Qt::AlignLeft);
     placePair(Picture6, Label51, Label13, 64);
     Label13->setIndent(4);
-    Label30 = label(QStringLiteral("全問題数"), caption, 10, Qt::AlignLeft);
-    Label52 = label(QString(), value, 11, Qt::AlignRight);
+    Label30 = label(QStringLiteral("全問題数"), caption, pal::Green, Qt::AlignLeft);
+    Label52 = label(QString(), value, pal::Cyan, Qt::AlignRight);
     placePair(Picture7, Label30, Label52, 70);
-    Label14 = label(QStringLiteral("正解数"), caption, 10, Qt::AlignLeft);
-    Label53 = label(QString(), value, 14, Qt::AlignRight);
+    Label14 = label(QStringLiteral("正解数"), caption, pal::Green, Qt::AlignLeft);
+    Label53 = label(QString(), value, pal::Yellow, Qt::AlignRight);
     placePair(Picture8, Label14, Label53, 70);
-    Label15 = label(QStringLiteral("不正解数"), caption, 10, Qt::AlignLeft);
-    Label54 = label(QString(), value, 12, Qt::AlignRight);
+    Label15 = label(QStringLiteral("不正解数"), caption, pal::Green, Qt::AlignLeft);
+    Label54 = label(QString(), value, pal::Red, Qt::AlignRight);
     placePair(Picture9, Label15, Label54, 70);
 
     // The bars grow by one ideographic space per answer: 50 of them fit beside the marks.
@@ -104,7 +104,7 @@ TestScreen::TestScreen(AppContext &context, ScreenId id) : Screen(context, id)
 
     // The miss list lies over the question and counter area, which are hidden while it shows.
     Label4[0] = addLabel(this, QString(), {16, 110, 10, 21}, fonts::font(fonts::PGothic, 16), QColor(0, 255, 0), kMidGrey);
-    for (int i = 1; i <= 20; ++i)
+    for (int i = 1; i <= kMissLinesPerPage; ++i)
         Label4[i] = addLabel(this, QString(), {16, i * 20 + 120, 10, 20}, fonts::font(fonts::PGothic, 12), Qt::white, kMidGrey);
     for (ClickLabel *line : Label4)
         line->hide();
@@ -121,8 +121,10 @@ TestScreen::TestScreen(AppContext &context, ScreenId id) : Screen(context, id)
     connect(MissPrev, &QPushButton::clicked, this, [this] { showMissPage(MissPageNo - 1); });
     connect(MissNext, &QPushButton::clicked, this, [this] { showMissPage(MissPageNo + 1); });
 
-    Command5 = addButton(this, QStringLiteral("問題選択画面に戻る"), {440, 552, 166, 36}, buttonFont);
-    Command6 = addButton(this, QStringLiteral("項目選択画面に戻る"), {614, 552, 166, 36}, buttonFont);
+    const QList<QPushButton *> bar =
+        addReturnBar(this, {ScreenId::QuestionSelect, ScreenId::ChapterSelect}, {440, 552, 166, 36}, 174, buttonFont);
+    Command5 = bar[0];
+    Command6 = bar[1];
     connect(Command5, &QPushButton::clicked, this, &TestScreen::Command5_Click);
     connect(Command6, &QPushButton::clicked, this, &TestScreen::Command6_Click);
 
@@ -186,9 +188,9 @@ void TestScreen::showOrder()
 void TestScreen::tenmarubatu(const TestRun &run)
 {
     Label60->setText(run.okBar());
-    Label60->setBackground(paletteColour(9));
+    Label60->setBackground(paletteColour(pal::Blue));
     Label61->setText(run.ngBar());
-    Label61->setBackground(paletteColour(12));
+    Label61->setBackground(paletteColour(pal::Red));
     fitBar(Label60);
     fitBar(Label61);
 }
@@ -220,7 +222,7 @@ void TestScreen::LabelPos()
     Label4[0]->setFont(fonts::font(fonts::PGothic, 16));
     Label4[0]->setTextColour(QColor(0, 255, 0));
     Label4[0]->setGeometry(16, 110, 10, 21);
-    for (int i = 1; i <= 20; ++i) {
+    for (int i = 1; i <= kMissLinesPerPage; ++i) {
         Label4[i]->setFont(fonts::font(fonts::PGothic, 12));
         Label4[i]->setTextColour(QColor(255, 255, 255));
         Label4[i]->setGeometry(16, i * 20 + 120, 10, 20);
@@ -256,7 +258,7 @@ void TestScreen::showMissPage(int page)
     const int pages = missPageCount();
     MissPageNo = std::clamp(page, 1, pages);
     const int first = (MissPageNo - 1) * kMissLinesPerPage;
-    for (int i = 1; i <= 20; ++i) {
+    for (int i = 1; i <= kMissLinesPerPage; ++i) {
         Label4[i]->setText(MissLines.value(first + i - 1));
         fit(Label4[i]);
         Label4[i]->setFixedHeight(20);
@@ -287,13 +289,43 @@ void TestScreen::tellScoreProblem(const QString &problem)
                         QStringLiteral("成績の保存"));
 }
 
+void TestScreen::endOfPass(const TestRun &run, int kind)
+{
+    const QString problem = run.storeFirstPassScore(ctx.data, M, kind);
+    if (run.passed())
+        GOUKAKU();
+    else
+        DAME();
+    tellScoreProblem(problem);
+}
+
+void TestScreen::clearRunArea()
+{
+    Label20->hide();
+    Label21->hide();
+    Label70->hide();
+    Picture3->hide();
+    setCounterArea(false);
+}
+
+void TestScreen::placeReview(const QList<ClickLabel *> &headings, const QList<ClickLabel *> &contents)
+{
+    int headingsRight = 0;
+    for (const ClickLabel *heading : headings)
+        headingsRight = std::max(headingsRight, heading->geometry().right());
+    const int contentLeft = std::max(138, headingsRight + 8);
+    for (qsizetype i = 0; i < contents.size() && i < headings.size(); ++i) {
+        contents[i]->move(contentLeft, headings[i]->y());
+        fit(contents[i]);
+    }
+}
+
 void TestScreen::leaveTo(ScreenId target)
 {
     // An answer given just before leaving is judged (and a finished pass stored) first.
     Blink->finishNow();
     resetRun();
-    M.RandomMode = 0;
-    handOver(target);
+    handOver(target); // the navigator sets the next test to file order
 }
 
 bool TestScreen::hasVoice() const

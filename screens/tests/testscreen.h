@@ -5,6 +5,8 @@
 #include "app/screen.h"
 #include "screens/tests/controlarray.h"
 
+#include <QColor>
+#include <QList>
 #include <QStringList>
 
 class ClickLabel;
@@ -40,7 +42,7 @@ public:
     Panel *Picture3;     // feedback strip
     Panel *Picture4, *Picture5, *Picture6, *Picture7, *Picture8, *Picture9, *Picture10; // counter frames
     ClickLabel *Label70; // result message
-    ControlArray<ClickLabel, 0, 20> Label4; // miss list: heading and 20 lines
+    ControlArray<ClickLabel, 0, kMissLinesPerPage> Label4; // miss list: heading and 20 lines
     QPushButton *MissPrev; // page back in a miss list of more than 20 lines
     QPushButton *MissNext; // page on
     ClickLabel *MissPage;  // "1 / 3"
@@ -64,6 +66,10 @@ public:
 protected:
     TestScreen(AppContext &ctx, ScreenId id);
 
+    // The colours the feedback strip flashes after a right and after a wrong answer.
+    static inline const QColor kRightSignal{0, 0, 255};
+    static inline const QColor kWrongSignal{255, 0, 0};
+
     // Reads the chapter into the run (bars and numbers first). When the test cannot run
     // (no file, an unreadable file, no items) it says so on the screen and returns false.
     bool loadChapter(TestRun &run);
@@ -82,6 +88,19 @@ protected:
 
     // A score that could not be stored is never dropped silently.
     void tellScoreProblem(const QString &problem);
+
+    // The end of a pass (OWARU1, owari): the score of a first pass is stored, the screen
+    // shows a passed or a failed pass, then a score that could not be stored is told.
+    void endOfPass(const TestRun &run, int kind);
+    virtual void GOUKAKU() = 0; // a pass with full marks
+    virtual void DAME() = 0;    // a pass without
+
+    // Before the miss list (clean2, G_Clean): the marks, the result, the strip and the counters go.
+    void clearRunArea();
+
+    // The review of a wrong answer (MIS_H, ich_Label11): each content beside its heading, at
+    // 138 or just after the widest heading when the headings come out wider, fitted to its text.
+    static void placeReview(const QList<ClickLabel *> &headings, const QList<ClickLabel *> &contents);
 
     // Leaving the test: nothing of the run is kept and the next test starts in file order.
     virtual void resetRun() = 0;

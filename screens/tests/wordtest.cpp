@@ -62,10 +62,7 @@ void WordTest::Hz()
 
 bool WordTest::endCheck()
 {
-    if (passEnded || !run.wordPassOver())
-        return false;
-    passEnded = true;
-    return true;
+    return TestRun::passEndsNow(passEnded, run.wordPassOver());
 }
 
 bool WordTest::hintDown()

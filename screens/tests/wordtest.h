@@ -38,7 +38,7 @@ public:
     void Hz();
     // The end check of KAITOU: true exactly once, when the pass has just ended.
     bool endCheck();
-    bool passed() const { return run.Score == 100; }
+    bool passed() const { return run.passed(); }
     void GOUKAKU() { Finished = 1; }
 
     // Command3_MouseDown: true when the hint is shown (it costs a point).

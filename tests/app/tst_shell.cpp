@@ -2,6 +2,8 @@
 #include "app/f_help.h"
 #include "app/f_menu.h"
 #include "app/helppages.h"
+#include "app/navigator.h"
+#include "app/placeholderscreen.h"
 #include "app/startup.h"
 #include "app/uikit.h"
 #include "support/testapp.h"
@@ -116,6 +118,42 @@ private slots:
         QCOMPARE(app.ctx.state.TestKind, kind);
         QCOMPARE(app.ctx.state.KomokuNo, 35);
         QCOMPARE(app.ctx.state.KomokuPage, 2);
+    }
+
+    // The navigator's table of what a hand-over resets, between stand-in screens so that no
+    // screen's own loading touches the state.
+    void handOverResetsTheSharedStateByTable_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<int>("testKind");
+        QTest::addColumn<int>("randomMode");
+        QTest::newRow("項目選択→MENU") << int(ScreenId::ChapterSelect) << int(ScreenId::Menu) << 0 << 1;
+        QTest::newRow("問題選択→MENU") << int(ScreenId::QuestionSelect) << int(ScreenId::Menu) << 0 << 1;
+        QTest::newRow("NOTE→MENU") << int(ScreenId::Note) << int(ScreenId::Menu) << 0 << 1;
+        QTest::newRow("SAKUSEI→MENU") << int(ScreenId::Editor) << int(ScreenId::Menu) << 0 << 1;
+        QTest::newRow("MENU→成績表") << int(ScreenId::Menu) << int(ScreenId::ScoreSheet) << 0 << 1;
+        QTest::newRow("印刷→MENU keeps the kind") << int(ScreenId::PrintWordSheets) << int(ScreenId::Menu) << 2 << 1;
+        QTest::newRow("成績表→MENU") << int(ScreenId::ScoreSheet) << int(ScreenId::Menu) << 2 << 1;
+        QTest::newRow("選択問題→問題選択") << int(ScreenId::ChoiceTest) << int(ScreenId::QuestionSelect) << 2 << 0;
+        QTest::newRow("英単語→項目選択") << int(ScreenId::WordTest) << int(ScreenId::ChapterSelect) << 2 << 0;
+        QTest::newRow("問題選択→英単語") << int(ScreenId::QuestionSelect) << int(ScreenId::WordTest) << 2 << 1;
+    }
+    void handOverResetsTheSharedStateByTable()
+    {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(int, testKind);
+        QFETCH(int, randomMode);
+        TestApp app;
+        app.ctx.state.TestKind = 2;
+        app.ctx.state.RandomMode = 1;
+        Navigator navigator(app.ctx, [](ScreenId id, AppContext &ctx) -> Screen * {
+            return new PlaceholderScreen(ctx, id, QString());
+        });
+        navigator.handOver(navigator.start(ScreenId(from)), ScreenId(to))->close();
+        QCOMPARE(app.ctx.state.TestKind, testKind);
+        QCOMPARE(app.ctx.state.RandomMode, randomMode);
     }
 
     void titleLabelsOpenTheHomePageWithoutLeavingTheMenu()

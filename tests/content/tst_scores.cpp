@@ -2,6 +2,7 @@
 #include "content/datafolder.h"
 #include "content/scores.h"
 #include "support/testcourse.h"
+#include "support/scorefiles.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -15,20 +16,6 @@
 #include <unistd.h>
 
 namespace {
-QStringList records(std::initializer_list<std::pair<int, QString>> set)
-{
-    QStringList r(60, QString());
-    for (const auto &[chapter, text] : set)
-        r[chapter - 1] = text;
-    return r;
-}
-QByteArray sixtyLines(const QStringList &r)
-{
-    QByteArray out;
-    for (const QString &s : r)
-        out += s.toLatin1() + "\r\n";
-    return out;
-}
 // What a process has written so far, from the kernel's count.
 qint64 bytesWritten(pid_t pid)
 {
@@ -67,7 +54,7 @@ private slots:
 
     void updateRuleOverASequenceOfPasses()
     {
-        QStringList r = records({});
+        QStringList r = scoreRecords({});
         QVERIFY(!updatedScores(r, 5, 0)); // 0 < 0 is false: nothing written
         auto next = updatedScores(r, 5, 55);
         QVERIFY(next);
@@ -85,21 +72,21 @@ private slots:
     void oldValuesAreRoundedHalfToEven()
     {
         // 99.5 rounds to 100 (even), so a full-mark pass counts as a further one.
-        QCOMPARE(updatedScores(records({{1, QStringLiteral("99.5")}}), 1, 100)->at(0), QStringLiteral("101"));
+        QCOMPARE(updatedScores(scoreRecords({{1, QStringLiteral("99.5")}}), 1, 100)->at(0), QStringLiteral("101"));
         // 100.5 rounds to 100: the next full mark gives 101.
-        QCOMPARE(updatedScores(records({{1, QStringLiteral("100.5")}}), 1, 100)->at(0), QStringLiteral("101"));
+        QCOMPARE(updatedScores(scoreRecords({{1, QStringLiteral("100.5")}}), 1, 100)->at(0), QStringLiteral("101"));
         // Compared unrounded against a lower score: 79.5 < 80.
-        QCOMPARE(updatedScores(records({{1, QStringLiteral("79.5")}}), 1, 80)->at(0), QStringLiteral("80"));
-        QCOMPARE(updatedScores(records({{1, QStringLiteral("-3")}}), 1, 0)->at(0), QStringLiteral("0"));
-        QCOMPARE(updatedScores(records({{1, QStringLiteral("abc")}}), 1, 10)->at(0), QStringLiteral("10"));
+        QCOMPARE(updatedScores(scoreRecords({{1, QStringLiteral("79.5")}}), 1, 80)->at(0), QStringLiteral("80"));
+        QCOMPARE(updatedScores(scoreRecords({{1, QStringLiteral("-3")}}), 1, 0)->at(0), QStringLiteral("0"));
+        QCOMPARE(updatedScores(scoreRecords({{1, QStringLiteral("abc")}}), 1, 10)->at(0), QStringLiteral("10"));
     }
 
     void recordStaysAtItsLargestValue()
     {
-        QVERIFY(!updatedScores(records({{3, QStringLiteral("32767")}}), 3, 100));
-        QVERIFY(!updatedScores(records({{3, QStringLiteral("99999")}}), 3, 100));
-        QVERIFY(!updatedScores(records({{3, QString(400, u'9')}}), 3, 50));
-        QCOMPARE(updatedScores(records({{3, QStringLiteral("32766")}}), 3, 100)->at(2), QStringLiteral("32767"));
+        QVERIFY(!updatedScores(scoreRecords({{3, QStringLiteral("32767")}}), 3, 100));
+        QVERIFY(!updatedScores(scoreRecords({{3, QStringLiteral("99999")}}), 3, 100));
+        QVERIFY(!updatedScores(scoreRecords({{3, QString(400, u'9')}}), 3, 50));
+        QCOMPARE(updatedScores(scoreRecords({{3, QStringLiteral("32766")}}), 3, 100)->at(2), QStringLiteral("32767"));
     }
 
     void finishedNeedsFullMarksInBothOrders()
@@ -116,7 +103,7 @@ private slots:
         course.writeScores(QStringLiteral("tenr03.dat"), {});
         const QByteArray inOrderBefore = course.bytes(QStringLiteral("tenj03.dat"));
         QCOMPARE(storeScore(course.folder(), QStringLiteral("tenr03.dat"), 5, 55), QString());
-        QCOMPARE(course.bytes(QStringLiteral("tenr03.dat")), sixtyLines(records({{5, QStringLiteral("55")}})));
+        QCOMPARE(course.bytes(QStringLiteral("tenr03.dat")), scoreFileBytes(scoreRecords({{5, QStringLiteral("55")}})));
         QCOMPARE(course.bytes(QStringLiteral("tenj03.dat")), inOrderBefore);
     }
 
@@ -128,7 +115,7 @@ private slots:
         QCOMPARE(missing.records, QStringList(60, QString()));
         // Created on the first write.
         QCOMPARE(storeScore(course.folder(), QStringLiteral("tenj01.dat"), 60, 100), QString());
-        QCOMPARE(course.bytes(QStringLiteral("tenj01.dat")), sixtyLines(records({{60, QStringLiteral("100")}})));
+        QCOMPARE(course.bytes(QStringLiteral("tenj01.dat")), scoreFileBytes(scoreRecords({{60, QStringLiteral("100")}})));
 
         course.writeBytes(QStringLiteral("tenj02.dat"), "90\r\n80\r\n");
         const ScoreFile shortFile = readScores(course.folder(), QStringLiteral("tenj02.dat"));
@@ -137,7 +124,7 @@ private slots:
         QCOMPARE(shortFile.records[1], QStringLiteral("80"));
         QCOMPARE(storeScore(course.folder(), QStringLiteral("tenj02.dat"), 3, 70), QString());
         QCOMPARE(course.bytes(QStringLiteral("tenj02.dat")),
-                 sixtyLines(records({{1, QStringLiteral("90")}, {2, QStringLiteral("80")}, {3, QStringLiteral("70")}})));
+                 scoreFileBytes(scoreRecords({{1, QStringLiteral("90")}, {2, QStringLiteral("80")}, {3, QStringLiteral("70")}})));
     }
 
     void clearWritesSixtyEmptyLinesToBoth()
@@ -146,8 +133,8 @@ private slots:
         course.writeScores(QStringLiteral("tenj02.dat"), {QStringLiteral("100"), QStringLiteral("5")});
         course.writeScores(QStringLiteral("tenr02.dat"), {QStringLiteral("101")});
         QCOMPARE(clearScores(course.folder(), QStringLiteral("tenj02.dat"), QStringLiteral("tenr02.dat")), QString());
-        QCOMPARE(course.bytes(QStringLiteral("tenj02.dat")), QByteArray("\r\n").repeated(60));
-        QCOMPARE(course.bytes(QStringLiteral("tenr02.dat")), QByteArray("\r\n").repeated(60));
+        QCOMPARE(course.bytes(QStringLiteral("tenj02.dat")), emptyScoreFile());
+        QCOMPARE(course.bytes(QStringLiteral("tenr02.dat")), emptyScoreFile());
     }
 
     void aWriteThatCannotHappenIsReported()

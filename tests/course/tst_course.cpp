@@ -5,6 +5,7 @@
 #include "content/datafolder.h"
 #include "content/questionbank.h"
 #include "content/scores.h"
+#include "support/scorefiles.h"
 
 #include <QDir>
 #include <QHash>
@@ -123,7 +124,7 @@ private slots:
         for (const char *prefix : {"tenj", "tenr"}) {
             for (int kind = 1; kind <= 3; ++kind) {
                 const QString name = QStringLiteral("%1%2.dat").arg(QLatin1String(prefix)).arg(kind, 2, 10, QLatin1Char('0'));
-                QCOMPARE(folder.read(name).bytes, QByteArray("\r\n").repeated(60));
+                QCOMPARE(folder.read(name).bytes, emptyScoreFile());
             }
         }
     }

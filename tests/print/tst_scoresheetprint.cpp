@@ -7,6 +7,7 @@
 #include "screens/results/f_seisekihyou.h"
 #include "support/pdffile.h"
 #include "support/testapp.h"
+#include "support/scorefiles.h"
 
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -53,21 +54,14 @@ class TestScoreSheetPrint : public QObject {
 
     void writeScores(TestApp &app)
     {
-        QStringList j(60), r(60);
-        j[0] = QStringLiteral("100");
-        r[0] = QStringLiteral("50");
-        j[3] = QStringLiteral("10");
-        r[3] = QStringLiteral("11");
-        j[4] = QStringLiteral("11");
-        r[4] = QStringLiteral("99");
-        j[20] = QStringLiteral("100");
-        r[20] = QStringLiteral("100");
-        j[59] = QStringLiteral("80");
+        const QStringList j = scoreRecords({{1, QStringLiteral("100")}, {4, QStringLiteral("10")},
+            {5, QStringLiteral("11")}, {21, QStringLiteral("100")}, {60, QStringLiteral("80")}});
+        const QStringList r = scoreRecords({{1, QStringLiteral("50")}, {4, QStringLiteral("11")},
+            {5, QStringLiteral("99")}, {21, QStringLiteral("100")}});
         app.course.writeScores(QStringLiteral("tenj01.dat"), j);
         app.course.writeScores(QStringLiteral("tenr01.dat"), r);
         app.course.writeScores(QStringLiteral("tenj02.dat"), {QStringLiteral("70")});
-        QStringList j3(60);
-        j3[44] = QStringLiteral("103");
+        const QStringList j3 = scoreRecords({{45, QStringLiteral("103")}});
         app.course.writeScores(QStringLiteral("tenj03.dat"), j3);
     }
 
@@ -213,7 +207,7 @@ private slots:
         const QByteArray kind3 = app.course.bytes(QStringLiteral("tenj03.dat"));
         QTest::mouseClick(sheet->Command1, Qt::LeftButton);
         QCOMPARE(sheet->Label1->text(), kKind2 + QStringLiteral("の成績を初期化します"));
-        QCOMPARE(app.course.bytes(QStringLiteral("tenj02.dat")), QByteArray("\r\n").repeated(60));
+        QCOMPARE(app.course.bytes(QStringLiteral("tenj02.dat")), emptyScoreFile());
         QCOMPARE(app.course.bytes(QStringLiteral("tenj03.dat")), kind3);
     }
 

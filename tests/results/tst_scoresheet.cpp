@@ -4,6 +4,7 @@
 #include "screens/results/picturebox.h"
 #include "app/uikit.h"
 #include "support/testapp.h"
+#include "support/scorefiles.h"
 
 #include <QDir>
 #include <QPushButton>
@@ -83,10 +84,6 @@ void makeUnreadable(TestApp &app, const QString &name)
     QVERIFY(root.mkdir(name));
 }
 
-QByteArray sixtyEmptyLines()
-{
-    return QByteArray("\r\n").repeated(60);
-}
 } // namespace
 
 class TestScoreSheet : public QObject {
@@ -95,24 +92,12 @@ class TestScoreSheet : public QObject {
     // Kind 1 holds every case of the cell rule; kinds 2 and 3 are as the course sets them up.
     void writeKindOneScores(TestApp &app)
     {
-        QStringList j(60), r(60);
-        j[0] = QStringLiteral("100");
-        j[1] = QStringLiteral("80");
-        j[2] = QStringLiteral("50");
-        j[3] = QStringLiteral("10");
-        j[4] = QStringLiteral("9");
-        j[5] = QString();
-        j[6] = QStringLiteral("101");
-        j[7] = QStringLiteral("109");
-        j[8] = QStringLiteral("110");
-        j[9] = QStringLiteral("0");
-        j[10] = QStringLiteral("79");
-        j[44] = QStringLiteral("85");
-        r[0] = QStringLiteral("50");
-        r[6] = QStringLiteral("110");
-        r[8] = QStringLiteral("101");
-        r[20] = QStringLiteral("100");
-        r[59] = QStringLiteral("abc");
+        const QStringList j = scoreRecords({{1, QStringLiteral("100")}, {2, QStringLiteral("80")},
+            {3, QStringLiteral("50")}, {4, QStringLiteral("10")}, {5, QStringLiteral("9")}, {6, QString()},
+            {7, QStringLiteral("101")}, {8, QStringLiteral("109")}, {9, QStringLiteral("110")},
+            {10, QStringLiteral("0")}, {11, QStringLiteral("79")}, {45, QStringLiteral("85")}});
+        const QStringList r = scoreRecords({{1, QStringLiteral("50")}, {7, QStringLiteral("110")},
+            {9, QStringLiteral("101")}, {21, QStringLiteral("100")}, {60, QStringLiteral("abc")}});
         app.course.writeScores(QStringLiteral("tenj01.dat"), j);
         app.course.writeScores(QStringLiteral("tenr01.dat"), r);
     }
@@ -282,12 +267,12 @@ private slots:
         QCOMPARE(sheet->Label1->text(), QStringLiteral("５問選択問題テスト（日本語→英語）の成績を初期化します"));
         QCOMPARE(app.dialogs.calls.last().text, QStringLiteral("成績を初期化していいですか？"));
         QCOMPARE(app.dialogs.calls.last().title, QStringLiteral("成績の初期化"));
-        QVERIFY(app.course.bytes(QStringLiteral("tenj02.dat")) != sixtyEmptyLines());
+        QVERIFY(app.course.bytes(QStringLiteral("tenj02.dat")) != emptyScoreFile());
         QCOMPARE(shown(sheet).pixel(inside(1, 2).topLeft()), kBlue);
 
         QTest::mouseClick(sheet->Command1, Qt::LeftButton); // answered OK
-        QCOMPARE(app.course.bytes(QStringLiteral("tenj02.dat")), sixtyEmptyLines());
-        QCOMPARE(app.course.bytes(QStringLiteral("tenr02.dat")), sixtyEmptyLines());
+        QCOMPARE(app.course.bytes(QStringLiteral("tenj02.dat")), emptyScoreFile());
+        QCOMPARE(app.course.bytes(QStringLiteral("tenr02.dat")), emptyScoreFile());
         QCOMPARE(app.course.bytes(QStringLiteral("tenj01.dat")), kindOne);
         const QImage image = shown(sheet);
         for (int n = 1; n <= 60; ++n) {

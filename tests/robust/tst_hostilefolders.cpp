@@ -12,6 +12,8 @@
 #include "screens/tests/f_sentakumondai.h"
 #include "screens/tests/feedbackblink.h"
 #include "support/testapp.h"
+#include "support/scorefiles.h"
+#include "support/testscreens.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -682,7 +684,7 @@ private slots:
                 QCOMPARE(test->Label7[at]->text(), right);
                 QTest::mouseDClick(test->Label7[at], Qt::LeftButton);
             }
-            QCOMPARE(test->Label51->text(), QStringLiteral("100"));
+            QCOMPARE(scoreShown(test), QStringLiteral("100"));
         } else {
             app.start(ScreenId::WordTest);
             auto *test = app.currentAs<F_Eitango>();
@@ -692,7 +694,7 @@ private slots:
                 QTest::keyClicks(test->Text1, QStringLiteral("e1-%1").arg(n));
                 QTest::keyClick(test->Text1, Qt::Key_Return);
             }
-            QCOMPARE(test->Label51->text(), QStringLiteral("100"));
+            QCOMPARE(scoreShown(test), QStringLiteral("100"));
         }
 
         QStringList messages;
@@ -786,8 +788,8 @@ private slots:
         auto *sheet = app.currentAs<F_Seisekihyou>();
         QVERIFY(sheet);
         QTest::mouseClick(sheet->Command1, Qt::LeftButton); // 初期化, answered OK
-        QCOMPARE(app.course.bytes(QStringLiteral("TENJ03.DAT")), QByteArray("\r\n").repeated(60));
-        QCOMPARE(app.course.bytes(QStringLiteral("TenR03.Dat")), QByteArray("\r\n").repeated(60));
+        QCOMPARE(app.course.bytes(QStringLiteral("TENJ03.DAT")), emptyScoreFile());
+        QCOMPARE(app.course.bytes(QStringLiteral("TenR03.Dat")), emptyScoreFile());
 
         QStringList expected = paths;
         expected << QStringLiteral("E1/t/LEVEL.4");

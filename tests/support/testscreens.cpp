@@ -72,3 +72,10 @@ void answer(F_Eitango *f, const QString &text)
     QTest::keyClicks(f->Text1, text);
     QTest::keyClick(f->Text1, Qt::Key_Return);
 }
+
+QString passShown(const TestScreen *f) { return f->Label50->text(); }
+QString scoreShown(const TestScreen *f) { return f->Label51->text(); }
+QString itemCountShown(const TestScreen *f) { return f->Label52->text(); }
+QString rightAnswersShown(const TestScreen *f) { return f->Label53->text(); }
+QString wrongAnswersShown(const TestScreen *f) { return f->Label54->text(); }
+QString resultShown(const TestScreen *f) { return f->Label70->text(); }

@@ -23,3 +23,11 @@ void space(QWidget *w);
 
 // Types the text into the answer box and presses Enter there.
 void answer(F_Eitango *f, const QString &text);
+
+// What the counter area and the result message of a test screen show.
+QString passShown(const TestScreen *f);         // the pass number (Label50)
+QString scoreShown(const TestScreen *f);        // the score (Label51)
+QString itemCountShown(const TestScreen *f);    // 全問題数 (Label52)
+QString rightAnswersShown(const TestScreen *f); // 正解数 (Label53)
+QString wrongAnswersShown(const TestScreen *f); // 不正解数 (Label54)
+QString resultShown(const TestScreen *f);       // the result message (Label70)

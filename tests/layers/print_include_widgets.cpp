@@ -1,0 +1,8 @@
+// Wrong way: a printed sheet that includes a header of the forms (widgets).
+#include "print/printjob.h"
+#include "app/uikit.h"
+
+void probeWrongWay(PrintJob &job)
+{
+    job.newPage();
+}
