@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QtGlobal>
 
 class DataFolder {
 public:
@@ -18,12 +19,18 @@ public:
     // or (for a new file) the name under the existing parent folders.
     QString pathOf(const QString &name) const;
 
+    // No data file of a course comes near this size (a question file is a few kilobytes): a
+    // larger one is damaged, and is not read at all.
+    static constexpr qint64 kMaxFileBytes = 4 * 1024 * 1024;
+
     struct Read {
         enum Status { Ok, Missing, Failed } status = Missing;
         QByteArray bytes;
         QString problem; // Japanese, names the file; empty when Ok
         bool ok() const { return status == Ok; }
     };
+    // Reads regular files only: a folder, a device or a pipe in a file's place, or a file
+    // larger than kMaxFileBytes, is Failed (never waited on, never taken whole).
     Read read(const QString &name) const;
 
     // Writes through a temporary file that replaces the old one only when complete.
