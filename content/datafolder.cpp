@@ -16,7 +16,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-DataFolder::DataFolder(QString root) : root_(std::move(root)) {}
+DataFolder::DataFolder(QString root) : root_(std::move(root)), sync_([](int fd) { return ::fsync(fd) == 0; }) {}
 
 bool DataFolder::exists() const
 {
@@ -149,8 +149,22 @@ QString DataFolder::write(const QString &name, const QByteArray &bytes) const
         file.cancelWriting();
         return failed;
     }
+    // commit() syncs too, but does not look at the result: an I/O error there would put a
+    // file that never reached the disk in place of the old one.
+    if (!sync_(int(file.handle()))) {
+        file.cancelWriting();
+        return failed;
+    }
     if (!file.commit())
         return failed;
+    // The new name is an entry of the folder: until the folder reaches the disk, a power cut
+    // can bring the old file back. The file is in place by now, whatever this gives.
+    const int folder = ::open(QFile::encodeName(QFileInfo(file.fileName()).absolutePath()).constData(),
+                              O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder >= 0) {
+        sync_(folder);
+        ::close(folder);
+    }
     return {};
 }
 

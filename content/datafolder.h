@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QtGlobal>
 
+#include <functional>
+
 class DataFolder {
 public:
     explicit DataFolder(QString root = QString());
@@ -33,9 +35,16 @@ public:
     // larger than kMaxFileBytes, is Failed (never waited on, never taken whole).
     Read read(const QString &name) const;
 
-    // Writes through a temporary file that replaces the old one only when complete.
-    // Returns an empty text on success, else a Japanese message that names the file.
+    // Writes through a temporary file that replaces the old one only when complete and
+    // synced to the disk; the folder is synced after the replacement, so that it lasts
+    // through a power cut. Returns an empty text on success, else a Japanese message that
+    // names the file.
     QString write(const QString &name, const QByteArray &bytes) const;
+
+    // How write() syncs an open file or folder to the disk (fsync); false on an I/O error.
+    // Replaceable, so that a failing disk can be tried.
+    using Sync = std::function<bool(int fd)>;
+    void setSync(Sync sync) { sync_ = std::move(sync); }
 
     // Text helpers on top: decode code page 932 / encode lines with CR LF.
     // readText() gives the decoded text (empty for a missing file; problem set).
@@ -59,4 +68,5 @@ public:
 
 private:
     QString root_;
+    Sync sync_;
 };
