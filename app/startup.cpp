@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include "app/dialogs.h"
+#include "content/datafolder.h"
 
 #include <QApplication>
 #include <QDir>
@@ -8,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLibraryInfo>
+#include <QLockFile>
 #include <QTranslator>
 
 void loadJapaneseTranslations(QApplication &app)
@@ -92,5 +94,27 @@ bool ensureDataFolder(Dialogs &dialogs, const QString &dataFolder)
         dialogs.inform(nullptr, problem + QStringLiteral("\nプログラムを終了します。"), title);
         return false;
     }
+    return true;
+}
+
+QString dataFolderLockPath(const QString &dataFolder)
+{
+    return QDir(dataFolder).filePath(QStringLiteral(".eitango.lock"));
+}
+
+bool claimDataFolder(Dialogs &dialogs, const QString &dataFolder, QLockFile &lock, const QDateTime &startedAt)
+{
+    // Held for as long as the program runs: only a lock whose program is gone is stale, never
+    // one that is merely old.
+    lock.setStaleLockTime(0);
+    if (!lock.tryLock(0) && lock.error() == QLockFile::LockFailedError) {
+        dialogs.inform(nullptr,
+                       QStringLiteral("このプログラムは、データフォルダー「%1」ですでに開いています。"
+                                      "開いているウィンドウを使ってください。\nプログラムを終了します。")
+                           .arg(QDir::toNativeSeparators(QFileInfo(dataFolder).absoluteFilePath())),
+                       QStringLiteral("データフォルダー"));
+        return false;
+    }
+    DataFolder(dataFolder).sweepLeftovers(startedAt);
     return true;
 }

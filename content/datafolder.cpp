@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStringDecoder>
 
@@ -166,6 +167,30 @@ QString DataFolder::write(const QString &name, const QByteArray &bytes) const
         ::close(folder);
     }
     return {};
+}
+
+int DataFolder::sweepLeftovers(const QDateTime &startedAt) const
+{
+    // The files the program saves, and the six random letters QSaveFile adds to the name.
+    static const QRegularExpression leftover(
+        QStringLiteral("^(lvname|e1\\.dat|ten[jr]\\d\\d\\.dat|level\\.\\d{1,2})\\.([a-z]{6})$"),
+        QRegularExpression::CaseInsensitiveOption);
+    int removed = 0;
+    for (const QString &folder : {root_, pathOf(QStringLiteral("T"))}) {
+        const QFileInfoList files = QDir(folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+        for (const QFileInfo &file : files) {
+            const QRegularExpressionMatch match = leftover.match(file.fileName());
+            if (!match.hasMatch() || file.lastModified() >= startedAt)
+                continue;
+            // The letters are random in either case: a suffix in one case only is more likely a
+            // word ("LVNAME.backup"), someone's own copy.
+            const QString letters = match.captured(2);
+            if (letters == letters.toLower() || letters == letters.toUpper())
+                continue;
+            removed += QFile::remove(file.filePath());
+        }
+    }
+    return removed;
 }
 
 QString DataFolder::undecodableProblem(const QString &name) const

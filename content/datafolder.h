@@ -4,6 +4,7 @@
 // a name that differs only in letter case is used (folders copied from Windows often
 // hold "level.7" or "Lvname"). Writes replace a file whole and atomically.
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
@@ -45,6 +46,12 @@ public:
     // Replaceable, so that a failing disk can be tried.
     using Sync = std::function<bool(int fd)>;
     void setSync(Sync sync) { sync_ = std::move(sync); }
+
+    // Removes what a save cut off by a kill or a power cut leaves behind: the temporary file
+    // beside the file it was to replace (its name and six letters, "tenj03.dat.LXzIoN"), in
+    // the folder or its question folder, when older than `startedAt`. Nothing else is touched.
+    // Returns how many files were removed.
+    int sweepLeftovers(const QDateTime &startedAt) const;
 
     // Text helpers on top: decode code page 932 / encode lines with CR LF.
     // readText() gives the decoded text (empty for a missing file; problem set).
