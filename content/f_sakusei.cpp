@@ -117,6 +117,7 @@ void F_SAKUSEI::Form_Load()
     chapterFileMissing_ = read_.missing;
     Q_Total = read_.questionCount;
     editor_ = QuestionEditor(read_.records);
+    saved_ = editor_.records();
 
     loadProblems_.clear();
     for (const QString &file : {kChapterNamesFile, kChapterTitlesFile}) {
@@ -207,26 +208,29 @@ void F_SAKUSEI::Command1_Click()
 void F_SAKUSEI::Command2_Click() { showSlotAfterMove(editor_.next()); }
 void F_SAKUSEI::Command8_Click() { showSlotAfterMove(editor_.last()); }
 
-void F_SAKUSEI::Command3_Click()
+void F_SAKUSEI::Command3_Click() { save(); }
+
+bool F_SAKUSEI::save()
 {
     const QString file = ctx.data.displayName(levelFileName(M.KomokuNo));
     if (read_.unreadable) {
         ctx.dialogs->inform(this, read_.problem + QStringLiteral("この章は登録できません。"), kEditorTitle);
-        return;
+        return false;
     }
     if (read_.longLine > 0) {
         ctx.dialogs->inform(this, longLineProblem(), kEditorTitle);
-        return;
+        return false;
     }
     if (chapterFileMissing_
         && !ctx.dialogs->confirm(this, QStringLiteral("ファイル「%1」はまだありません。この章を新しく作りますか？").arg(file),
                                  kEditorTitle))
-        return;
+        return false;
     const QString problem = writeChapterSlots(ctx.data, M.KomokuNo, editor_.records());
     if (!problem.isEmpty()) {
         ctx.dialogs->inform(this, problem, kEditorTitle);
-        return;
+        return false;
     }
+    saved_ = editor_.records();
     // The file now holds what the boxes show.
     chapterFileMissing_ = false;
     read_.missing = false;
@@ -240,6 +244,22 @@ void F_SAKUSEI::Command3_Click()
     Label31->setText(QString::number(Q_Total));
     savedLabel->setText(kSaved);
     showProblems();
+    return true;
+}
+
+bool F_SAKUSEI::windowClosing()
+{
+    if (!hasUnsavedEdits())
+        return true;
+    switch (ctx.dialogs->askUnsaved(this, QStringLiteral("保存されていない変更があります。"), kEditorTitle)) {
+    case Dialogs::Unsaved::Save:
+        return save();
+    case Dialogs::Unsaved::Discard:
+        return true;
+    case Dialogs::Unsaved::Cancel:
+        break;
+    }
+    return false;
 }
 
 std::optional<QString> F_SAKUSEI::editChapterText(const QString &file, const QString &defaultText)

@@ -296,6 +296,12 @@ void TestScreen::leaveTo(ScreenId target)
     handOver(target);
 }
 
+bool TestScreen::windowClosing()
+{
+    Blink->finishNow();
+    return true;
+}
+
 bool TestScreen::hasVoice() const
 {
     return ctx.speech && ctx.speech->available();

@@ -83,6 +83,10 @@ protected:
     // A score that could not be stored is never dropped silently.
     void tellScoreProblem(const QString &problem);
 
+    // Closing the window during the feedback blink: the answer is judged, and a finished pass
+    // stored, as when leaving by a button.
+    bool windowClosing() override;
+
     // Leaving the test: nothing of the run is kept and the next test starts in file order.
     virtual void resetRun() = 0;
 

@@ -1,6 +1,7 @@
 // The question bank editor: slot moves, the text boxes, saving the chapter, and the edits
 // of the chapter's name and title, checked on the bytes of the files written.
 #include "app/uikit.h"
+#include "app/dialogs.h"
 #include "content/cp932.h"
 #include "content/f_sakusei.h"
 #include "content/questionbank.h"
@@ -171,6 +172,33 @@ private slots:
         click(form->Command5);
         QCOMPARE(app->current()->id(), ScreenId::QuestionSelect);
         QCOMPARE(app->course.bytes(QStringLiteral("T/LEVEL.5")), before);
+        QCOMPARE(app->dialogs.count(QStringLiteral("askUnsaved")), 0);
+    }
+
+    // Closing the window itself is not a return button: unsaved edits are asked about.
+    void closingTheWindowAsksAboutUnsavedEdits_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("closed");
+        QTest::addColumn<QString>("saved"); // slot 1's English in the file afterwards
+        QTest::newRow("save") << int(Dialogs::Unsaved::Save) << true << QStringLiteral("typed");
+        QTest::newRow("discard") << int(Dialogs::Unsaved::Discard) << true << QStringLiteral("e5-1");
+        QTest::newRow("cancel") << int(Dialogs::Unsaved::Cancel) << false << QStringLiteral("e5-1");
+    }
+    void closingTheWindowAsksAboutUnsavedEdits()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, closed);
+        QFETCH(QString, saved);
+        F_SAKUSEI *form = open(5);
+        retype(form->Text1, QStringLiteral("typed"));
+        app->dialogs.unsavedAnswers = {Dialogs::Unsaved(answer)};
+        QCOMPARE(form->close(), closed);
+        QCOMPARE(app->dialogs.count(QStringLiteral("askUnsaved")), 1);
+        QCOMPARE(app->dialogs.calls[0].text, QStringLiteral("保存されていない変更があります。"));
+        QCOMPARE(line(QStringLiteral("T/LEVEL.5"), 1), saved);
+        if (!closed)
+            QCOMPARE(form->Text1->text(), QStringLiteral("typed"));
     }
 
     void enterGoesBetweenTheFirstTwoBoxes()

@@ -32,6 +32,12 @@ std::optional<QString> ScriptedDialogs::askSavePath(QWidget *, const QString &ti
     return pathAnswers.isEmpty() ? std::nullopt : pathAnswers.takeFirst();
 }
 
+Dialogs::Unsaved ScriptedDialogs::askUnsaved(QWidget *, const QString &text, const QString &title)
+{
+    calls.append({QStringLiteral("askUnsaved"), text, title, {}});
+    return unsavedAnswers.isEmpty() ? Unsaved::Save : unsavedAnswers.takeFirst();
+}
+
 int ScriptedDialogs::count(const QString &kind) const
 {
     int n = 0;
