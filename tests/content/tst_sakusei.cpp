@@ -2,9 +2,11 @@
 // of the chapter's name and title, checked on the bytes of the files written.
 #include "app/uikit.h"
 #include "app/dialogs.h"
+#include "content/chaptertexts.h"
 #include "content/cp932.h"
 #include "content/f_sakusei.h"
 #include "content/questionbank.h"
+#include "content/questionslots.h"
 #include "support/testapp.h"
 
 #include <QDir>
@@ -199,6 +201,43 @@ private slots:
         QCOMPARE(line(QStringLiteral("T/LEVEL.5"), 1), saved);
         if (!closed)
             QCOMPARE(form->Text1->text(), QStringLiteral("typed"));
+    }
+
+    // Another copy of the program (or the teacher's text editor) changes the file while this
+    // one has it open: the write keeps both changes.
+    void aNameOrTitleChangedWhileTheInputBoxIsOpenIsKept_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("name") << QStringLiteral("LVNAME");
+        QTest::newRow("title") << QStringLiteral("E1.DAT");
+    }
+    void aNameOrTitleChangedWhileTheInputBoxIsOpenIsKept()
+    {
+        QFETCH(QString, file);
+        F_SAKUSEI *form = open(5);
+        const DataFolder other = app->course.folder();
+        app->dialogs.textAnswers = {QStringLiteral("五")};
+        app->dialogs.whileAsking = [&] {
+            QCOMPARE(writeChapterText(other, file, readChapterTexts(other, file), 6, QStringLiteral("六")), QString());
+        };
+        QTest::mouseDClick(file == QStringLiteral("LVNAME") ? form->Label2 : form->Label4, Qt::LeftButton);
+        QCOMPARE(line(file, 5), QStringLiteral("五"));
+        QCOMPARE(line(file, 6), QStringLiteral("六"));
+    }
+
+    void aSaveKeepsSlotsChangedInTheFileSinceItWasRead()
+    {
+        F_SAKUSEI *form = open(5);
+        retype(form->Text1, QStringLiteral("mine"));
+        QList<Question> theirs = readChapterSlots(app->course.folder(), 5).records;
+        theirs[2].eng = QStringLiteral("theirs");
+        QCOMPARE(writeChapterSlots(app->course.folder(), 5, theirs), QString());
+        click(form->Command3);
+        QCOMPARE(line(QStringLiteral("T/LEVEL.5"), 1), QStringLiteral("mine"));
+        QCOMPARE(line(QStringLiteral("T/LEVEL.5"), 7), QStringLiteral("theirs"));
+        click(form->Command2, 2);
+        QCOMPARE(form->Text1->text(), QStringLiteral("theirs"));
+        QVERIFY(!form->hasUnsavedEdits());
     }
 
     void enterGoesBetweenTheFirstTwoBoxes()

@@ -10,6 +10,8 @@ std::optional<QString> ScriptedDialogs::askText(QWidget *, const QString &prompt
                                                 const QString &defaultText)
 {
     calls.append({QStringLiteral("askText"), prompt, title, defaultText});
+    if (whileAsking)
+        whileAsking();
     if (textAnswers.isEmpty())
         return defaultText;
     return textAnswers.takeFirst();

@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 class ScriptedDialogs final : public Dialogs {
@@ -24,6 +25,8 @@ public:
     QList<std::optional<QString>> textAnswers;
     QList<std::optional<QString>> pathAnswers;
     QList<Unsaved> unsavedAnswers; // when empty: Save, the default button
+    // Runs while an input box is open: what another copy of the program does meanwhile.
+    std::function<void()> whileAsking;
 
     bool confirm(QWidget *, const QString &text, const QString &title) override;
     std::optional<QString> askText(QWidget *, const QString &prompt, const QString &title,
