@@ -42,6 +42,13 @@ int main(int argc, char *argv[])
     ctx.homePage = findShippedPath(QStringLiteral("homepage/index.html"));
 
     Navigator navigator(ctx, createScreen);
+    listenForSecondStarts(dataFolder, &app, [&navigator] {
+        if (Screen *shown = navigator.current()) {
+            shown->showNormal();
+            shown->raise();
+            shown->activateWindow();
+        }
+    });
     navigator.start(ScreenId::Help);
     return app.exec();
 }

@@ -4,11 +4,14 @@
 #include "content/datafolder.h"
 
 #include <QApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QLibraryInfo>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QLockFile>
 #include <QTranslator>
 
@@ -97,6 +100,16 @@ bool ensureDataFolder(Dialogs &dialogs, const QString &dataFolder)
     return true;
 }
 
+namespace {
+// The local socket of the copy that has the folder open, named after the folder.
+QString secondStartServerName(const QString &dataFolder)
+{
+    const QByteArray path = QFileInfo(dataFolder).absoluteFilePath().toUtf8();
+    return QStringLiteral("eitango-")
+        + QString::fromLatin1(QCryptographicHash::hash(path, QCryptographicHash::Sha1).toHex().left(16));
+}
+} // namespace
+
 QString dataFolderLockPath(const QString &dataFolder)
 {
     return QDir(dataFolder).filePath(QStringLiteral(".eitango.lock"));
@@ -108,6 +121,9 @@ bool claimDataFolder(Dialogs &dialogs, const QString &dataFolder, QLockFile &loc
     // one that is merely old.
     lock.setStaleLockTime(0);
     if (!lock.tryLock(0) && lock.error() == QLockFile::LockFailedError) {
+        QLocalSocket first;
+        first.connectToServer(secondStartServerName(dataFolder));
+        first.waitForConnected(500);
         dialogs.inform(nullptr,
                        QStringLiteral("このプログラムは、データフォルダー「%1」ですでに開いています。"
                                       "開いているウィンドウを使ってください。\nプログラムを終了します。")
@@ -117,4 +133,21 @@ bool claimDataFolder(Dialogs &dialogs, const QString &dataFolder, QLockFile &loc
     }
     DataFolder(dataFolder).sweepLeftovers(startedAt);
     return true;
+}
+
+QLocalServer *listenForSecondStarts(const QString &dataFolder, QObject *parent, std::function<void()> bringForward)
+{
+    const QString name = secondStartServerName(dataFolder);
+    QLocalServer::removeServer(name); // left by a copy that crashed: this one holds the lock now
+    auto *server = new QLocalServer(parent);
+    if (!server->listen(name)) {
+        delete server;
+        return nullptr;
+    }
+    QObject::connect(server, &QLocalServer::newConnection, server, [server, bringForward] {
+        while (QLocalSocket *call = server->nextPendingConnection())
+            call->deleteLater();
+        bringForward();
+    });
+    return server;
 }

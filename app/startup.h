@@ -3,10 +3,14 @@
 // own files lie, and the learner's data folder "E1" in the working directory.
 #include <QString>
 
+#include <functional>
+
 class Dialogs;
 class QApplication;
 class QDateTime;
+class QLocalServer;
 class QLockFile;
+class QObject;
 
 // Qt's own Japanese texts for the standard dialogs (OK, キャンセル, ...).
 void loadJapaneseTranslations(QApplication &app);
@@ -32,4 +36,9 @@ QString dataFolderLockPath(const QString &dataFolder);
 // cut off before `startedAt` left behind. False, after telling the learner, when another copy
 // has the folder open. A folder that cannot hold the lock file (read-only) is used unlocked:
 // nothing can be saved there to be lost.
+// The second start also asks the copy that has the folder open to bring its window forward.
 bool claimDataFolder(Dialogs &dialogs, const QString &dataFolder, QLockFile &lock, const QDateTime &startedAt);
+
+// The side of the copy that has the folder open: `bringForward` runs whenever a second start
+// on the folder asks. Null when the system offers no local socket for it.
+QLocalServer *listenForSecondStarts(const QString &dataFolder, QObject *parent, std::function<void()> bringForward);

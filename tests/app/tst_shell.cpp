@@ -232,6 +232,14 @@ private slots:
         QLockFile next(lockPath);
         QVERIFY(claimDataFolder(dialogs, course.root(), next, now));
         QCOMPARE(dialogs.calls.size(), 1);
+
+        // A second start asks the first copy to bring its window forward.
+        int asked = 0;
+        QObject owner;
+        QVERIFY(listenForSecondStarts(course.root(), &owner, [&] { ++asked; }));
+        QLockFile another(lockPath);
+        QVERIFY(!claimDataFolder(dialogs, course.root(), another, now));
+        QTRY_COMPARE_WITH_TIMEOUT(asked, 1, 5000);
     }
 
     // Temporary files of interrupted saves go when the folder is opened; files that only look
