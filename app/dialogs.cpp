@@ -44,3 +44,17 @@ std::optional<QString> QtDialogs::askSavePath(QWidget *parent, const QString &ti
         return std::nullopt;
     return path;
 }
+
+Dialogs::Unsaved QtDialogs::askUnsaved(QWidget *parent, const QString &text, const QString &title)
+{
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, parent);
+    QPushButton *save = box.addButton(QStringLiteral("保存する"), QMessageBox::AcceptRole);
+    QPushButton *discard = box.addButton(QStringLiteral("保存しない"), QMessageBox::DestructiveRole);
+    QPushButton *cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == save)
+        return Unsaved::Save;
+    return box.clickedButton() == discard ? Unsaved::Discard : Unsaved::Cancel;
+}

@@ -20,6 +20,9 @@ public:
                         const QString &second) = 0;
     // A file name to save a PDF to; nothing when cancelled.
     virtual std::optional<QString> askSavePath(QWidget *parent, const QString &title, const QString &suggested) = 0;
+    // Unsaved changes as a window closes: save them, throw them away, or stay (cancel).
+    enum class Unsaved { Save, Discard, Cancel };
+    virtual Unsaved askUnsaved(QWidget *parent, const QString &text, const QString &title) = 0;
 };
 
 class QtDialogs final : public Dialogs {
@@ -31,4 +34,5 @@ public:
     bool choose(QWidget *parent, const QString &text, const QString &title, const QString &first,
                 const QString &second) override;
     std::optional<QString> askSavePath(QWidget *parent, const QString &title, const QString &suggested) override;
+    Unsaved askUnsaved(QWidget *parent, const QString &text, const QString &title) override;
 };

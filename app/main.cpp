@@ -8,11 +8,14 @@
 #include "print/qtprinter.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
+#include <QLockFile>
 
 int main(int argc, char *argv[])
 {
+    const QDateTime started = QDateTime::currentDateTime();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("eitango"));
     fonts::install();
@@ -21,6 +24,9 @@ int main(int argc, char *argv[])
     QtDialogs dialogs;
     const QString dataFolder = QDir::current().filePath(QStringLiteral("E1"));
     if (!ensureDataFolder(dialogs, dataFolder))
+        return 1;
+    QLockFile lock(dataFolderLockPath(dataFolder));
+    if (!claimDataFolder(dialogs, dataFolder, lock, started))
         return 1;
 
     ClockRandom random;
@@ -36,6 +42,13 @@ int main(int argc, char *argv[])
     ctx.homePage = findShippedPath(QStringLiteral("homepage/index.html"));
 
     Navigator navigator(ctx, createScreen);
+    listenForSecondStarts(dataFolder, &app, [&navigator] {
+        if (Screen *shown = navigator.current()) {
+            shown->showNormal();
+            shown->raise();
+            shown->activateWindow();
+        }
+    });
     navigator.start(ScreenId::Help);
     return app.exec();
 }

@@ -56,7 +56,7 @@ Screen *Navigator::handOver(Screen *source, ScreenId target)
     current_ = next;
     next->show();
     if (source && source != next)
-        source->close();
+        source->closeHandedOver();
     emit screenShown(next);
     return next;
 }

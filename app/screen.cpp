@@ -4,6 +4,7 @@
 #include "app/navigator.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QKeyEvent>
 
 Screen::Screen(AppContext &context, ScreenId id) : ctx(context), M(context.state), id_(id)
@@ -20,6 +21,21 @@ Screen::~Screen()
 void Screen::handOver(ScreenId target)
 {
     ctx.navigator->handOver(this, target);
+}
+
+void Screen::closeHandedOver()
+{
+    handedOver_ = true;
+    close();
+}
+
+void Screen::closeEvent(QCloseEvent *event)
+{
+    if (!handedOver_ && !windowClosing()) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
 }
 
 void Screen::tellWhenShown(const QString &text, const QString &title)

@@ -17,6 +17,10 @@ public:
 
     ScreenId id() const { return id_; }
 
+    // Closes the screen the navigator has just handed over from: a plain close, without what
+    // closing the window by hand asks for.
+    void closeHandedOver();
+
 protected:
     // Show the target screen (created afresh), then close this one.
     void handOver(ScreenId target);
@@ -25,6 +29,12 @@ protected:
     // with the data files); several calls add lines to the one message.
     void tellWhenShown(const QString &text, const QString &title);
     void showEvent(QShowEvent *event) override;
+
+    // The learner closes the window itself (its close button, or the end of the desktop
+    // session), which ends the program: the screen finishes what must not be lost first.
+    // False keeps the window open.
+    virtual bool windowClosing() { return true; }
+    void closeEvent(QCloseEvent *event) override;
 
     // Keys pressed anywhere in this screen arrive here first; return true to swallow the key.
     virtual bool previewKeyPress(QKeyEvent *) { return false; }
@@ -37,6 +47,7 @@ protected:
 
 private:
     ScreenId id_;
+    bool handedOver_ = false;
     QString toTell_;
     QString toTellTitle_;
     const QEvent *lastKeyEvent_ = nullptr;

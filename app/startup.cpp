@@ -1,13 +1,18 @@
 #include "app/startup.h"
 
 #include "app/dialogs.h"
+#include "content/datafolder.h"
 
 #include <QApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QLibraryInfo>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QLockFile>
 #include <QTranslator>
 
 void loadJapaneseTranslations(QApplication &app)
@@ -93,4 +98,56 @@ bool ensureDataFolder(Dialogs &dialogs, const QString &dataFolder)
         return false;
     }
     return true;
+}
+
+namespace {
+// The local socket of the copy that has the folder open, named after the folder.
+QString secondStartServerName(const QString &dataFolder)
+{
+    const QByteArray path = QFileInfo(dataFolder).absoluteFilePath().toUtf8();
+    return QStringLiteral("eitango-")
+        + QString::fromLatin1(QCryptographicHash::hash(path, QCryptographicHash::Sha1).toHex().left(16));
+}
+} // namespace
+
+QString dataFolderLockPath(const QString &dataFolder)
+{
+    return QDir(dataFolder).filePath(QStringLiteral(".eitango.lock"));
+}
+
+bool claimDataFolder(Dialogs &dialogs, const QString &dataFolder, QLockFile &lock, const QDateTime &startedAt)
+{
+    // Held for as long as the program runs: only a lock whose program is gone is stale, never
+    // one that is merely old.
+    lock.setStaleLockTime(0);
+    if (!lock.tryLock(0) && lock.error() == QLockFile::LockFailedError) {
+        QLocalSocket first;
+        first.connectToServer(secondStartServerName(dataFolder));
+        first.waitForConnected(500);
+        dialogs.inform(nullptr,
+                       QStringLiteral("このプログラムは、データフォルダー「%1」ですでに開いています。"
+                                      "開いているウィンドウを使ってください。\nプログラムを終了します。")
+                           .arg(QDir::toNativeSeparators(QFileInfo(dataFolder).absoluteFilePath())),
+                       QStringLiteral("データフォルダー"));
+        return false;
+    }
+    DataFolder(dataFolder).sweepLeftovers(startedAt);
+    return true;
+}
+
+QLocalServer *listenForSecondStarts(const QString &dataFolder, QObject *parent, std::function<void()> bringForward)
+{
+    const QString name = secondStartServerName(dataFolder);
+    QLocalServer::removeServer(name); // left by a copy that crashed: this one holds the lock now
+    auto *server = new QLocalServer(parent);
+    if (!server->listen(name)) {
+        delete server;
+        return nullptr;
+    }
+    QObject::connect(server, &QLocalServer::newConnection, server, [server, bringForward] {
+        while (QLocalSocket *call = server->nextPendingConnection())
+            call->deleteLater();
+        bringForward();
+    });
+    return server;
 }

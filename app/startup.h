@@ -3,8 +3,14 @@
 // own files lie, and the learner's data folder "E1" in the working directory.
 #include <QString>
 
+#include <functional>
+
 class Dialogs;
 class QApplication;
+class QDateTime;
+class QLocalServer;
+class QLockFile;
+class QObject;
 
 // Qt's own Japanese texts for the standard dialogs (OK, キャンセル, ...).
 void loadJapaneseTranslations(QApplication &app);
@@ -21,3 +27,18 @@ QString setUpCourse(const QString &bundledE1, const QString &target);
 // The data folder of the working directory: true when it is there (or was set up now),
 // false when the learner chose to quit or it could not be set up.
 bool ensureDataFolder(Dialogs &dialogs, const QString &dataFolder);
+
+// The lock file that keeps a data folder to one copy of the program at a time.
+QString dataFolderLockPath(const QString &dataFolder);
+
+// Takes the data folder for this copy of the program: locks it (a lock left by a copy that
+// ended without unlocking, in a crash or a power cut, is taken over), then removes what saves
+// cut off before `startedAt` left behind. False, after telling the learner, when another copy
+// has the folder open. A folder that cannot hold the lock file (read-only) is used unlocked:
+// nothing can be saved there to be lost.
+// The second start also asks the copy that has the folder open to bring its window forward.
+bool claimDataFolder(Dialogs &dialogs, const QString &dataFolder, QLockFile &lock, const QDateTime &startedAt);
+
+// The side of the copy that has the folder open: `bringForward` runs whenever a second start
+// on the folder asks. Null when the system offers no local socket for it.
+QLocalServer *listenForSecondStarts(const QString &dataFolder, QObject *parent, std::function<void()> bringForward);

@@ -6,12 +6,18 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <cerrno>
 
-DataFolder::DataFolder(QString root) : root_(std::move(root)) {}
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+DataFolder::DataFolder(QString root) : root_(std::move(root)), sync_([](int fd) { return ::fsync(fd) == 0; }) {}
 
 bool DataFolder::exists() const
 {
@@ -49,6 +55,61 @@ QString DataFolder::displayName(const QString &name) const
     return QFileInfo(root_).fileName() + u'/' + name;
 }
 
+namespace {
+const QString kNotAFile = QStringLiteral("普通のファイルではありません。");
+
+// Reads to the end of the file, but not past `limit` + 1 bytes (to see a file that grew
+// beyond the limit). `expected` is the size the file had.
+bool readUpTo(int fd, qint64 expected, qsizetype limit, QByteArray &bytes)
+{
+    bytes.resize(qsizetype(expected) + 1);
+    qsizetype done = 0;
+    for (;;) {
+        if (done == bytes.size()) {
+            if (done > limit)
+                break;
+            bytes.resize(std::min(2 * done, limit + 1));
+        }
+        const ssize_t n = ::read(fd, bytes.data() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        if (n == 0)
+            break;
+        done += n;
+    }
+    bytes.resize(done);
+    return true;
+}
+
+// The bytes of a regular file of at most DataFolder::kMaxFileBytes; else false, and `why`
+// says what is wrong with the file when that is known. Opened without blocking: a pipe put
+// in the file's place after the check must not stop the program in open().
+bool readRegularFile(const QString &path, QByteArray &bytes, QString &why)
+{
+    const QString tooLarge = QStringLiteral("大きすぎます（%1 MBを超えています）。").arg(DataFolder::kMaxFileBytes / (1024 * 1024));
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat st {};
+    bool ok = ::fstat(fd, &st) == 0;
+    if (ok && !S_ISREG(st.st_mode))
+        why = kNotAFile;
+    else if (ok && st.st_size > DataFolder::kMaxFileBytes)
+        why = tooLarge;
+    else if (ok)
+        ok = readUpTo(fd, st.st_size, DataFolder::kMaxFileBytes, bytes);
+    if (ok && bytes.size() > DataFolder::kMaxFileBytes)
+        why = tooLarge;
+    ::close(fd);
+    ok = ok && why.isEmpty();
+    if (!ok)
+        bytes.clear();
+    return ok;
+}
+} // namespace
+
 DataFolder::Read DataFolder::read(const QString &name) const
 {
     Read result;
@@ -59,20 +120,20 @@ DataFolder::Read DataFolder::read(const QString &name) const
         result.problem = QStringLiteral("ファイル「%1」が見つかりません。").arg(displayName(name));
         return result;
     }
-    QFile file(path);
-    if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
-        result.status = Read::Failed;
-        result.problem = QStringLiteral("ファイル「%1」を読み込めません。").arg(displayName(name));
+    result.status = Read::Failed;
+    result.problem = QStringLiteral("ファイル「%1」を読み込めません。").arg(displayName(name));
+    if (info.isDir())
         return result;
-    }
-    result.bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        result.status = Read::Failed;
-        result.bytes.clear();
-        result.problem = QStringLiteral("ファイル「%1」を読み込めません。").arg(displayName(name));
+    // Checked before opening too: a pipe is then never opened at all.
+    QString why;
+    if (!info.isFile())
+        why = kNotAFile;
+    if (!why.isEmpty() || !readRegularFile(path, result.bytes, why)) {
+        result.problem += why;
         return result;
     }
     result.status = Read::Ok;
+    result.problem.clear();
     return result;
 }
 
@@ -89,9 +150,47 @@ QString DataFolder::write(const QString &name, const QByteArray &bytes) const
         file.cancelWriting();
         return failed;
     }
+    // commit() syncs too, but does not look at the result: an I/O error there would put a
+    // file that never reached the disk in place of the old one.
+    if (!sync_(int(file.handle()))) {
+        file.cancelWriting();
+        return failed;
+    }
     if (!file.commit())
         return failed;
+    // The new name is an entry of the folder: until the folder reaches the disk, a power cut
+    // can bring the old file back. The file is in place by now, whatever this gives.
+    const int folder = ::open(QFile::encodeName(QFileInfo(file.fileName()).absolutePath()).constData(),
+                              O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder >= 0) {
+        sync_(folder);
+        ::close(folder);
+    }
     return {};
+}
+
+int DataFolder::sweepLeftovers(const QDateTime &startedAt) const
+{
+    // The files the program saves, and the six random letters QSaveFile adds to the name.
+    static const QRegularExpression leftover(
+        QStringLiteral("^(lvname|e1\\.dat|ten[jr]\\d\\d\\.dat|level\\.\\d{1,2})\\.([a-z]{6})$"),
+        QRegularExpression::CaseInsensitiveOption);
+    int removed = 0;
+    for (const QString &folder : {root_, pathOf(QStringLiteral("T"))}) {
+        const QFileInfoList files = QDir(folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+        for (const QFileInfo &file : files) {
+            const QRegularExpressionMatch match = leftover.match(file.fileName());
+            if (!match.hasMatch() || file.lastModified() >= startedAt)
+                continue;
+            // The letters are random in either case: a suffix in one case only is more likely a
+            // word ("LVNAME.backup"), someone's own copy.
+            const QString letters = match.captured(2);
+            if (letters == letters.toLower() || letters == letters.toUpper())
+                continue;
+            removed += QFile::remove(file.filePath());
+        }
+    }
+    return removed;
 }
 
 QString DataFolder::undecodableProblem(const QString &name) const

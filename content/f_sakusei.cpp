@@ -125,6 +125,7 @@ void F_SAKUSEI::Form_Load()
     chapterFileMissing_ = read_.missing;
     Q_Total = read_.questionCount;
     editor_ = QuestionEditor(read_.records);
+    saved_ = editor_.records();
 
     loadProblems_.clear();
     for (const QString &file : {kChapterNamesFile, kChapterTitlesFile}) {
@@ -215,26 +216,48 @@ void F_SAKUSEI::Command1_Click()
 void F_SAKUSEI::Command2_Click() { showSlotAfterMove(editor_.next()); }
 void F_SAKUSEI::Command8_Click() { showSlotAfterMove(editor_.last()); }
 
-void F_SAKUSEI::Command3_Click()
+void F_SAKUSEI::Command3_Click() { save(); }
+
+bool F_SAKUSEI::save()
 {
     const QString file = ctx.data.displayName(levelFileName(M.KomokuNo));
     if (read_.unreadable) {
         ctx.dialogs->inform(this, read_.problem + QStringLiteral("この章は登録できません。"), kEditorTitle);
-        return;
+        return false;
     }
     if (read_.longLine > 0) {
         ctx.dialogs->inform(this, longLineProblem(), kEditorTitle);
-        return;
+        return false;
     }
     if (chapterFileMissing_
         && !ctx.dialogs->confirm(this, QStringLiteral("ファイル「%1」はまだありません。この章を新しく作りますか？").arg(file),
                                  kEditorTitle))
-        return;
-    const QString problem = writeChapterSlots(ctx.data, M.KomokuNo, editor_.records());
+        return false;
+    // Read again right before the write, after any question: what changed in the file since
+    // it was read stays, but in the slots the learner changed.
+    const ChapterSlots now = readChapterSlots(ctx.data, M.KomokuNo);
+    if (now.unreadable) {
+        ctx.dialogs->inform(this, now.problem + QStringLiteral("この章は登録できません。"), kEditorTitle);
+        return false;
+    }
+    if (now.longLine > 0) {
+        read_.longLine = now.longLine;
+        ctx.dialogs->inform(this, longLineProblem(), kEditorTitle);
+        showProblems();
+        return false;
+    }
+    const QList<Question> merged = now.missing ? editor_.records() : mergedSlots(now.records, saved_, editor_.records());
+    const QString problem = writeChapterSlots(ctx.data, M.KomokuNo, merged);
     if (!problem.isEmpty()) {
         ctx.dialogs->inform(this, problem, kEditorTitle);
-        return;
+        return false;
     }
+    if (merged != editor_.records()) {
+        editor_.setRecords(merged);
+        if (editor_.Slot() >= 1)
+            NOTE_N();
+    }
+    saved_ = merged;
     // The file now holds what the boxes show.
     chapterFileMissing_ = false;
     read_.missing = false;
@@ -248,22 +271,41 @@ void F_SAKUSEI::Command3_Click()
     Label31->setText(QString::number(Q_Total));
     savedLabel->setText(kSaved);
     showProblems();
+    return true;
+}
+
+bool F_SAKUSEI::windowClosing()
+{
+    if (!hasUnsavedEdits())
+        return true;
+    switch (ctx.dialogs->askUnsaved(this, QStringLiteral("保存されていない変更があります。"), kEditorTitle)) {
+    case Dialogs::Unsaved::Save:
+        return save();
+    case Dialogs::Unsaved::Discard:
+        return true;
+    case Dialogs::Unsaved::Cancel:
+        break;
+    }
+    return false;
 }
 
 std::optional<QString> F_SAKUSEI::editChapterText(const QString &file, const QString &defaultText)
 {
-    const ChapterTexts texts = readChapterTexts(ctx.data, file);
-    if (!texts.rewritable()) {
-        ctx.dialogs->inform(this, texts.problem, kAskTitle);
+    const ChapterTexts before = readChapterTexts(ctx.data, file);
+    if (!before.rewritable()) {
+        ctx.dialogs->inform(this, before.problem, kAskTitle);
         return std::nullopt;
     }
     const std::optional<QString> answer = ctx.dialogs->askText(this, kAskPrompt, kAskTitle, defaultText);
     if (!answer)
         return std::nullopt; // cancelled: the old text stays
-    if (texts.missing
+    if (before.missing
         && !ctx.dialogs->confirm(this, QStringLiteral("ファイル「%1」がありません。新しく作りますか？").arg(ctx.data.displayName(file)),
                                  kAskTitle))
         return std::nullopt;
+    // Read again now that the questions are answered: the other lines are written back as
+    // they are now, not as they were before the input box opened.
+    const ChapterTexts texts = readChapterTexts(ctx.data, file);
     const QString problem = writeChapterText(ctx.data, file, texts, M.KomokuNo, *answer);
     if (!problem.isEmpty()) {
         ctx.dialogs->inform(this, problem, kAskTitle);
@@ -272,8 +314,10 @@ std::optional<QString> F_SAKUSEI::editChapterText(const QString &file, const QSt
     QStringList &lines = file == kChapterNamesFile ? Names : Titles;
     lines = texts.lines;
     lines[M.KomokuNo - 1] = *answer;
-    loadProblems_.removeAll(texts.problem);
-    loadProblems_.removeAll(texts.notice);
+    for (const ChapterTexts *read : {&before, &texts}) {
+        loadProblems_.removeAll(read->problem);
+        loadProblems_.removeAll(read->notice);
+    }
     showProblems();
     return answer;
 }

@@ -44,6 +44,8 @@ public:
     Panel *Picture1, *Picture2, *Picture4, *Picture5, *Picture9;
 
     const QuestionEditor &editor() const { return editor_; }
+    // The slots differ from the file as read or last saved.
+    bool hasUnsavedEdits() const { return editor_.records() != saved_; }
     int Q_Total = 0;
     QStringList Names;  // the lines of "LVNAME", chapter n at n - 1
     QStringList Titles; // the lines of "E1.DAT"
@@ -60,8 +62,14 @@ public:
     void Command7_Click();
     void pasteButton_Click();
 
+protected:
+    // Closing the window with unsaved edits asks whether to save them; the return buttons
+    // leave without saving.
+    bool windowClosing() override;
+
 private:
     void Form_Load();
+    bool save(); // 登録する: true when the chapter file now holds the slots
     void JUNBI2();
     void NOTE_N(); // show the slot in the boxes and the slot number
     void showSlotAfterMove(bool moved);
@@ -73,6 +81,7 @@ private:
     std::optional<QString> editChapterText(const QString &file, const QString &defaultText);
 
     QuestionEditor editor_;
+    QList<Question> saved_;    // the slots as read on load, or as last saved
     ChapterSlots read_;        // how the question file was found on load
     bool chapterFileMissing_ = false;
     QStringList loadProblems_; // names and titles files

@@ -65,6 +65,12 @@ QuestionEditor::QuestionEditor(QList<Question> records) : records_(std::move(rec
     records_.resize(kMaxQuestions);
 }
 
+void QuestionEditor::setRecords(QList<Question> records)
+{
+    records_ = std::move(records);
+    records_.resize(kMaxQuestions);
+}
+
 const Question &QuestionEditor::shown() const
 {
     static const Question none;

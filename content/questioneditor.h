@@ -13,6 +13,8 @@ public:
     int Slot() const { return slot_; } // 0 before the first move, else 1 to 50
     const Question &shown() const;     // the slot shown (an empty record before the first move)
     const QList<Question> &records() const { return records_; }
+    // The records as saved; the same slot stays shown.
+    void setRecords(QList<Question> records);
 
     // Each returns true when the slot is to be shown again: "＜" on slot 1 and "＞" on
     // slot 50 stay where they are.

@@ -79,6 +79,17 @@ ChapterSlots readChapterSlots(const DataFolder &folder, int chapter)
     return result;
 }
 
+QList<Question> mergedSlots(const QList<Question> &now, const QList<Question> &base, const QList<Question> &edited)
+{
+    QList<Question> merged = now;
+    merged.resize(kMaxQuestions);
+    for (int i = 0; i < kMaxQuestions; ++i) {
+        if (edited.value(i) != base.value(i))
+            merged[i] = edited.value(i);
+    }
+    return merged;
+}
+
 QStringList slotLines(const QList<Question> &records)
 {
     QStringList lines;

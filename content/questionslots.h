@@ -25,6 +25,11 @@ struct ChapterSlots {
 
 ChapterSlots readChapterSlots(const DataFolder &folder, int chapter);
 
+// What a save writes over a file that may have changed since the editor read it: the slots
+// as they are now, but where the learner changed a slot since `base` (what the editor began
+// with, or last saved), the learner's.
+QList<Question> mergedSlots(const QList<Question> &now, const QList<Question> &base, const QList<Question> &edited);
+
 // The 150 lines of the file: slot 1 to 50, three lines each.
 QStringList slotLines(const QList<Question> &records);
 

@@ -328,6 +328,12 @@ void TestScreen::leaveTo(ScreenId target)
     handOver(target); // the navigator sets the next test to file order
 }
 
+bool TestScreen::windowClosing()
+{
+    Blink->finishNow();
+    return true;
+}
+
 bool TestScreen::hasVoice() const
 {
     return ctx.speech && ctx.speech->available();

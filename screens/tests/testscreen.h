@@ -102,6 +102,10 @@ protected:
     // 138 or just after the widest heading when the headings come out wider, fitted to its text.
     static void placeReview(const QList<ClickLabel *> &headings, const QList<ClickLabel *> &contents);
 
+    // Closing the window during the feedback blink: the answer is judged, and a finished pass
+    // stored, as when leaving by a button.
+    bool windowClosing() override;
+
     // Leaving the test: nothing of the run is kept and the next test starts in file order.
     virtual void resetRun() = 0;
 

@@ -10,9 +10,14 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QDateTime>
 #include <QDir>
+#include <QLockFile>
 #include <QPushButton>
 #include <QTest>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 class TestShell : public QObject {
     Q_OBJECT
@@ -235,6 +240,70 @@ private slots:
         QDir().mkpath(target);
         QVERIFY(ensureDataFolder(dialogs, target));
         QCOMPARE(dialogs.calls.size(), 1);
+    }
+
+    // One copy of the program per data folder: a second start is told and ends; a lock left
+    // by a copy that crashed (a child that ends without unlocking) is taken over.
+    void aDataFolderIsOpenInOneCopyAtATime()
+    {
+        TestCourse course;
+        const QString lockPath = dataFolderLockPath(course.root());
+        ScriptedDialogs dialogs;
+        const QDateTime now = QDateTime::currentDateTime();
+        {
+            QLockFile first(lockPath), second(lockPath);
+            QVERIFY(claimDataFolder(dialogs, course.root(), first, now));
+            QVERIFY(!claimDataFolder(dialogs, course.root(), second, now));
+            QCOMPARE(dialogs.calls.size(), 1);
+            QVERIFY(dialogs.calls[0].text.contains(QStringLiteral("すでに開いています")));
+            QVERIFY(dialogs.calls[0].text.contains(QDir::toNativeSeparators(course.root())));
+        }
+        const pid_t crashed = fork();
+        if (crashed == 0) {
+            QLockFile held(lockPath);
+            _exit(held.tryLock(0) ? 0 : 1);
+        }
+        int status = -1;
+        QCOMPARE(waitpid(crashed, &status, 0), crashed);
+        QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        QVERIFY(QFileInfo::exists(lockPath));
+        QLockFile next(lockPath);
+        QVERIFY(claimDataFolder(dialogs, course.root(), next, now));
+        QCOMPARE(dialogs.calls.size(), 1);
+
+        // A second start asks the first copy to bring its window forward.
+        int asked = 0;
+        QObject owner;
+        QVERIFY(listenForSecondStarts(course.root(), &owner, [&] { ++asked; }));
+        QLockFile another(lockPath);
+        QVERIFY(!claimDataFolder(dialogs, course.root(), another, now));
+        QTRY_COMPARE_WITH_TIMEOUT(asked, 1, 5000);
+    }
+
+    // Temporary files of interrupted saves go when the folder is opened; files that only look
+    // alike, or that a save may be writing since the start, stay.
+    void openingTheFolderSweepsWhatCutOffSavesLeft()
+    {
+        TestCourse course;
+        const QStringList stale = {QStringLiteral("tenj03.dat.LXzIoN"), QStringLiteral("Lvname.aBcDeF"),
+                                   QStringLiteral("T/LEVEL.12.QwErTy")};
+        const QStringList kept = {QStringLiteral("LVNAME.backup"), QStringLiteral("notes.txt.LXzIoN"),
+                                  QStringLiteral("tenj03.dat.LXzIo"), QStringLiteral("E1.DAT.fresh1")};
+        const QDateTime started = QDateTime::currentDateTime().addSecs(-60);
+        for (const QString &name : stale + kept) {
+            course.writeBytes(name, "x");
+            QFile file(QDir(course.root()).filePath(name));
+            QVERIFY(file.open(QIODevice::ReadWrite) && file.setFileTime(started.addSecs(-1), QFileDevice::FileModificationTime));
+        }
+        const QString newer = QStringLiteral("tenr01.dat.NeWeRr");
+        course.writeBytes(newer, "x");
+        QLockFile lock(dataFolderLockPath(course.root()));
+        ScriptedDialogs dialogs;
+        QVERIFY(claimDataFolder(dialogs, course.root(), lock, started));
+        for (const QString &name : stale)
+            QVERIFY2(!course.exists(name), qPrintable(name));
+        for (const QString &name : kept + QStringList{newer})
+            QVERIFY2(course.exists(name), qPrintable(name));
     }
 };
 

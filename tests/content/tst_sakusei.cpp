@@ -1,9 +1,12 @@
 // The question bank editor: slot moves, the text boxes, saving the chapter, and the edits
 // of the chapter's name and title, checked on the bytes of the files written.
 #include "app/uikit.h"
+#include "app/dialogs.h"
+#include "content/chaptertexts.h"
 #include "content/cp932.h"
 #include "content/f_sakusei.h"
 #include "content/questionbank.h"
+#include "content/questionslots.h"
 #include "support/testapp.h"
 
 #include <QClipboard>
@@ -231,6 +234,70 @@ private slots:
         click(form->Command5);
         QCOMPARE(app->current()->id(), ScreenId::QuestionSelect);
         QCOMPARE(app->course.bytes(QStringLiteral("T/LEVEL.5")), before);
+        QCOMPARE(app->dialogs.count(QStringLiteral("askUnsaved")), 0);
+    }
+
+    // Closing the window itself is not a return button: unsaved edits are asked about.
+    void closingTheWindowAsksAboutUnsavedEdits_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("closed");
+        QTest::addColumn<QString>("saved"); // slot 1's English in the file afterwards
+        QTest::newRow("save") << int(Dialogs::Unsaved::Save) << true << QStringLiteral("typed");
+        QTest::newRow("discard") << int(Dialogs::Unsaved::Discard) << true << QStringLiteral("e5-1");
+        QTest::newRow("cancel") << int(Dialogs::Unsaved::Cancel) << false << QStringLiteral("e5-1");
+    }
+    void closingTheWindowAsksAboutUnsavedEdits()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, closed);
+        QFETCH(QString, saved);
+        F_SAKUSEI *form = open(5);
+        retype(form->Text1, QStringLiteral("typed"));
+        app->dialogs.unsavedAnswers = {Dialogs::Unsaved(answer)};
+        QCOMPARE(form->close(), closed);
+        QCOMPARE(app->dialogs.count(QStringLiteral("askUnsaved")), 1);
+        QCOMPARE(app->dialogs.calls[0].text, QStringLiteral("保存されていない変更があります。"));
+        QCOMPARE(line(QStringLiteral("T/LEVEL.5"), 1), saved);
+        if (!closed)
+            QCOMPARE(form->Text1->text(), QStringLiteral("typed"));
+    }
+
+    // Another copy of the program (or the teacher's text editor) changes the file while this
+    // one has it open: the write keeps both changes.
+    void aNameOrTitleChangedWhileTheInputBoxIsOpenIsKept_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("name") << QStringLiteral("LVNAME");
+        QTest::newRow("title") << QStringLiteral("E1.DAT");
+    }
+    void aNameOrTitleChangedWhileTheInputBoxIsOpenIsKept()
+    {
+        QFETCH(QString, file);
+        F_SAKUSEI *form = open(5);
+        const DataFolder other = app->course.folder();
+        app->dialogs.textAnswers = {QStringLiteral("五")};
+        app->dialogs.whileAsking = [&] {
+            QCOMPARE(writeChapterText(other, file, readChapterTexts(other, file), 6, QStringLiteral("六")), QString());
+        };
+        QTest::mouseDClick(file == QStringLiteral("LVNAME") ? form->Label2 : form->Label4, Qt::LeftButton);
+        QCOMPARE(line(file, 5), QStringLiteral("五"));
+        QCOMPARE(line(file, 6), QStringLiteral("六"));
+    }
+
+    void aSaveKeepsSlotsChangedInTheFileSinceItWasRead()
+    {
+        F_SAKUSEI *form = open(5);
+        retype(form->Text1, QStringLiteral("mine"));
+        QList<Question> theirs = readChapterSlots(app->course.folder(), 5).records;
+        theirs[2].eng = QStringLiteral("theirs");
+        QCOMPARE(writeChapterSlots(app->course.folder(), 5, theirs), QString());
+        click(form->Command3);
+        QCOMPARE(line(QStringLiteral("T/LEVEL.5"), 1), QStringLiteral("mine"));
+        QCOMPARE(line(QStringLiteral("T/LEVEL.5"), 7), QStringLiteral("theirs"));
+        click(form->Command2, 2);
+        QCOMPARE(form->Text1->text(), QStringLiteral("theirs"));
+        QVERIFY(!form->hasUnsavedEdits());
     }
 
     void enterGoesBetweenTheFirstTwoBoxes()

@@ -32,6 +32,8 @@
 #include <mutex>
 #include <thread>
 
+#include <sys/stat.h>
+
 namespace {
 
 const QString kTitle = QStringLiteral("DAIMOKU");
@@ -83,7 +85,11 @@ QMap<QString, QByteArray> snapshot(const QString &top)
     while (it.hasNext()) {
         const QString path = it.next();
         QByteArray hash = "folder";
-        if (!it.fileInfo().isDir()) {
+        if (!it.fileInfo().isDir() && !it.fileInfo().isFile()) {
+            hash = "special"; // never opened: a pipe would wait, a device never end
+        } else if (it.fileInfo().size() > DataFolder::kMaxFileBytes) {
+            hash = "size " + QByteArray::number(it.fileInfo().size());
+        } else if (!it.fileInfo().isDir()) {
             QFile file(path);
             hash = file.open(QIODevice::ReadOnly)
                        ? QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1).toHex()
@@ -155,13 +161,16 @@ QByteArray withForeignBytes(const QByteArray &bytes)
     return out;
 }
 
-// Ten megabytes of well-formed records, far more than 50, without the end marker.
+// The largest files read: a little room under the size limit for what a file holds besides.
+constexpr qsizetype kHugeBytes = DataFolder::kMaxFileBytes - 64 * 1024;
+
+// Megabytes of well-formed records, far more than 50, without the end marker.
 const QByteArray &hugeQuestionFile()
 {
     static const QByteArray bytes = [] {
         QByteArray out;
-        out.reserve(10 * 1024 * 1024 + 64);
-        for (int i = 1; out.size() < 10 * 1024 * 1024; ++i)
+        out.reserve(kHugeBytes + 64);
+        for (int i = 1; out.size() < kHugeBytes; ++i)
             out += "e" + QByteArray::number(i) + "\r\n" + encoded(QStringLiteral("日%1").arg(i)) + "\r\nnote\r\n";
         return out;
     }();
@@ -170,7 +179,7 @@ const QByteArray &hugeQuestionFile()
 
 const QByteArray &hugeLine()
 {
-    static const QByteArray bytes(10 * 1024 * 1024, '7');
+    static const QByteArray bytes(kHugeBytes, '7');
     return bytes;
 }
 
@@ -361,24 +370,46 @@ QList<Fault> makeFaults()
                     }};
 
     // Far too long.
-    faults << Fault{QStringLiteral("T/LEVEL.1 10 MB of records"), kLevel, {ScreenId::Editor},
+    faults << Fault{QStringLiteral("T/LEVEL.1 4 MB of records"), kLevel, {ScreenId::Editor},
                     [](TestCourse &c) { c.writeBytes(kLevel, hugeQuestionFile()); }};
-    faults << Fault{QStringLiteral("T/LEVEL.1 one 10 MB line"), kLevel, openersOf(kLevel),
+    faults << Fault{QStringLiteral("T/LEVEL.1 one 4 MB line"), kLevel, openersOf(kLevel),
                     [](TestCourse &c) { c.writeBytes(kLevel, hugeLineQuestionFile()); }};
     faults << Fault{QStringLiteral("LVNAME 100 000 lines"), kNames, {ScreenId::Editor},
                     [](TestCourse &c) { c.writeBytes(kNames, hugeNameFile()); }};
     faults << Fault{QStringLiteral("E1.DAT 100 000 lines"), kTitles, {ScreenId::Editor},
                     [](TestCourse &c) { c.writeBytes(kTitles, hugeNameFile()); }};
-    // One ten-megabyte line first in every other file (the editor says that a names or
+    // One line of megabytes first in every other file (the editor says that a names or
     // titles file now has a line past the 60th).
     for (const QString &file : {kTitle, kNames, kTitles, kInOrder}) {
         const QList<ScreenId> tell = file == kNames || file == kTitles ? QList<ScreenId>{ScreenId::Editor} : QList<ScreenId>{};
-        faults << Fault{file + QStringLiteral(" one 10 MB line"), file, tell, [file](TestCourse &c) {
+        faults << Fault{file + QStringLiteral(" one 4 MB line"), file, tell, [file](TestCourse &c) {
                             transform(c, file, [](const QByteArray &b) { return hugeLine() + "\r\n" + b; });
                         }};
     }
     faults << Fault{QStringLiteral("tenj03.dat 100 000 lines"), kInOrder, {},
                     [](TestCourse &c) { c.writeBytes(kInOrder, hugeScoreFile()); }};
+
+    // Not a file to read whole, or at all: a sparse gigabyte, an endless device, a pipe no
+    // one writes to (opening it for reading would wait for ever).
+    for (const QString &file : {kLevel, kInOrder}) {
+        faults << Fault{file + QStringLiteral(" 1 GB sparse"), file, openersOf(file), [file](TestCourse &c) {
+                            QFile big(QDir(c.root()).filePath(file));
+                            if (!big.open(QIODevice::WriteOnly | QIODevice::Truncate) || !big.resize(qint64(1) << 30))
+                                qFatal("cannot make a sparse file");
+                        }};
+        faults << Fault{file + QStringLiteral(" linked to /dev/zero"), file, openersOf(file), [file](TestCourse &c) {
+                            removeFile(c, file);
+                            if (!QFile::link(QStringLiteral("/dev/zero"), QDir(c.root()).filePath(file)))
+                                qFatal("cannot link");
+                        }};
+    }
+    for (const QString &file : {kLevel, kTitle}) {
+        faults << Fault{file + QStringLiteral(" a FIFO"), file, openersOf(file), [file](TestCourse &c) {
+                            removeFile(c, file);
+                            if (mkfifo(QFile::encodeName(QDir(c.root()).filePath(file)).constData(), 0600) != 0)
+                                qFatal("cannot make a FIFO");
+                        }};
+    }
 
     // Score records outside the format, in a file of 60 lines.
     const QByteArray nines(400, '9');

@@ -21,7 +21,9 @@
 #include <csignal>
 #include <functional>
 #include <poll.h>
+#include <cerrno>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -109,6 +111,14 @@ QStringList entries(const QString &folder)
     return all;
 }
 
+void writeCourseWithScores(TestCourse &course)
+{
+    course.writeStandard();
+    course.writeScores(QStringLiteral("tenj03.dat"), {QStringLiteral("40")});
+    course.writeScores(QStringLiteral("tenj02.dat"), {QStringLiteral("100"), QStringLiteral("7")});
+    course.writeScores(QStringLiteral("tenr02.dat"), {QStringLiteral("101")});
+}
+
 using Save = std::function<QString(const DataFolder &)>;
 
 QList<Question> editedChapter()
@@ -174,10 +184,7 @@ private slots:
         QFETCH(QString, named);
 
         TestCourse course;
-        course.writeStandard();
-        course.writeScores(QStringLiteral("tenj03.dat"), {QStringLiteral("40")});
-        course.writeScores(QStringLiteral("tenj02.dat"), {QStringLiteral("100"), QStringLiteral("7")});
-        course.writeScores(QStringLiteral("tenr02.dat"), {QStringLiteral("101")});
+        writeCourseWithScores(course);
         QMap<QString, QByteArray> before;
         for (const QString &file : files)
             before[file] = course.bytes(file);
@@ -195,6 +202,37 @@ private slots:
         // The same save without the limit goes through: the limit was what stopped it.
         QCOMPARE(save(folder), QString());
         QVERIFY(course.bytes(files.first()) != before[files.first()]);
+    }
+
+    // The new file does not reach the disk (an I/O error as it is synced): the old one stays
+    // and the learner is told. A save that goes through syncs the file, then its folder.
+    void aSaveWhoseSyncFailsKeepsTheOldFile_data() { aSaveCutOffKeepsTheOldFile_data(); }
+    void aSaveWhoseSyncFailsKeepsTheOldFile()
+    {
+        QFETCH(Save, save);
+        QFETCH(QStringList, files);
+        QFETCH(QString, named);
+
+        TestCourse course;
+        writeCourseWithScores(course);
+        const QByteArray before = course.bytes(files.first());
+        const QStringList listed = entries(course.root());
+        DataFolder folder = course.folder();
+        folder.setSync([](int) { errno = EIO; return false; });
+        const QString said = save(folder);
+        QVERIFY2(said.contains(QStringLiteral("E1/") + named) && said.contains(kKept), qPrintable(said));
+        QCOMPARE(course.bytes(files.first()), before);
+        QCOMPARE(entries(course.root()), listed);
+
+        QList<bool> folders; // what each sync was given: a folder, or a file
+        folder.setSync([&](int fd) {
+            struct stat st {};
+            folders << (fstat(fd, &st) == 0 && S_ISDIR(st.st_mode));
+            return true;
+        });
+        QCOMPARE(save(folder), QString());
+        QVERIFY(course.bytes(files.first()) != before);
+        QCOMPARE(folders.mid(0, 2), (QList<bool>{false, true}));
     }
 
     // A learner's full-mark pass on a full disk: the screen says the score was not saved,

@@ -10,6 +10,8 @@ std::optional<QString> ScriptedDialogs::askText(QWidget *, const QString &prompt
                                                 const QString &defaultText)
 {
     calls.append({QStringLiteral("askText"), prompt, title, defaultText});
+    if (whileAsking)
+        whileAsking();
     if (textAnswers.isEmpty())
         return defaultText;
     return textAnswers.takeFirst();
@@ -30,6 +32,12 @@ std::optional<QString> ScriptedDialogs::askSavePath(QWidget *, const QString &ti
 {
     calls.append({QStringLiteral("askSavePath"), title, title, suggested});
     return pathAnswers.isEmpty() ? std::nullopt : pathAnswers.takeFirst();
+}
+
+Dialogs::Unsaved ScriptedDialogs::askUnsaved(QWidget *, const QString &text, const QString &title)
+{
+    calls.append({QStringLiteral("askUnsaved"), text, title, {}});
+    return unsavedAnswers.isEmpty() ? Unsaved::Save : unsavedAnswers.takeFirst();
 }
 
 int ScriptedDialogs::count(const QString &kind) const

@@ -6,12 +6,13 @@
 
 #include <QList>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 class ScriptedDialogs final : public Dialogs {
 public:
     struct Call {
-        QString kind; // "confirm", "askText", "inform", "choose", "askSavePath"
+        QString kind; // "confirm", "askText", "inform", "choose", "askSavePath", "askUnsaved"
         QString text;
         QString title;
         QString defaultText;
@@ -23,6 +24,9 @@ public:
     QList<bool> confirmAnswers;
     QList<std::optional<QString>> textAnswers;
     QList<std::optional<QString>> pathAnswers;
+    QList<Unsaved> unsavedAnswers; // when empty: Save, the default button
+    // Runs while an input box is open: what another copy of the program does meanwhile.
+    std::function<void()> whileAsking;
 
     bool confirm(QWidget *, const QString &text, const QString &title) override;
     std::optional<QString> askText(QWidget *, const QString &prompt, const QString &title,
@@ -31,6 +35,7 @@ public:
     bool choose(QWidget *, const QString &text, const QString &title, const QString &first,
                 const QString &second) override;
     std::optional<QString> askSavePath(QWidget *, const QString &title, const QString &suggested) override;
+    Unsaved askUnsaved(QWidget *, const QString &text, const QString &title) override;
 
     int count(const QString &kind) const;
 };

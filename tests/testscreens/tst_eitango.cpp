@@ -398,6 +398,20 @@ private slots:
         QCOMPARE(scoreShown(f), QStringLiteral("20"));
     }
 
+    // The window closed (its close button, or the end of the session) during the blink after
+    // the last answer: the pass is stored before the program ends.
+    void closingTheWindowDuringTheLastBlinkStoresThePass()
+    {
+        F_Eitango *f = open(2);
+        answer(f, eng(2, 1));
+        answer(f, eng(2, 2));
+        f->Blink->setDurationMs(400);
+        answer(f, eng(2, 3));
+        QVERIFY(f->Blink->isRunning());
+        QVERIFY(f->close());
+        QCOMPARE(app->course.bytes(QStringLiteral("tenj03.dat")), scoreBytes({QString(), QStringLiteral("100")}));
+    }
+
     void longMissListHasPages()
     {
         app->course.writeChapter(8, TestCourse::numbered(8, 23));
