@@ -11,6 +11,8 @@ eitango_packages=(
 eitango_ci_packages=(clang libclang-rt-14-dev)
 
 # eitango_install_missing [package ...]: the given packages, or the program's own list.
+# As root, or with sudo for a user in group sudo, installs what is missing; otherwise names the
+# missing packages and the command that installs them, and stops. Asks nothing when nothing is missing.
 eitango_install_missing() {
   local wanted=("$@")
   [ ${#wanted[@]} -eq 0 ] && wanted=("${eitango_packages[@]}")
@@ -20,11 +22,21 @@ eitango_install_missing() {
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
+  local as_root=()
+  if [ "$(id -u)" -ne 0 ]; then
+    if command -v sudo >/dev/null && { sudo -n true 2>/dev/null || id -nG | tr ' ' '\n' | grep -qx sudo; }; then
+      as_root=(sudo)
+    else
+      echo "必要なパッケージがありません / Missing Debian packages: ${missing[*]}" >&2
+      echo "root で次のコマンドを実行してから、もう一度どうぞ / Install them as root, then run this again:" >&2
+      echo "  su -c 'apt-get install ${missing[*]}'" >&2
+      return 1
+    fi
+  fi
   echo "Installing: ${missing[*]}"
-  local sudo=""
-  [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  "${as_root[@]}" apt-get update -qq
+  # Through env, so that sudo's env_reset keeps the variable and debconf asks nothing.
+  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
 eitango_build() {
