@@ -11,8 +11,8 @@ files="$(dpkg-deb -c "$deb" | awk '{print $6}')"
 fail=0
 expect_file() { grep -qx "$1" <<<"$files" || { echo "missing in package: $1"; fail=1; }; }
 expect_field() { grep -q "$1" <<<"$info" || { echo "missing in control: $1"; fail=1; }; }
+expect_file ./usr/libexec/eitango/eitango
 expect_file ./usr/bin/eitango
-expect_file ./usr/bin/eitango-launch
 expect_file ./usr/share/applications/eitango.desktop
 expect_file ./usr/share/icons/hicolor/scalable/apps/eitango.svg
 expect_file ./usr/share/icons/hicolor/48x48/apps/eitango.png
