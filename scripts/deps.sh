@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the program needs to build, run and test, when missing.
 # Sourced by scripts/run and scripts/test.
 eitango_packages=(

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from the build tree and checks its file list and dependency fields.
 set -euo pipefail
 build="$1"
