@@ -8,6 +8,13 @@ eitango_packages=(
   poppler-utils espeak-ng libbenchmark-dev
 )
 
+# Also needed by the tests: Debian's packaging tools, to build and check the package.
+eitango_package_tools=(
+  debhelper
+  lintian
+  appstream
+)
+
 # Also needed by CI: clang and its fuzzing runtime.
 eitango_ci_packages=(clang libclang-rt-14-dev)
 
