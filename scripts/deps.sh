@@ -10,6 +10,7 @@ eitango_packages=(
 
 # Also needed by the tests: Debian's packaging tools, to build and check the package.
 eitango_package_tools=(
+  build-essential
   debhelper
   lintian
   appstream

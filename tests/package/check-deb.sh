@@ -8,8 +8,6 @@ work="$2/deb"
 rm -rf "$work"
 mkdir -p "$work/src"
 tar -C "$source" --exclude='./build*' --exclude='./obj-*' --exclude=./.git --exclude=./.cache -cf - . | tar -C "$work/src" -xf -
-# A compiler cache, where there is one, makes the second build of an unchanged tree quick.
-command -v ccache >/dev/null && export CMAKE_CXX_COMPILER_LAUNCHER="${CMAKE_CXX_COMPILER_LAUNCHER:-ccache}"
 if ! (cd "$work/src" && DEB_BUILD_OPTIONS="parallel=$(nproc)" dpkg-buildpackage -us -uc -b) >"$work/build.log" 2>&1; then
   grep -iE "error|warning" "$work/build.log" | tail -n 15; echo "(whole log: $work/build.log)"
   echo "0 passed, 1 failed"; exit 1
