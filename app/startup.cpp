@@ -28,7 +28,8 @@ void loadJapaneseTranslations(QApplication &app)
 QString findShippedPath(const QString &relative)
 {
     const QDir appDir(QCoreApplication::applicationDirPath());
-    for (const QString &candidate : {appDir.filePath(relative), appDir.filePath(QStringLiteral("../share/eitango/") + relative)}) {
+    for (const QString &candidate : {appDir.filePath(relative), appDir.filePath(QStringLiteral("../share/eitango/") + relative),
+                                     appDir.filePath(QStringLiteral("../../share/eitango/") + relative)}) {
         if (QFileInfo::exists(candidate))
             return QDir::cleanPath(candidate);
     }

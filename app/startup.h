@@ -16,7 +16,7 @@ class QObject;
 void loadJapaneseTranslations(QApplication &app);
 
 // A file or folder that ships with the program, beside it in the build tree or under
-// share/eitango in an installed tree; empty when not found.
+// share/eitango in an installed tree (the program in bin/ or libexec/eitango/); empty when not found.
 QString findShippedPath(const QString &relative);
 
 // Copies the bundled course into the folder `target` (which must not exist yet). The copy
