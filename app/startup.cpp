@@ -13,6 +13,7 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
+#include <QSysInfo>
 #include <QTranslator>
 
 void loadJapaneseTranslations(QApplication &app)
@@ -121,7 +122,15 @@ bool claimDataFolder(Dialogs &dialogs, const QString &dataFolder, QLockFile &loc
     // Held for as long as the program runs: only a lock whose program is gone is stale, never
     // one that is merely old.
     lock.setStaleLockTime(0);
-    if (!lock.tryLock(0) && lock.error() == QLockFile::LockFailedError) {
+    bool claimed = lock.tryLock(0);
+    qint64 pid = 0;
+    QString host, app;
+    // A lock written on another computer (a folder copied over, a host renamed) can never be
+    // seen to be stale here, and would keep the learner out for good: it is taken over.
+    if (!claimed && lock.error() == QLockFile::LockFailedError && lock.getLockInfo(&pid, &host, &app)
+        && !host.isEmpty() && host != QSysInfo::machineHostName() && lock.removeStaleLockFile())
+        claimed = lock.tryLock(0);
+    if (!claimed && lock.error() == QLockFile::LockFailedError) {
         QLocalSocket first;
         first.connectToServer(secondStartServerName(dataFolder));
         first.waitForConnected(500);

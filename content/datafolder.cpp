@@ -182,10 +182,13 @@ int DataFolder::sweepLeftovers(const QDateTime &startedAt) const
             const QRegularExpressionMatch match = leftover.match(file.fileName());
             if (!match.hasMatch() || file.lastModified() >= startedAt)
                 continue;
-            // The letters are random in either case: a suffix in one case only is more likely a
-            // word ("LVNAME.backup"), someone's own copy.
+            // The letters are random in either case: a suffix in one case only, or a capital and
+            // then small letters, is more likely a word ("LVNAME.backup", "E1.DAT.Backup"),
+            // someone's own copy.
             const QString letters = match.captured(2);
-            if (letters == letters.toLower() || letters == letters.toUpper())
+            const QString rest = letters.mid(1);
+            if (letters == letters.toLower() || letters == letters.toUpper()
+                || (letters[0].isUpper() && rest == rest.toLower()))
                 continue;
             removed += QFile::remove(file.filePath());
         }

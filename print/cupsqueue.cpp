@@ -16,7 +16,9 @@ bool acceptsJobs(const QString &queue)
     if (!dest)
         return false;
     const char *accepting = cupsGetOption("printer-is-accepting-jobs", dest->num_options, dest->options);
-    const bool accepts = accepting && qstrcmp(accepting, "true") == 0;
+    // A printer found on the network rather than set up as a queue may not say: only a
+    // queue that says it refuses jobs counts as refusing.
+    const bool accepts = !accepting || qstrcmp(accepting, "false") != 0;
     cupsFreeDests(1, dest);
     return accepts;
 }

@@ -271,6 +271,17 @@ private slots:
         QVERIFY(claimDataFolder(dialogs, course.root(), next, now));
         QCOMPARE(dialogs.calls.size(), 1);
 
+        // A lock written on another computer is taken over: its program cannot be seen here.
+        next.unlock();
+        QFile foreign(lockPath);
+        QVERIFY(foreign.open(QIODevice::WriteOnly) && foreign.write("4242\neitango\nanother-computer\n") > 0);
+        foreign.close();
+        QLockFile copied(lockPath);
+        QVERIFY(claimDataFolder(dialogs, course.root(), copied, now));
+        QCOMPARE(dialogs.calls.size(), 1);
+        copied.unlock();
+        QVERIFY(next.tryLock(0));
+
         // A second start asks the first copy to bring its window forward.
         int asked = 0;
         QObject owner;
@@ -288,7 +299,8 @@ private slots:
         const QStringList stale = {QStringLiteral("tenj03.dat.LXzIoN"), QStringLiteral("Lvname.aBcDeF"),
                                    QStringLiteral("T/LEVEL.12.QwErTy")};
         const QStringList kept = {QStringLiteral("LVNAME.backup"), QStringLiteral("notes.txt.LXzIoN"),
-                                  QStringLiteral("tenj03.dat.LXzIo"), QStringLiteral("E1.DAT.fresh1")};
+                                  QStringLiteral("tenj03.dat.LXzIo"), QStringLiteral("E1.DAT.fresh1"),
+                                  QStringLiteral("E1.DAT.Backup")};
         const QDateTime started = QDateTime::currentDateTime().addSecs(-60);
         for (const QString &name : stale + kept) {
             course.writeBytes(name, "x");
