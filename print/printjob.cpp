@@ -41,6 +41,14 @@ void PrintJob::writeWithin(const QString &text, double width, bool stayOnLine)
     put(shown, stayOnLine, natural > width && width > 0 ? width / natural : 1);
 }
 
+void PrintJob::writeNarrowed(const QString &text, double width, bool stayOnLine)
+{
+    if (!usable())
+        return;
+    const double natural = textWidth(text);
+    put(text, stayOnLine, natural > width && width > 0 ? width / natural : 1);
+}
+
 QString PrintJob::cutToWidth(const QString &text, double width) const
 {
     // Beginnings of growing length first, so that a text of megabytes costs no more than

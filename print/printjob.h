@@ -28,6 +28,8 @@ public:
     // before whatever stands to its right (to half its width at the most; the rest of a
     // text still wider is cut).
     void writeWithin(const QString &text, double width, bool stayOnLine = false);
+    // As writeWithin, but never cut: a text however wide is narrowed until it fits.
+    void writeNarrowed(const QString &text, double width, bool stayOnLine = false);
     // The longest beginning of text that is at most width twips wide in the current font.
     QString cutToWidth(const QString &text, double width) const;
     void setPaperSize(PaperSize size);

@@ -111,12 +111,12 @@ void WordSheets::printSheet(PrintJob &Printer, bool japaneseItems, bool withAnsw
         const int columnEnd = LeftX + (n <= 25 ? 1 : 2) * kColumnWidth - kGap;
         japaneseItems ? japaneseFont() : englishFont();
         placeItem(Printer);
-        Printer.writeWithin(withLeadingBlank(n) + QStringLiteral(". ") + (japaneseItems ? q.jpn : q.eng),
+        Printer.writeNarrowed(withLeadingBlank(n) + QStringLiteral(". ") + (japaneseItems ? q.jpn : q.eng),
                             columnEnd - Printer.currentX(), withAnswers);
         if (withAnswers) {
             japaneseItems ? englishFont() : japaneseFont();
             placeAnswer(Printer);
-            Printer.writeWithin(japaneseItems ? q.eng : q.jpn, columnEnd - Printer.currentX());
+            Printer.writeNarrowed(japaneseItems ? q.eng : q.jpn, columnEnd - Printer.currentX());
         }
     }
     Printer.endDocument();

@@ -219,6 +219,19 @@ private slots:
         QVERIFY(std::any_of(words->begin(), words->end(), [](const PdfWord &w) { return w.text == QStringLiteral("50."); }));
     }
 
+    // An item far wider than its column is narrowed as much as it takes, never cut.
+    void aVeryLongItemIsPrintedWhole()
+    {
+        TestApp app;
+        const QString item = QString(120, QChar(0x3042));
+        app.course.writeChapter(2, {TestQuestion{QStringLiteral("long"), item}});
+        QTest::mouseClick(open(app, 2)->Command1, Qt::LeftButton);
+        const QList<RecordedOp> writes = app.printer.last().writes();
+        const auto printed = std::find_if(writes.begin(), writes.end(), [&](const RecordedOp &op) { return op.text.endsWith(item); });
+        QVERIFY(printed != writes.end());
+        QVERIFY2(printed->narrowing < 0.5, qPrintable(QString::number(printed->narrowing)));
+    }
+
     void nCopiesPrintsOnA4WithTheTypedCount()
     {
         TestApp app;
