@@ -36,9 +36,7 @@ void PrintJob::writeWithin(const QString &text, double width, bool stayOnLine)
     // Narrowed to half its width at the most, beyond which it would not be read: the rest
     // of a text still wider is cut.
     constexpr double kNarrowest = 0.5;
-    const QString shown = cutToWidth(text, width / kNarrowest);
-    const double natural = textWidth(shown);
-    put(shown, stayOnLine, natural > width && width > 0 ? width / natural : 1);
+    writeNarrowed(cutToWidth(text, width / kNarrowest), width, stayOnLine);
 }
 
 void PrintJob::writeNarrowed(const QString &text, double width, bool stayOnLine)
