@@ -3,6 +3,7 @@
 #include <QList>
 #include <QSet>
 #include <initializer_list>
+#include <utility>
 
 namespace {
 
@@ -134,6 +135,7 @@ enum class Cue {
     Command,        // the first word of a sentence that goes on, with one of the cue words next (any when none)
     SentenceHas,    // the sentence holds one of the cue words
     SingularSubject, // just after he, she, it, a name or "my father": the present would take an -s
+    PresentSentence, // the sentence tells of the present (see presentSentence), and holds no "was" or "were"
 };
 
 struct ReadingRule {
@@ -155,6 +157,7 @@ const ReadingRule kRules[] = {
     {"read", Cue::Command, kNoCueWords, "reed"},
     {"read", Cue::SentenceHas, {"yesterday", "ago", "last"}, "red"},
     {"read", Cue::SingularSubject, kNoCueWords, "red"},
+    {"read", Cue::PresentSentence, kNoCueWords, "reed"},
     // lives: the noun /laɪvz/ "lyves", the verb /lɪvz/ "livs"
     {"lives", Cue::After, {"my", "your", "his", "her", "our", "their", "its", "the", "many", "these", "those", "whose", "save", "saved", "saves"}, "lyves"},
     {"lives", Cue::After, {"he", "she", "it", "who", "that", "which"}, "livs"},
@@ -230,6 +233,45 @@ bool singularSubjectBefore(const QList<Word> &words, qsizetype at)
            && !before.lower.endsWith(QLatin1Char('s'));
 }
 
+// The words of the sentence that holds words[at]: [first, end).
+std::pair<qsizetype, qsizetype> sentenceOf(const QList<Word> &words, qsizetype at)
+{
+    qsizetype first = at;
+    while (first > 0 && !words[first].sentenceStart)
+        --first;
+    qsizetype end = at + 1;
+    while (end < words.size() && !words[end].sentenceStart)
+        ++end;
+    return {first, end};
+}
+
+// A sentence tells of the present when it names a habit ("every morning", "usually") or
+// holds a subject with a present form of "be" ("I'm", "they are"). Words of the past beside
+// it ("When I was a child, I often read comics") leave the tense undecided; so does a
+// sentence without either ("We read it together").
+bool presentSentence(const QList<Word> &words, qsizetype at)
+{
+    static constexpr Words kHabits = {"usually", "often", "always", "sometimes", "everyday"};
+    static constexpr Words kEveryWhat = {"day", "morning", "week", "night", "evening", "afternoon", "weekend",
+                                         "month", "year", "sunday", "monday", "tuesday", "wednesday",
+                                         "thursday", "friday", "saturday"};
+    static constexpr Words kPresentSubjects = {"i'm", "you're", "we're", "they're"};
+    static constexpr Words kPastOfBe = {"was", "were", "wasn't", "weren't"};
+    const auto [first, end] = sentenceOf(words, at);
+    bool present = false;
+    for (qsizetype i = first; i < end; ++i) {
+        const QString &w = words[i].lower;
+        const QString next = i + 1 < end ? words[i + 1].lower : QString();
+        if (among(w, kPastOfBe))
+            return false;
+        present = present || among(w, kHabits) || (w == QLatin1String("every") && among(next, kEveryWhat))
+                  || among(w, kPresentSubjects) || (w == QLatin1String("i") && next == QLatin1String("am"))
+                  || (among(w, {"you", "we", "they"}) && next == QLatin1String("are"))
+                  || (among(w, {"he", "she"}) && next == QLatin1String("is"));
+    }
+    return present;
+}
+
 bool applies(const ReadingRule &rule, const QList<Word> &words, qsizetype at)
 {
     const bool hasBefore = at > 0 && !words[at].breakBefore;
@@ -247,13 +289,8 @@ bool applies(const ReadingRule &rule, const QList<Word> &words, qsizetype at)
         return words[at].sentenceStart && at + 1 < words.size() && !words[at + 1].sentenceStart
                && (rule.cueWords.size() == 0 || (hasAfter && among(words[at + 1].lower, rule.cueWords)));
     case Cue::SentenceHas: {
-        for (qsizetype i = at; i >= 0; --i) { // back to the start of the sentence
-            if (among(words[i].lower, rule.cueWords))
-                return true;
-            if (words[i].sentenceStart)
-                break;
-        }
-        for (qsizetype i = at + 1; i < words.size() && !words[i].sentenceStart; ++i) {
+        const auto [first, end] = sentenceOf(words, at);
+        for (qsizetype i = first; i < end; ++i) {
             if (among(words[i].lower, rule.cueWords))
                 return true;
         }
@@ -261,6 +298,8 @@ bool applies(const ReadingRule &rule, const QList<Word> &words, qsizetype at)
     }
     case Cue::SingularSubject:
         return singularSubjectBefore(words, at);
+    case Cue::PresentSentence:
+        return presentSentence(words, at);
     }
     return false;
 }
