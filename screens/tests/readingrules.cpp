@@ -135,6 +135,7 @@ enum class Cue {
     Command,        // the first word of a sentence that goes on, with one of the cue words next (any when none)
     SentenceHas,    // the sentence holds one of the cue words
     SingularSubject, // just after he, she, it, a name or "my father": the present would take an -s
+    AfterObjectOf,  // after one of the cue words and its object, a name or a pronoun: "made Taku read"
     PresentSentence, // the sentence tells of the present (see presentSentence), and holds no "was" or "were"
 };
 
@@ -156,6 +157,7 @@ const ReadingRule kRules[] = {
     {"read", Cue::Marker, kParticipleMarkers, "red"},
     {"read", Cue::Command, kNoCueWords, "reed"},
     {"read", Cue::SentenceHas, {"yesterday", "ago", "last"}, "red"},
+    {"read", Cue::AfterObjectOf, {"make", "makes", "made", "let", "lets", "help", "helps", "helped", "hear", "heard", "see", "saw", "watch", "watched"}, "reed"},
     {"read", Cue::SingularSubject, kNoCueWords, "red"},
     {"read", Cue::PresentSentence, kNoCueWords, "reed"},
     // lives: the noun /laɪvz/ "lyves", the verb /lɪvz/ "livs"
@@ -246,9 +248,9 @@ std::pair<qsizetype, qsizetype> sentenceOf(const QList<Word> &words, qsizetype a
 }
 
 // A sentence tells of the present when it names a habit ("every morning", "usually") or
-// holds a subject with a present form of "be" ("I'm", "they are"). Words of the past beside
-// it ("When I was a child, I often read comics") leave the tense undecided; so does a
-// sentence without either ("We read it together").
+// holds a subject with a present form of "be", "have" or "do" ("I'm", "when I have time",
+// "she doesn't"). Words of the past beside it ("When I was a child, I often read comics")
+// leave the tense undecided; so does a sentence without either ("We read it together").
 bool presentSentence(const QList<Word> &words, qsizetype at)
 {
     static constexpr Words kHabits = {"usually", "often", "always", "sometimes", "everyday"};
@@ -256,6 +258,15 @@ bool presentSentence(const QList<Word> &words, qsizetype at)
                                          "month", "year", "sunday", "monday", "tuesday", "wednesday",
                                          "thursday", "friday", "saturday"};
     static constexpr Words kPresentSubjects = {"i'm", "you're", "we're", "they're"};
+    const auto presentVerbOf = [](const QString &subject, const QString &verb) {
+        if (subject == QLatin1String("i"))
+            return among(verb, {"am", "have", "do", "don't"});
+        if (among(subject, {"you", "we", "they"}))
+            return among(verb, {"are", "have", "do", "don't"});
+        if (among(subject, {"he", "she"}))
+            return among(verb, {"is", "has", "does", "doesn't"});
+        return false;
+    };
     static constexpr Words kPastOfBe = {"was", "were", "wasn't", "weren't"};
     const auto [first, end] = sentenceOf(words, at);
     bool present = false;
@@ -265,9 +276,7 @@ bool presentSentence(const QList<Word> &words, qsizetype at)
         if (among(w, kPastOfBe))
             return false;
         present = present || among(w, kHabits) || (w == QLatin1String("every") && among(next, kEveryWhat))
-                  || among(w, kPresentSubjects) || (w == QLatin1String("i") && next == QLatin1String("am"))
-                  || (among(w, {"you", "we", "they"}) && next == QLatin1String("are"))
-                  || (among(w, {"he", "she"}) && next == QLatin1String("is"));
+                  || among(w, kPresentSubjects) || presentVerbOf(w, next);
     }
     return present;
 }
@@ -298,6 +307,12 @@ bool applies(const ReadingRule &rule, const QList<Word> &words, qsizetype at)
     }
     case Cue::SingularSubject:
         return singularSubjectBefore(words, at);
+    case Cue::AfterObjectOf: {
+        if (at < 2 || words[at].breakBefore || words[at - 1].breakBefore || !among(words[at - 2].lower, rule.cueWords))
+            return false;
+        const Word &object = words[at - 1];
+        return object.capitalised || among(object.lower, {"me", "you", "him", "her", "us", "them", "it"});
+    }
     case Cue::PresentSentence:
         return presentSentence(words, at);
     }

@@ -31,10 +31,12 @@ private slots:
         row("What did you read yesterday?", "What did you reed yesterday?");
         row("My father read the newspaper after breakfast.", "My father red the newspaper after breakfast.");
         row("He read it.", "He red it.");
+        row("Ms. Green made Taku read the story again.", "Miz Green made Taku reed the story again.");
         row("I read books every day.", "I reed books every day.");
         row("I read the newspaper every morning.", "I reed the newspaper every morning.");
         row("They usually read comics on the train.", "They usually reed comics on the train.");
         row("I'm busy, but I read the news.", "I'm busy, but I reed the news.");
+        row("I read books when I have time.", "I reed books when I have time.");
         row("He read the newspaper every morning.", "He red the newspaper every morning."); // present: reads
         row("I read a book every day last year.", "I red a book every day last year.");
         // either tense: the engine's
