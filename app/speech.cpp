@@ -1,9 +1,10 @@
 #include "app/speech.h"
 
+#include "content/datafolder.h"
 #include "screens/tests/readingrules.h"
 
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QtEndian>
@@ -203,19 +204,32 @@ void EnglishVoice::launch(Step step, const QString &text, const QString &wav, bo
     process->start(program, arguments);
 }
 
+bool EnglishVoice::readyToPlay(const QString &wav)
+{
+    constexpr qsizetype kHeaderBytes = 44; // a WAV file of no samples
+    QFile written(wav);
+    if (!written.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray audio = written.readAll();
+    written.close();
+    if (audio.size() <= kHeaderBytes)
+        return false;
+    const QByteArray trimmed = withoutLeadingSilence(audio);
+    if (trimmed.size() == audio.size())
+        return true;
+    // The data folder's save replaces a file only once the new one is wholly written: a
+    // plain QSaveFile would put a copy cut short by a full folder in place of the audio. The
+    // audio is temporary, so it is not synced to the disk.
+    const QFileInfo file(wav);
+    DataFolder folder(file.absolutePath());
+    folder.setSync([](int) { return true; });
+    folder.write(file.fileName(), trimmed); // when this fails, the engine's own file is played
+    return true;
+}
+
 void EnglishVoice::engineEnded(QProcess *engine, bool succeeded, const QString &wav)
 {
-    QFile written(wav);
-    succeeded = succeeded && written.open(QIODevice::ReadOnly);
-    if (succeeded) {
-        const QByteArray audio = written.readAll();
-        written.close();
-        QSaveFile trimmed(wav);
-        if (trimmed.open(QIODevice::WriteOnly)) {
-            trimmed.write(withoutLeadingSilence(audio));
-            trimmed.commit(); // if this fails, the engine's own file is played
-        }
-    }
+    succeeded = succeeded && readyToPlay(wav);
     if (engine == prepared_.engine) {
         if (succeeded)
             prepared_.ready = true;
@@ -231,7 +245,7 @@ void EnglishVoice::engineEnded(QProcess *engine, bool succeeded, const QString &
     if (succeeded)
         startPlayers();
     else
-        finish();
+        launch(Step::Aloud, text_, wav_); // no audio for the players: the engine says it itself
 }
 
 void EnglishVoice::startPlayers()

@@ -2,8 +2,8 @@
 // An offline English voice for the tests' "音声" buttons. The engine writes the WAV of the
 // text in a child process (at the press, or beforehand for the English a screen may say
 // next), the program drops the silence at its start and hands the rest to a child player;
-// the window never waits for either. A new utterance stops the previous one, and one that
-// runs too long is stopped.
+// the window never waits for either. When no audio could be written, the engine says the
+// text itself. A new utterance stops the previous one, and one that runs too long is stopped.
 #include <QByteArray>
 #include <QList>
 #include <QObject>
@@ -75,6 +75,12 @@ public:
     static QByteArray withoutLeadingSilence(const QByteArray &wav);
     static constexpr int kSilenceLevel = 64;  // of 32767: below it, a sample is silence
     static constexpr int kKeptBeforeSoundMs = 10;
+
+    // Makes the engine's WAV file ready for a player: drops the silence at its start, in
+    // place. When the shorter copy cannot be written (a full temporary folder), the engine's
+    // file stays as it is. False when the file holds no sound at all: an engine that finds
+    // no room writes an empty file and still says it succeeded.
+    static bool readyToPlay(const QString &wav);
 
 signals:
     // The player of the utterance has started with its audio.

@@ -351,7 +351,10 @@ void F_SAKUSEI::pasteButton_Click()
         ctx.dialogs->inform(this, plan.problem, title);
         return;
     }
-    if (!ctx.dialogs->confirm(this, QStringLiteral("%1番目から%2問を貼り付けます。").arg(plan.from).arg(plan.rows.size()), title))
+    QString question = QStringLiteral("%1番目から%2問を貼り付けます。").arg(plan.from).arg(plan.rows.size());
+    if (!plan.notice.isEmpty())
+        question += u'\n' + plan.notice;
+    if (!ctx.dialogs->confirm(this, question, title))
         return;
     editor_.paste(plan);
     NOTE_N();

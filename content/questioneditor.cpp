@@ -2,12 +2,15 @@
 
 #include "content/cp932.h"
 
+#include <algorithm>
+#include <optional>
+
 namespace {
 const QString kMarker = QStringLiteral("*");
 
 // The rows of tab-separated text as spreadsheets copy it: a cell holding a tab, a line
-// break or a quote comes in double quotes, with its quotes doubled. Empty rows at the end
-// are left out.
+// break or a quote comes in double quotes, with its quotes doubled. Rows at the end whose
+// cells are all empty are left out: a copied range often runs past the last filled row.
 QList<QStringList> spreadsheetRows(const QString &text)
 {
     QList<QStringList> rows;
@@ -54,9 +57,42 @@ QList<QStringList> spreadsheetRows(const QString &text)
             break;
         i += text[i] == u'\r' && i + 1 < n && text[i + 1] == u'\n' ? 2 : 1;
     }
-    while (!rows.isEmpty() && rows.last() == QStringList{QString()})
+    const auto allEmpty = [](const QStringList &cells) {
+        return std::all_of(cells.begin(), cells.end(), [](const QString &cell) { return cell.isEmpty(); });
+    };
+    while (!rows.isEmpty() && allEmpty(rows.last()))
         rows.removeLast();
     return rows;
+}
+
+// Cells copied past the last column often come along empty: they are no column of the row.
+qsizetype filledColumns(const QStringList &cells)
+{
+    qsizetype n = cells.size();
+    while (n > 0 && cells[n - 1].isEmpty())
+        --n;
+    return n;
+}
+
+// A control character (NUL, a tab inside a cell, an escape...) could never be typed as an
+// answer; the first one in the text, else nothing.
+std::optional<char16_t> controlCharacterIn(const QString &cell)
+{
+    for (const QChar c : cell) {
+        if (c.category() == QChar::Other_Control)
+            return c.unicode();
+    }
+    return std::nullopt;
+}
+
+// The slot of the end marker "*", or 0 when the chapter fills all 50 slots.
+int markerSlot(const QList<Question> &records)
+{
+    for (int i = 1; i <= records.size(); ++i) {
+        if (records[i - 1].eng == kMarker)
+            return i;
+    }
+    return 0;
 }
 } // namespace
 
@@ -153,15 +189,20 @@ QuestionEditor::Paste QuestionEditor::planPaste(const QString &clipboard) const
             plan.problem = row + QStringLiteral("は列が1つしかありません。英語と日本語（とダミー）をタブで区切った行にしてください。");
             break;
         }
-        for (qsizetype c = 3; c < cells.size(); ++c) {
-            if (!cells[c].isEmpty())
-                plan.problem = row + QStringLiteral("は列が%1つあります。貼り付けられるのは英語、日本語、ダミーの3列までです。").arg(cells.size());
+        if (filledColumns(cells) > 3) {
+            plan.problem = row + QStringLiteral("は列が%1つあります。貼り付けられるのは英語、日本語、ダミーの3列までです。")
+                                     .arg(filledColumns(cells));
+            break;
         }
         for (int c = 0; c < 3 && c < cells.size() && plan.problem.isEmpty(); ++c) {
             const QString where = row + QStringLiteral("の「%1」").arg(captions[c]);
             const cp932::EncodeResult encoded = cp932::encode(cells[c]);
+            const std::optional<char16_t> control = controlCharacterIn(cells[c]);
             if (cells[c].contains(u'\n') || cells[c].contains(u'\r'))
                 plan.problem = where + QStringLiteral("のセルに改行が入っています。改行は登録できません。");
+            else if (control)
+                plan.problem = where + QStringLiteral("に制御文字 U+%1 が入っています。制御文字は登録できません。")
+                                           .arg(QString::number(*control, 16).toUpper().rightJustified(4, u'0'));
             else if (cells[c].size() > kMaxLineLength)
                 plan.problem = where + QStringLiteral("は%1文字より長く、登録できません。").arg(kMaxLineLength);
             else if (!encoded.ok())
@@ -175,7 +216,12 @@ QuestionEditor::Paste QuestionEditor::planPaste(const QString &clipboard) const
     if (!plan.problem.isEmpty()) {
         plan.rows.clear();
         plan.problem += nothing;
+        return plan;
     }
+    // Rows after the marker are kept in the file, but no test reads them.
+    const int marker = markerSlot(records_);
+    if (marker > 0 && plan.from > marker)
+        plan.notice = QStringLiteral("%1番目に章の終わりの印「*」があります。「*」より後ろは読まれません。").arg(marker);
     return plan;
 }
 
@@ -184,9 +230,7 @@ void QuestionEditor::paste(const Paste &plan)
     if (!plan.problem.isEmpty() || plan.rows.isEmpty())
         return;
     const int lastSlot = plan.from + int(plan.rows.size()) - 1;
-    int marker = 0;
-    for (int i = 1; i <= kMaxQuestions && marker == 0; ++i)
-        marker = records_[i - 1].eng == kMarker ? i : 0;
+    const int marker = markerSlot(records_);
     for (int i = 0; i < plan.rows.size(); ++i)
         records_[plan.from - 1 + i] = plan.rows[i];
     if (marker >= plan.from && marker <= lastSlot && lastSlot < kMaxQuestions)

@@ -35,6 +35,7 @@ public:
         int from = 0;
         QList<Question> rows;
         QString problem;
+        QString notice; // to be read before pasting: the rows go after the end marker
     };
     Paste planPaste(const QString &clipboard) const;
     // Fills the slots as typing would. Where the rows cover the end marker "*", the chapter

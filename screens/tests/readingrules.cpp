@@ -3,6 +3,7 @@
 #include <QList>
 #include <QSet>
 #include <initializer_list>
+#include <utility>
 
 namespace {
 
@@ -134,6 +135,8 @@ enum class Cue {
     Command,        // the first word of a sentence that goes on, with one of the cue words next (any when none)
     SentenceHas,    // the sentence holds one of the cue words
     SingularSubject, // just after he, she, it, a name or "my father": the present would take an -s
+    AfterObjectOf,  // after one of the cue words and its object, a name or a pronoun: "made Taku read"
+    PresentSentence, // the sentence tells of the present (see presentSentence), and holds no "was" or "were"
 };
 
 struct ReadingRule {
@@ -154,7 +157,9 @@ const ReadingRule kRules[] = {
     {"read", Cue::Marker, kParticipleMarkers, "red"},
     {"read", Cue::Command, kNoCueWords, "reed"},
     {"read", Cue::SentenceHas, {"yesterday", "ago", "last"}, "red"},
+    {"read", Cue::AfterObjectOf, {"make", "makes", "made", "let", "lets", "help", "helps", "helped", "hear", "heard", "see", "saw", "watch", "watched"}, "reed"},
     {"read", Cue::SingularSubject, kNoCueWords, "red"},
+    {"read", Cue::PresentSentence, kNoCueWords, "reed"},
     // lives: the noun /laɪvz/ "lyves", the verb /lɪvz/ "livs"
     {"lives", Cue::After, {"my", "your", "his", "her", "our", "their", "its", "the", "many", "these", "those", "whose", "save", "saved", "saves"}, "lyves"},
     {"lives", Cue::After, {"he", "she", "it", "who", "that", "which"}, "livs"},
@@ -230,6 +235,52 @@ bool singularSubjectBefore(const QList<Word> &words, qsizetype at)
            && !before.lower.endsWith(QLatin1Char('s'));
 }
 
+// The words of the sentence that holds words[at]: [first, end).
+std::pair<qsizetype, qsizetype> sentenceOf(const QList<Word> &words, qsizetype at)
+{
+    qsizetype first = at;
+    while (first > 0 && !words[first].sentenceStart)
+        --first;
+    qsizetype end = at + 1;
+    while (end < words.size() && !words[end].sentenceStart)
+        ++end;
+    return {first, end};
+}
+
+// A sentence tells of the present when it names a habit ("every morning", "usually") or
+// holds a subject with a present form of "be", "have" or "do" ("I'm", "when I have time",
+// "she doesn't"). Words of the past beside it ("When I was a child, I often read comics")
+// leave the tense undecided; so does a sentence without either ("We read it together").
+bool presentSentence(const QList<Word> &words, qsizetype at)
+{
+    static constexpr Words kHabits = {"usually", "often", "always", "sometimes", "everyday"};
+    static constexpr Words kEveryWhat = {"day", "morning", "week", "night", "evening", "afternoon", "weekend",
+                                         "month", "year", "sunday", "monday", "tuesday", "wednesday",
+                                         "thursday", "friday", "saturday"};
+    static constexpr Words kPresentSubjects = {"i'm", "you're", "we're", "they're"};
+    const auto presentVerbOf = [](const QString &subject, const QString &verb) {
+        if (subject == QLatin1String("i"))
+            return among(verb, {"am", "have", "do", "don't"});
+        if (among(subject, {"you", "we", "they"}))
+            return among(verb, {"are", "have", "do", "don't"});
+        if (among(subject, {"he", "she"}))
+            return among(verb, {"is", "has", "does", "doesn't"});
+        return false;
+    };
+    static constexpr Words kPastOfBe = {"was", "were", "wasn't", "weren't"};
+    const auto [first, end] = sentenceOf(words, at);
+    bool present = false;
+    for (qsizetype i = first; i < end; ++i) {
+        const QString &w = words[i].lower;
+        const QString next = i + 1 < end ? words[i + 1].lower : QString();
+        if (among(w, kPastOfBe))
+            return false;
+        present = present || among(w, kHabits) || (w == QLatin1String("every") && among(next, kEveryWhat))
+                  || among(w, kPresentSubjects) || presentVerbOf(w, next);
+    }
+    return present;
+}
+
 bool applies(const ReadingRule &rule, const QList<Word> &words, qsizetype at)
 {
     const bool hasBefore = at > 0 && !words[at].breakBefore;
@@ -247,13 +298,8 @@ bool applies(const ReadingRule &rule, const QList<Word> &words, qsizetype at)
         return words[at].sentenceStart && at + 1 < words.size() && !words[at + 1].sentenceStart
                && (rule.cueWords.size() == 0 || (hasAfter && among(words[at + 1].lower, rule.cueWords)));
     case Cue::SentenceHas: {
-        for (qsizetype i = at; i >= 0; --i) { // back to the start of the sentence
-            if (among(words[i].lower, rule.cueWords))
-                return true;
-            if (words[i].sentenceStart)
-                break;
-        }
-        for (qsizetype i = at + 1; i < words.size() && !words[i].sentenceStart; ++i) {
+        const auto [first, end] = sentenceOf(words, at);
+        for (qsizetype i = first; i < end; ++i) {
             if (among(words[i].lower, rule.cueWords))
                 return true;
         }
@@ -261,6 +307,14 @@ bool applies(const ReadingRule &rule, const QList<Word> &words, qsizetype at)
     }
     case Cue::SingularSubject:
         return singularSubjectBefore(words, at);
+    case Cue::AfterObjectOf: {
+        if (at < 2 || words[at].breakBefore || words[at - 1].breakBefore || !among(words[at - 2].lower, rule.cueWords))
+            return false;
+        const Word &object = words[at - 1];
+        return object.capitalised || among(object.lower, {"me", "you", "him", "her", "us", "them", "it"});
+    }
+    case Cue::PresentSentence:
+        return presentSentence(words, at);
     }
     return false;
 }

@@ -1,9 +1,12 @@
 // The English voice: never blocks the window, stops what it said before, hands the player
-// its audio without the silence at the start, falls back from flite to espeak-ng, and really
-// speaks.
+// its audio without the silence at the start (or as the engine wrote it, when the shorter
+// copy finds no room), speaks without a player when no audio could be written, falls back
+// from flite to espeak-ng, and really speaks.
 #include "app/speech.h"
 #include "screens/tests/readingrules.h"
+#include "support/filesizelimit.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -253,6 +256,55 @@ private slots:
         QCOMPARE(EnglishVoice::withoutLeadingSilence("RIFF....WAVEnot a wave"), QByteArray("RIFF....WAVEnot a wave"));
         const Sound loudAtOnce = parseWav(EnglishVoice::withoutLeadingSilence(toneAfterSilence(8000, 5, 100)));
         QCOMPARE(firstLoud(loudAtOnce), 40); // less than 10 ms of silence: all kept
+    }
+
+    void readyToPlayKeepsTheEnginesAudioWhenTheTrimmedCopyFindsNoRoom_data()
+    {
+        QTest::addColumn<QByteArray>("audio");
+        QTest::addColumn<int>("room"); // the largest file the save may write; 0: no limit
+        QTest::addColumn<bool>("ready");
+        QTest::addColumn<QByteArray>("after");
+        const QByteArray tone = toneAfterSilence(16000, 300, 200);
+        const QByteArray trimmed = EnglishVoice::withoutLeadingSilence(tone);
+        QTest::newRow("room for the trimmed copy") << tone << 0 << true << trimmed;
+        QTest::newRow("the trimmed copy cut short") << tone << 4096 << true << tone;
+        QTest::newRow("no room for the engine either") << QByteArray() << 0 << false << QByteArray();
+    }
+    void readyToPlayKeepsTheEnginesAudioWhenTheTrimmedCopyFindsNoRoom()
+    {
+        QFETCH(QByteArray, audio);
+        QFETCH(int, room);
+        QFETCH(bool, ready);
+        QFETCH(QByteArray, after);
+        QTemporaryDir folder;
+        const QString wav = folder.filePath(QStringLiteral("utterance-1.wav"));
+        QFile file(wav);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(audio) == audio.size());
+        file.close();
+        // The save runs where a file cannot grow past `room` bytes: its flush fails.
+        const auto save = [&] { return QStringList{EnglishVoice::readyToPlay(wav) ? "ready" : "none"}; };
+        const ChildResult child = withFileSizeLimit(room > 0 ? rlim_t(room) : RLIM_INFINITY, save);
+        QVERIFY2(child.finished, child.how.constData());
+        QCOMPARE(child.said, ready ? QStringLiteral("ready") : QStringLiteral("none"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), after);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList({QStringLiteral("utterance-1.wav")}));
+    }
+
+    void anEngineThatWritesNoAudioSaysTheTextItself()
+    {
+        // As flite and espeak-ng do in a full folder: an empty file, and success.
+        const QString engine = script(QStringLiteral("no-room"), "if [ \"$1\" = aloud ]; then printf %s \"$2\" > \"$0.aloud\"; "
+                                                                "else : > \"$1\"; fi");
+        EnglishVoice voice(nullptr, {{engine, {QStringLiteral("%o"), QStringLiteral("%t")}, {QStringLiteral("aloud"), QStringLiteral("%t")}}},
+                           {keeper(QStringLiteral("unused-player"))});
+        voice.speak(QStringLiteral("apple"));
+        QFile aloud(engine + QStringLiteral(".aloud"));
+        QTRY_VERIFY_WITH_TIMEOUT(aloud.exists(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!voice.currentProcess(), 5000);
+        QVERIFY(aloud.open(QIODevice::ReadOnly));
+        QCOMPARE(aloud.readAll(), QByteArray("apple"));
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("unused-player.wav")))); // no player was given nothing
     }
 
     void fliteFirstThenEspeakThenNone()

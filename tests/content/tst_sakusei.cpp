@@ -203,6 +203,63 @@ private slots:
         QCOMPARE(boxes(form), shown);
     }
 
+    // The paste's rule on its own: a chapter of 12 questions with its marker in slot 13.
+    void whatAPasteTakes_data()
+    {
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<QString>("clipboard");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("questions"); // that the test reads after pasting
+        QTest::addColumn<QString>("said"); // the problem, else the notice before pasting
+        const QString none = QStringLiteral("何も貼り付けていません。");
+        QTest::newRow("empty rows after the last") << 1 << QStringLiteral("a\tあ\r\nb\tい\r\n\t\t\r\n\t\r\n\r\n") << 2 << 12 << QString();
+        QTest::newRow("empty cells after the third") << 1 << QStringLiteral("a\tあ\tx\t\t\n") << 1 << 12 << QString();
+        QTest::newRow("a fourth column") << 1 << QStringLiteral("a\tb\tc\td\t\n") << 0 << 12
+                                         << QStringLiteral("クリップボードの1行目は列が4つあります。貼り付けられるのは英語、日本語、ダミーの3列までです。") + none;
+        QTest::newRow("NUL") << 1 << QStringLiteral("a\tあ\nb\0c\tい\n") << 0 << 12
+                             << QStringLiteral("クリップボードの2行目の「英語」に制御文字 U+0000 が入っています。制御文字は登録できません。") + none;
+        QTest::newRow("tab inside a quoted cell") << 1 << QStringLiteral("a\t\"あ\tい\"\n") << 0 << 12
+                                                  << QStringLiteral("クリップボードの1行目の「日本語」に制御文字 U+0009 が入っています。制御文字は登録できません。") + none;
+        QTest::newRow("DEL in the third") << 1 << QStringLiteral("a\tあ\tx\x7f\n") << 0 << 12
+                                          << QStringLiteral("クリップボードの1行目の「ダミー」に制御文字 U+007F が入っています。制御文字は登録できません。") + none;
+        QTest::newRow("over the marker") << 12 << QStringLiteral("a\tあ\nb\tい\n") << 2 << 13 << QString();
+        QTest::newRow("after the marker") << 14 << QStringLiteral("a\tあ\n") << 1 << 12
+                                          << QStringLiteral("13番目に章の終わりの印「*」があります。「*」より後ろは読まれません。");
+    }
+    void whatAPasteTakes()
+    {
+        QFETCH(int, slot);
+        QFETCH(QString, clipboard);
+        QFETCH(int, rows);
+        QFETCH(int, questions);
+        QFETCH(QString, said);
+        QList<Question> records;
+        for (int i = 1; i <= 12; ++i)
+            records.append({QStringLiteral("e%1").arg(i), QStringLiteral("日%1").arg(i), QString()});
+        records.append({QStringLiteral("*"), QString(), QString()});
+        QuestionEditor editor(records);
+        editor.last();
+        while (editor.Slot() > slot)
+            editor.previous();
+        const QuestionEditor::Paste plan = editor.planPaste(clipboard);
+        QCOMPARE(plan.rows.size(), rows);
+        QCOMPARE(plan.problem.isEmpty() ? plan.notice : plan.problem, said);
+        editor.paste(plan);
+        QCOMPARE(questionCountOf(editor.records()), questions);
+    }
+
+    void pastingAfterTheMarkerSaysSoBeforeAsking()
+    {
+        F_SAKUSEI *form = open(5);
+        click(form->Command2, 14);
+        QGuiApplication::clipboard()->setText(QStringLiteral("a\tあ\n"));
+        app->dialogs.confirmAnswers = {true};
+        click(form->pasteButton);
+        QCOMPARE(app->dialogs.calls.size(), 1);
+        QCOMPARE(app->dialogs.calls[0].text, QStringLiteral("15番目から1問を貼り付けます。\n13番目に章の終わりの印「*」があります。「*」より後ろは読まれません。"));
+        QCOMPARE(boxes(form), QStringList({"15", "a", "あ", ""}));
+    }
+
     void slotMovesStopAtOneAndFifty()
     {
         F_SAKUSEI *form = open(5);

@@ -31,8 +31,18 @@ private slots:
         row("What did you read yesterday?", "What did you reed yesterday?");
         row("My father read the newspaper after breakfast.", "My father red the newspaper after breakfast.");
         row("He read it.", "He red it.");
-        row("I read books every day.", "I read books every day."); // either tense: the engine's
+        row("Ms. Green made Taku read the story again.", "Miz Green made Taku reed the story again.");
+        row("I read books every day.", "I reed books every day.");
+        row("I read the newspaper every morning.", "I reed the newspaper every morning.");
+        row("They usually read comics on the train.", "They usually reed comics on the train.");
+        row("I'm busy, but I read the news.", "I'm busy, but I reed the news.");
+        row("I read books when I have time.", "I reed books when I have time.");
+        row("He read the newspaper every morning.", "He red the newspaper every morning."); // present: reads
+        row("I read a book every day last year.", "I red a book every day last year.");
+        // either tense: the engine's
         row("My parents read the newspaper.", "My parents read the newspaper.");
+        row("When I was a child, I often read comics.", "When I was a child, I often read comics.");
+        row("I read it. I am happy.", "I read it. I am happy.");
         row("read", "read");
         // live, lives
         row("Tom lives near the station.", "Tom livs near the station.");
