@@ -233,7 +233,9 @@ private slots:
     {
         using namespace coursewording;
         const auto rows = fixedWords();
-        static const QSet<QString> notAWordChoice{"a", "an", "the", "to", "that", "which", "who", "it", "there", "not", "no"};
+        // cues of grammar, which say nothing about which word stands for a fixed one
+        static const QSet<QString> notAWordChoice{"a", "an", "the", "to", "for", "that", "which", "who", "it", "there",
+                                                  "not", "no", "be", "will", "be going to", "have to"};
         QStringList faults;
         for (const Placed &p : everyItem()) {
             const Cues cues = cuesOf(p.item.jpn);
