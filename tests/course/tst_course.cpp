@@ -97,7 +97,6 @@ private:
         }
     }
 
-
     QString sourceFile(const QString &path) const
     {
         return QDir(qEnvironmentVariable("EITANGO_SOURCE_DIR")).filePath(path);
@@ -210,7 +209,7 @@ private slots:
         }
     }
 
-    // The guide shows teachers the very table the program and these checks read.
+    // The guide shows teachers the very table these checks read, row for row.
     void theGuideShowsTheFixedWordsTable()
     {
         const auto rows = fixedWords();
