@@ -1,5 +1,6 @@
 // The course that ships with the program: complete, readable by the program's own readers,
 // and fair to type.
+#include "course/coursewording.h"
 #include "content/coursefiles.h"
 #include "content/cp932.h"
 #include "content/datafolder.h"
@@ -8,6 +9,7 @@
 #include "support/scorefiles.h"
 
 #include <QDir>
+#include <QFile>
 #include <QHash>
 #include <QSet>
 #include <QTest>
@@ -95,6 +97,45 @@ private:
         }
     }
 
+    QString sourceFile(const QString &path) const
+    {
+        return QDir(qEnvironmentVariable("EITANGO_SOURCE_DIR")).filePath(path);
+    }
+
+    // Every item of the course, with where it stands, for the course-wide checks below.
+    struct Placed {
+        int chapter;
+        Question item;
+        QString where() const
+        {
+            return QStringLiteral("%1: %2 / %3").arg(chapter).arg(item.eng, item.jpn);
+        }
+    };
+    QList<Placed> everyItem()
+    {
+        QList<Placed> all;
+        for (int chapter = 1; chapter <= 60; ++chapter) {
+            for (const Question &item : SEKUSHON(folder, chapter).items)
+                all.append({chapter, item});
+        }
+        return all;
+    }
+
+    QList<coursewording::FixedWord> fixedWords()
+    {
+        QString problem;
+        const auto rows = coursewording::readFixedWords(sourceFile(QStringLiteral("docs/fixed-words.tsv")), &problem);
+        [&] { QVERIFY2(!rows.isEmpty(), qPrintable(problem)); }();
+        return rows;
+    }
+
+    static void expectNone(const QStringList &faults)
+    {
+        for (const QString &fault : faults)
+            qWarning().noquote() << fault;
+        QVERIFY2(faults.isEmpty(), qPrintable(QStringLiteral("%1 items, listed above").arg(faults.size())));
+    }
+
 private slots:
     void initTestCase()
     {
@@ -166,6 +207,122 @@ private slots:
             if (chapterForm == Form::Sentence) // a sentence begins with a capital
                 QVERIFY2(item.eng.at(0).isUpper(), qPrintable(item.eng));
         }
+    }
+
+    // The guide shows teachers the very table these checks read, row for row.
+    void theGuideShowsTheFixedWordsTable()
+    {
+        const auto rows = fixedWords();
+        QFile guide(sourceFile(QStringLiteral("docs/teachers-guide.md")));
+        QVERIFY(guide.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(guide.readAll()).split(u'\n');
+        const qsizetype header = lines.indexOf(QStringLiteral("| 日本語 | 英語 |"));
+        QVERIFY(header >= 0);
+        QStringList shown, listed;
+        for (qsizetype i = header + 2; i < lines.size() && lines[i].startsWith(u'|'); ++i)
+            shown.append(lines[i]);
+        for (const auto &row : rows)
+            listed.append(QStringLiteral("| %1 | %2 |").arg(row.japanese.join(u'・'), row.english));
+        QCOMPARE(shown, listed);
+    }
+
+    // Where the Japanese holds a fixed word, the English holds its English, unless a cue names
+    // the other word the English uses instead.
+    void fixedWordsMeetTheirEnglish()
+    {
+        using namespace coursewording;
+        const auto rows = fixedWords();
+        // cues of grammar, which say nothing about which word stands for a fixed one
+        static const QSet<QString> notAWordChoice{"a", "an", "the", "to", "for", "that", "which", "who", "it", "there",
+                                                  "not", "no", "be", "will", "be going to", "have to"};
+        QStringList faults;
+        for (const Placed &p : everyItem()) {
+            const Cues cues = cuesOf(p.item.jpn);
+            const bool cuedOtherWord = std::any_of(cues.use.cbegin(), cues.use.cend(), [&](const QString &w) {
+                return !notAWordChoice.contains(w.toLower()) && holds(p.item.eng, w);
+            });
+            for (int row : fixedWordsIn(p.item.jpn, rows)) {
+                if (!holds(p.item.eng, rows[row].english) && !cuedOtherWord)
+                    faults.append(p.where() + QStringLiteral("  [%1 %2]").arg(rows[row].japanese.join(u'・'), rows[row].english));
+            }
+        }
+        expectNone(faults);
+    }
+
+    // Words English may leave out stand in the English exactly where the Japanese has them.
+    void wordsEnglishMayDropFollowTheJapanese()
+    {
+        using namespace coursewording;
+        const auto rows = fixedWords();
+        QStringList faults;
+        for (const Placed &p : everyItem()) {
+            const QList<int> found = fixedWordsIn(p.item.jpn, rows);
+            for (const QString word : {QStringLiteral("now"), QStringLiteral("very")}) {
+                const bool said = cuesOf(p.item.jpn).use.contains(word) || std::any_of(found.cbegin(), found.cend(), [&](int r) {
+                    return wordsOf(rows[r].english).contains(word);
+                });
+                if (wordsOf(p.item.eng.toLower()).contains(word) && !said)
+                    faults.append(p.where() + QStringLiteral("  [") + word + u']');
+            }
+            // one's own family goes without 私の, as a Japanese speaker says it: 父は → My father
+            static const QRegularExpression ownFamily(QStringLiteral("私の(母|父|兄|姉|弟|妹|祖母|祖父|両親)"));
+            if (ownFamily.match(p.item.jpn).hasMatch())
+                faults.append(p.where() + QStringLiteral("  [私の]"));
+            static const QRegularExpression possessive(QStringLiteral("\\b(my|your|his|her|its|our|their)\\b"));
+            if (p.item.jpn.contains(QStringLiteral("自分の")) && !possessive.match(p.item.eng).hasMatch())
+                faults.append(p.where() + QStringLiteral("  [自分の]"));
+        }
+        expectNone(faults);
+    }
+
+    // A cue asks for something of the English; the English does it.
+    void everyCueIsKept()
+    {
+        using namespace coursewording;
+        QStringList faults;
+        for (const Placed &p : everyItem()) {
+            const Cues cues = cuesOf(p.item.jpn);
+            const QStringList words = wordsOf(p.item.eng);
+            for (const QString &w : cues.use) {
+                // a word's cue may name a part of it: 黒板（blackを使って） blackboard
+                const bool inWord = words.size() == 1 && words.front().startsWith(w, Qt::CaseInsensitive);
+                if (!holds(p.item.eng, w, false) && !inWord)
+                    faults.append(p.where() + QStringLiteral("  [uses ") + w + u']');
+            }
+            if (!cues.beginWith.isEmpty() && !p.item.eng.startsWith(cues.beginWith + u' ') && !p.item.eng.startsWith(cues.beginWith + u','))
+                faults.append(p.where() + QStringLiteral("  [begins with ") + cues.beginWith + u']');
+            if (!cues.letter.isNull()) {
+                const bool kept = std::any_of(words.cbegin(), words.cend(), [&](const QString &w) {
+                    return w.front().toLower() == cues.letter && (cues.letters == 0 || w.size() == cues.letters);
+                });
+                if (!kept)
+                    faults.append(p.where() + QStringLiteral("  [letter ") + cues.letter + u']');
+            }
+            if (cues.words > 0 && p.item.eng.split(u' ').size() != cues.words)
+                faults.append(p.where() + QStringLiteral("  [%1 words]").arg(cues.words));
+        }
+        expectNone(faults);
+    }
+
+    // A when / if / because clause stands where the Japanese puts it: a Japanese sentence that
+    // opens with one (…時、 もし…なら、 …ので、) has an English one that opens with it and a comma;
+    // only …のは、～からです puts because after the main clause; no if or when clause follows
+    // one (… know when … asks, it does not add a clause).
+    void clausesFollowTheJapaneseOrder()
+    {
+        static const QRegularExpression japaneseOpens(QStringLiteral("^(もし[^、]*|[^、]*(時|ので|たら|なら|れば))、"));
+        static const QRegularExpression englishOpens(QStringLiteral("^(When|If|Because) [^,]+, \\w"));
+        static const QRegularExpression japaneseReasonLast(QStringLiteral("のは、.+から(です|でした)。$"));
+        static const QRegularExpression englishReasonLast(QStringLiteral("\\w because "));
+        static const QRegularExpression englishTrails(QStringLiteral("\\w if |\\w(?<!\\bknow)(?<!\\bme) when "));
+        QStringList faults;
+        for (const Placed &p : everyItem()) {
+            if (japaneseOpens.match(p.item.jpn).hasMatch() != englishOpens.match(p.item.eng).hasMatch()
+                || japaneseReasonLast.match(p.item.jpn).hasMatch() != englishReasonLast.match(p.item.eng).hasMatch()
+                || englishTrails.match(p.item.eng).hasMatch())
+                faults.append(p.where());
+        }
+        expectNone(faults);
     }
 
     // One Japanese line asks for one English line wherever it stands, and nothing is drilled twice.
