@@ -774,9 +774,10 @@ QList<MistakeNote> MistakeClassifier::classify(const QString &japanese, const QS
     Comparison words(words_, fixedWords_, japanese, e, t);
     words.run();
     const qsizetype longer = std::max(e.words.size(), t.words.size());
-    const bool far = longer >= 3 && words.related * 2 < longer;
+    // Far off: fewer than half the words in common, or none at all.
+    const bool far = t.words.isEmpty() || (longer >= 3 && words.related * 2 < longer) || (longer >= 2 && words.related == 0);
     if (far) {
-        // Far off: only what is sure (a contraction, words in another order) is said.
+        // Only what is sure (a contraction, words in another order) is said.
         QList<MistakeNote> sure = words.notes;
         sure.removeIf([](const MistakeNote &n) { return n.tag != Contraction && n.tag != WordOrder; });
         return sure.mid(0, 2);
@@ -798,12 +799,12 @@ QList<MistakeNote> MistakeClassifier::classify(const QString &japanese, const QS
     return notes.mid(0, 2);
 }
 
-QString MistakeClassifier::noteLine(const QList<MistakeNote> &notes)
+QString MistakeClassifier::noteLine(const QList<MistakeNote> &notes, const QString &between)
 {
     QStringList parts;
     for (const MistakeNote &n : notes)
         parts << QStringLiteral("【%1】%2").arg(n.tag, n.sentence);
-    return parts.join(QStringLiteral("　"));
+    return parts.join(between);
 }
 
 QString MistakeClassifier::tagLine(const QList<MistakeNote> &notes)

@@ -32,8 +32,8 @@ public:
     // the answer is too far off to say.
     QList<MistakeNote> classify(const QString &japanese, const QString &expected, const QString &typed) const;
 
-    // The note line: "【三単現】 sentence　【つづり】 sentence".
-    static QString noteLine(const QList<MistakeNote> &notes);
+    // The note: "【三単現】sentence　【つづり】sentence", the mistakes joined by `between`.
+    static QString noteLine(const QList<MistakeNote> &notes, const QString &between = QStringLiteral("　"));
     // The tags alone: "【三単現】【つづり】".
     static QString tagLine(const QList<MistakeNote> &notes);
 
