@@ -323,6 +323,11 @@ private:
     // related (a form, a spelling, a number of the other).
     bool classifyPair(int ei, int ti);
     void sEnding(int ei, const QString &withS, const QString &withoutS, bool expectedHasS);
+    // The do, to, can ... shortly before a word of the right answer, after which a verb is in
+    // its base form; empty when there is none.
+    QString auxiliaryBefore(int ei) const;
+    // Another form of the right verb; the sentence names the auxiliary when the base form follows one.
+    void verbForm(int ei, const QString &typedText, const QString &lemma);
     void otherWord(const QStringList &expected, const QStringList &typed);
     void add(const QString &tag, const QString &sentence)
     {
@@ -421,15 +426,34 @@ bool Comparison::areForms(const QString &a, const QString &b) const
     return false;
 }
 
+QString Comparison::auxiliaryBefore(int ei) const
+{
+    for (int k = ei - 1; k >= 0 && k >= ei - 3; --k) {
+        if (isAuxiliaryBeforeBase(e_.words[k].key))
+            return e_.words[k].text;
+    }
+    return {};
+}
+
+void Comparison::verbForm(int ei, const QString &typedText, const QString &lemma)
+{
+    const AnswerWord &ew = e_.words[ei];
+    const QString auxiliary = endingOf(ew.key) == Ending::None ? auxiliaryBefore(ei) : QString();
+    if (!auxiliary.isEmpty())
+        add(MistakeClassifier::VerbForm, QStringLiteral("「%1」の後は原形の「%2」です。").arg(auxiliary, ew.text));
+    else if (!lemma.isEmpty())
+        add(MistakeClassifier::VerbForm, QStringLiteral("%1ではなく%2です（%3 の形）。").arg(quoted(typedText), quoted(ew.text), lemma));
+    else
+        add(MistakeClassifier::VerbForm, QStringLiteral("%1ではなく%2です。").arg(quoted(typedText), quoted(ew.text)));
+}
+
 void Comparison::sEnding(int ei, const QString &withS, const QString &withoutS, bool expectedHasS)
 {
     // After do, to, can ... the verb is in its base form.
-    for (int k = ei - 1; k >= 0 && k >= ei - 3; --k) {
-        if (isAuxiliaryBeforeBase(e_.words[k].key)) {
-            add(MistakeClassifier::VerbForm,
-                QStringLiteral("「%1」の後は原形の「%2」です。").arg(e_.words[k].text, expectedHasS ? withS : withoutS));
-            return;
-        }
+    const QString auxiliary = auxiliaryBefore(ei);
+    if (!auxiliary.isEmpty()) {
+        add(MistakeClassifier::VerbForm, QStringLiteral("「%1」の後は原形の「%2」です。").arg(auxiliary, expectedHasS ? withS : withoutS));
+        return;
     }
     int subject = ei - 1;
     while (subject >= 0 && isFrequencyAdverb(e_.words[subject].key))
@@ -500,7 +524,7 @@ bool Comparison::classifyPair(int ei, int ti)
         return true;
     }
     if (!ev.isEmpty() && ev == tv) {
-        add(MistakeClassifier::VerbForm, QStringLiteral("%1ではなく%2です（%3 の形）。").arg(quoted(tw.text), quoted(ew.text), ev));
+        verbForm(ei, tw.text, ev);
         return true;
     }
     QStringList eAll = eBases + dictionary_.stems(e), tAll = tBases + dictionary_.stems(t);
@@ -509,11 +533,18 @@ bool Comparison::classifyPair(int ei, int ti)
         if (tAll.contains(b))
             sameBase = true;
     }
+    // Another word made of the same one: kindly, fastly, bigger.
+    const bool derived = t.startsWith(e) ? QStringList{QStringLiteral("ly"), QStringLiteral("er"), QStringLiteral("est")}.contains(t.mid(e.size()))
+                                         : e.startsWith(t) && QStringList{QStringLiteral("ly"), QStringLiteral("er"), QStringLiteral("est")}.contains(e.mid(t.size()));
+    if (derived || (sameBase && eEnding == Ending::None && tEnding == Ending::None)) {
+        otherWord({ew.text}, {tw.text});
+        return true;
+    }
     if (sameBase) {
         if (eEnding == tEnding && eEnding != Ending::None && !typedIsWord && dictionary_.available()) {
             add(MistakeClassifier::Spelling, QStringLiteral("%1のつづりがちがいます（%2）。").arg(quoted(tw.text), ew.text));
         } else {
-            add(MistakeClassifier::VerbForm, QStringLiteral("%1ではなく%2です。").arg(quoted(tw.text), quoted(ew.text)));
+            verbForm(ei, tw.text, QString());
         }
         return true;
     }
@@ -538,9 +569,7 @@ void Comparison::otherWord(const QStringList &expected, const QStringList &typed
     for (const QString &w : expected) {
         QString japanese;
         if (const FixedWord *row = FixedWords::find(fixed_, japanese_, w, &japanese)) {
-            QString english = row->english;
-            english.remove(QStringLiteral("～")).replace(QStringLiteral("  "), QStringLiteral(" "));
-            add(MistakeClassifier::Word, QStringLiteral("この教材では「%1」は %2 です。").arg(japanese, english.trimmed()));
+            add(MistakeClassifier::Word, QStringLiteral("この教材では「%1」は %2 です。").arg(japanese, row->english));
             return;
         }
     }
@@ -777,9 +806,24 @@ QList<MistakeNote> MistakeClassifier::classify(const QString &japanese, const QS
     // Far off: fewer than half the words in common, or none at all.
     const bool far = t.words.isEmpty() || (longer >= 3 && words.related * 2 < longer) || (longer >= 2 && words.related == 0);
     if (far) {
-        // Only what is sure (a contraction, words in another order) is said.
+        // Only what is sure is said: a contraction, words in another order, a fixed word of
+        // the course left out (大好き: like ... very much, not love).
         QList<MistakeNote> sure = words.notes;
         sure.removeIf([](const MistakeNote &n) { return n.tag != Contraction && n.tag != WordOrder; });
+        QSet<QString> typedKeys;
+        for (const AnswerWord &w : t.words)
+            typedKeys.insert(w.key);
+        for (const AnswerWord &w : e.words) {
+            QString found;
+            const FixedWord *row = FixedWords::find(fixedWords_, japanese, w.key, &found);
+            if (!row || isArticle(w.key))
+                continue;
+            const QStringList rowWords = row->english.toLower().split(u' ', Qt::SkipEmptyParts);
+            if (std::all_of(rowWords.begin(), rowWords.end(), [&](const QString &r) { return r == u"～" || typedKeys.contains(r); }))
+                continue;
+            sure.append({Word, QStringLiteral("この教材では「%1」は %2 です。").arg(found, row->english)});
+            break;
+        }
         return sure.mid(0, 2);
     }
     QList<MistakeNote> notes = words.notes;
