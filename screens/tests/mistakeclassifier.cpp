@@ -721,6 +721,10 @@ QList<MistakeNote> MistakeClassifier::classify(const QString &japanese, const QS
 {
     if (typed.isEmpty() || typed == expected)
         return {};
+    // A page pasted into the box is no slip of a sentence: nothing to name, and no time spent.
+    constexpr qsizetype kLongestAnswer = 300;
+    if (typed.size() > kLongestAnswer || expected.size() > kLongestAnswer)
+        return {};
     QList<MistakeNote> small;
     auto addSmall = [&small](const QString &tag, const QString &sentence) {
         for (const MistakeNote &n : std::as_const(small)) {

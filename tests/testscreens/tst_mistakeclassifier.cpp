@@ -104,6 +104,12 @@ private slots:
                  QStringLiteral("【つづり】"));
     }
 
+    void pastedPageNamesNothing()
+    {
+        const QString page = QStringLiteral("He plays tennis ").repeated(2000);
+        QVERIFY(MistakeClassifier().classify({}, QStringLiteral("He plays tennis."), page).isEmpty());
+    }
+
     // The guide's table of rule 5 and the program's table hold the same rows in the same order.
     void guideAndProgramListTheSameFixedWords()
     {
