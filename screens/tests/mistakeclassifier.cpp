@@ -516,7 +516,8 @@ bool Comparison::classifyPair(int ei, int ti)
         sEnding(ei, expectedHasS ? ew.text : tw.text, expectedHasS ? tw.text : ew.text, expectedHasS);
         return true;
     }
-    const bool typedIsWord = dictionary_.isWord(tw.text);
+    // The dictionary knows every letter of the alphabet as a word; an answer does not.
+    const bool typedIsWord = (t.size() > 1 || t == u"a" || t == u"i") && dictionary_.isWord(tw.text);
     // The right form misspelt: runing, studyed, watchs.
     if (!ev.isEmpty() && ev == tv && eEnding == tEnding && eEnding != Ending::None && !typedIsWord &&
         dictionary_.available()) {
@@ -559,6 +560,9 @@ bool Comparison::classifyPair(int ei, int ti)
         add(MistakeClassifier::Spelling, QStringLiteral("%1のつづりがちがいます（%2）。").arg(quoted(tw.text), ew.text));
         return true;
     }
+    // Neither a word nor near one (x, asdf): nothing that can be said of it for sure.
+    if (dictionary_.available() && !typedIsWord && !isNumberWord(t))
+        return false;
     otherWord({ew.text}, {tw.text});
     return false;
 }
