@@ -30,6 +30,13 @@ F_HELP::F_HELP(AppContext &context) : Screen(context, ScreenId::Help)
         connect(jump, &ClickLabel::clicked, this, [this, p] { showPage(p); });
         Lab1x[size_t(p - 1)] = jump;
     }
+    RulesLink = addLabel(this, QStringLiteral("決まり"), {40 + kHelpPages * 36, 534, 66, 30},
+                         fonts::font(fonts::PGothic, 12, true), Qt::white, kDarkGrey);
+    RulesLink->setAlignment(Qt::AlignCenter);
+    RulesLink->setToolTip(QStringLiteral("英単語テストの答え方の決まりを表示します"));
+    RulesLink->setCursor(Qt::PointingHandCursor);
+    connect(RulesLink, &ClickLabel::clicked, this, [this] { showPage(kRulesHelpPage); });
+
     const QFont buttonFont = fonts::font(fonts::PGothic, 12);
     Command1 = addButton(this, QStringLiteral("前へ"), {330, 532, 120, 36}, buttonFont);
     Command2 = addButton(this, QStringLiteral("次へ"), {460, 532, 120, 36}, buttonFont);

@@ -1,5 +1,6 @@
 #pragma once
-// F_HELP: the first screen of the program; the course title and five pages of operating hints.
+// F_HELP: the first screen of the program; the course title, five pages of operating hints
+// and the page of the rules a typed answer is judged by.
 #include "app/screen.h"
 
 #include <array>
@@ -19,6 +20,7 @@ public:
     ClickLabel *Label3;                 // page heading
     std::array<ClickLabel *, 18> Label2; // page lines
     std::array<ClickLabel *, 5> Lab1x;  // Lab11 to Lab15: jump to page 1 to 5
+    ClickLabel *RulesLink;              // 決まり: the page of the rules for typed answers
     QPushButton *Command1;              // 前へ
     QPushButton *Command2;              // 次へ
     QPushButton *Command3;              // MENUへ

@@ -1,9 +1,48 @@
 #include "app/helppages.h"
 
+#include "screens/tests/fixedwords.h"
+
 #include <array>
+
+const HelpPageText &typingRulesPage()
+{
+    static const HelpPageText page = [] {
+        // The words of the course's table a learner meets most, as the table writes them.
+        const QStringList shown = {QStringLiteral("写真・絵"), QStringLiteral("始まる・始める"), QStringLiteral("店"),
+                                   QStringLiteral("映画"), QStringLiteral("うれしい"), QStringLiteral("難しい"),
+                                   QStringLiteral("たくさんの"), QStringLiteral("自転車"), QStringLiteral("休み"),
+                                   QStringLiteral("図書館で")};
+        QStringList words;
+        for (const FixedWord &w : FixedWords::shared()) {
+            if (shown.contains(w.japanese.join(u'・')))
+                words << w.japanese.join(u'・') + u' ' + w.english;
+        }
+        HelpPageText text{QStringLiteral("＜＜英単語テストの答え方（この教材の決まり）＞＞"),
+                          {QStringLiteral("答えは、正しい英語とぴったり同じときだけ正解です。次のように書きます。"),
+                           QStringLiteral("・短縮しない形で書きます（I'm → I am、isn't → is not、don't → do not）。"),
+                           QStringLiteral("　（短縮形で）とあるときだけ短縮形にします。Let's と o'clock はこのままです。"),
+                           QStringLiteral("・数は英語のつづりで書きます（13 → thirteen、七時に → at seven）。"),
+                           QStringLiteral("・つづりはアメリカ式です（color、favorite、center、theater）。"),
+                           QStringLiteral("・文は大文字で始め、最後に「.」か「?」を付けます（日本語が「！」なら「!」）。"),
+                           QStringLiteral("・単語や熟語には「.」を付けません。単語の間は半角スペース1つです。"),
+                           QStringLiteral("・カンマは Yes, / No, の後や、文の終わりの too の前などだけに付けます。"),
+                           QStringLiteral("・when / if / because の部分は文の後ろに置きます。"),
+                           QStringLiteral("・場所と時のことばは文の終わりに、場所→時の順に置きます。"),
+                           QStringLiteral("・a / the や単数・複数は日本語に合わせます（一ぴきの犬 a dog、犬を二ひき two dogs）。"),
+                           QStringLiteral("・決まった語（ほかの語のときは（photoを使って）のように書いてあります）："),
+                           QString(), QString(), QString(),
+                           QStringLiteral("まちがえると、答えの下に【三単現】【つづり】など、まちがいの種類が出ます。")}};
+        for (int line = 12; line < 15 && !words.isEmpty(); ++line)
+            text.lines[line] = QStringLiteral("　") + words.mid(0, 4).join(QStringLiteral("、")), words = words.mid(4);
+        return text;
+    }();
+    return page;
+}
 
 const HelpPageText &helpPage(int page)
 {
+    if (page == kRulesHelpPage)
+        return typingRulesPage();
     static const std::array<HelpPageText, kHelpPages> pages = {{
         {QStringLiteral("＜＜項目選択画面操作＞＞"),
          {QStringLiteral("Ｆ１を押すか　ＭＥＮＵ(F1）をクリック 問題画面（１～２０）"),

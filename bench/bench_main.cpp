@@ -14,6 +14,7 @@
 #include "screens/tests/f_eitango.h"
 #include "screens/tests/f_sentakumondai.h"
 #include "screens/tests/feedbackblink.h"
+#include "screens/tests/mistakeclassifier.h"
 #include "support/testapp.h"
 #include "support/testscreens.h"
 
@@ -317,6 +318,36 @@ void BM_NextItemWordTest(benchmark::State &state)
         [](F_Eitango *f) { QTest::keyClick(f->Text1, Qt::Key_Return); });
 }
 BENCHMARK(BM_NextItemWordTest)->Unit(benchmark::kMicrosecond);
+
+// Naming the kind of mistake of one wrong typed answer (the note under the review), with the
+// word list already read: each iteration classifies one answer of a mix of word and sentence
+// answers with every kind of mistake.
+void BM_ClassifyTypedMistake(benchmark::State &state)
+{
+    struct Answer {
+        QString japanese, expected, typed;
+    };
+    const QList<Answer> answers = {
+        {QStringLiteral("彼はテニスをします。"), QStringLiteral("He plays tennis."), QStringLiteral("he play tenis")},
+        {QStringLiteral("私は学生です。"), QStringLiteral("I am a student."), QStringLiteral("I'm student.")},
+        {QStringLiteral("私は昨日公園でテニスをしました。"), QStringLiteral("I played tennis in the park yesterday."),
+         QStringLiteral("I goed to play tennis yesterday in the park")},
+        {QStringLiteral("私はその写真を見ました。"), QStringLiteral("I saw the picture."), QStringLiteral("I see the photo.")},
+        {QStringLiteral("私には子どもが二人います。"), QStringLiteral("I have two children."), QStringLiteral("I have 2 childs.")},
+        {QStringLiteral("美しい"), QStringLiteral("beautiful"), QStringLiteral("beautifull")},
+        {QStringLiteral("これは私の本です。"), QStringLiteral("This is my book."), QStringLiteral("What is your favorite color?")},
+    };
+    const MistakeClassifier classifier;
+    if (classifier.classify(answers[0].japanese, answers[0].expected, answers[0].typed).isEmpty())
+        state.SkipWithError("no mistake named");
+    qsizetype i = 0;
+    for (auto _ : state) {
+        const Answer &a = answers[i];
+        benchmark::DoNotOptimize(classifier.classify(a.japanese, a.expected, a.typed));
+        i = (i + 1) % answers.size();
+    }
+}
+BENCHMARK(BM_ClassifyTypedMistake)->Unit(benchmark::kMicrosecond);
 
 // A full redraw of the score sheet: a kind button clicked, its titles and both score files
 // read, the table of 60 chapters drawn.

@@ -102,7 +102,10 @@ int main(int argc, char **argv)
                            learnerScores({100, 100, 90, 100, 80, 100, 70, 100, 9, 100, 100, 50, 85, 100, 100, 35}));
     Module1 &m = app.ctx.state;
 
-    save(open<F_HELP>(app, ScreenId::Help), QStringLiteral("help"));
+    auto *help = open<F_HELP>(app, ScreenId::Help);
+    save(help, QStringLiteral("help"));
+    QTest::mouseClick(help->RulesLink, Qt::LeftButton);
+    save(help, QStringLiteral("help-rules"));
     save(open<F_MENU>(app, ScreenId::Menu), QStringLiteral("menu"));
 
     m.TestKind = 1;
@@ -138,13 +141,21 @@ int main(int argc, char **argv)
     QTest::keyClick(word->Text1, Qt::Key_Return);
     save(word, QStringLiteral("word-test-review"));
     const int total = word->Label52->text().toInt();
-    for (int i = 1; i < total; ++i) {
+    for (int i = 1; i < total - 1; ++i) {
         QTest::keyClicks(word->Text1, QStringLiteral("x"));
         QTest::keyClick(word->Text1, Qt::Key_Return);
     }
+    // The last answer with a slip of letter case: its note stays beside the result.
+    QTest::keyClicks(word->Text1, word->Rules.run.currentEng().toLower());
+    QTest::keyClick(word->Text1, Qt::Key_Return);
     save(word, QStringLiteral("word-test-failed"));
     QTest::mouseClick(word->Command2, Qt::LeftButton);
     save(word, QStringLiteral("word-test-miss-list"));
+    // A re-test after a wrong answer: the note under the bars, the result message above.
+    QTest::mouseClick(word->Command7, Qt::LeftButton);
+    QTest::keyClicks(word->Text1, word->Rules.run.currentEng() + QStringLiteral("s"));
+    QTest::keyClick(word->Text1, Qt::Key_Return);
+    save(word, QStringLiteral("word-test-retest"));
 
     auto *editor = open<F_SAKUSEI>(app, ScreenId::Editor);
     QTest::mouseClick(editor->Command2, Qt::LeftButton);

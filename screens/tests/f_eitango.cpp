@@ -5,6 +5,7 @@
 #include "app/uikit.h"
 #include "screens/tests/answerbox.h"
 #include "screens/tests/answerdiff.h"
+#include "screens/tests/mistakeclassifier.h"
 #include "screens/tests/feedbackblink.h"
 #include "screens/tests/speakableenglish.h"
 
@@ -16,6 +17,10 @@
 
 namespace {
 const QString kPrompt = QStringLiteral("次の日本文を英語で答えなさい。");
+// The note of the review's mistakes, below the bars: the result message stands under the
+// review (Part texts and positions), so the note keeps its own place.
+constexpr int kNoteLeft = 20;
+constexpr int kNoteTop = 486;
 } // namespace
 
 F_Eitango::F_Eitango(AppContext &context) : TestScreen(context, ScreenId::WordTest)
@@ -53,7 +58,7 @@ F_Eitango::F_Eitango(AppContext &context) : TestScreen(context, ScreenId::WordTe
         Label7[i]->hide();
         Label8[i]->hide();
     }
-    ReviewNote = addLabel(this, QString(), {20, 290, 10, 22}, reviewFont, paletteColour(pal::White), Qt::black);
+    ReviewNote = addLabel(this, QString(), {kNoteLeft, kNoteTop, 10, 22}, reviewFont, paletteColour(pal::White), Qt::black);
     ReviewNote->hide();
 
     const QFont buttonFont = fonts::font(fonts::PGothic, 11);
@@ -196,7 +201,7 @@ void F_Eitango::MIS_H(const QString &typed)
     const AnswerDiff diff = AnswerDiff::compare(typed, run.currentEng());
     Label8[2]->setMarks(diff.rightMarks);
     Label8[3]->setMarks(diff.typedMarks);
-    ReviewNote->setText(diff.note);
+    ReviewNote->setText(MistakeClassifier::noteLine(Rules.lastMistakes, QStringLiteral("\n")));
     for (ClickLabel *heading : Label7)
         fit(heading);
     placeReview({Label7[1], Label7[2], Label7[3]}, {Label8[1], Label8[2], Label8[3]});
@@ -204,7 +209,7 @@ void F_Eitango::MIS_H(const QString &typed)
         Label7[i]->show();
         Label8[i]->show();
     }
-    ReviewNote->move(Label8[3]->x(), Label7[3]->y() + 30);
+    ReviewNote->move(kNoteLeft, kNoteTop);
     fit(ReviewNote);
     ReviewNote->setVisible(!ReviewNote->text().isEmpty());
 }
@@ -230,7 +235,6 @@ void F_Eitango::Hz(const QString &typed)
 
 void F_Eitango::OWARU1()
 {
-    ReviewNote->hide(); // the result message takes its place
     endOfPass(Rules.run, 3);
 }
 

@@ -27,7 +27,9 @@ public:
     QPushButton *Command3;                 // ヒント
     ControlArray<ClickLabel, 1, 3> Label7; // review headings
     ControlArray<MarkedLabel, 1, 3> Label8; // review contents; the answers marked where they differ
-    ClickLabel *ReviewNote;                // under the review: a slip of case, blanks or the final mark
+    // What kind of mistake the wrong answer was, one line a mistake; below the bars, where
+    // neither the result message nor the re-test covers it.
+    ClickLabel *ReviewNote;
     QPushButton *Command2;                 // ミスをすべて確認
     QPushButton *Command7;                 // 再テスト
 

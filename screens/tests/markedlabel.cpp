@@ -1,11 +1,8 @@
 #include "screens/tests/markedlabel.h"
 
-#include <QPainter>
+#include "app/markcolours.h"
 
-namespace {
-const QColor kMarkBackground(112, 0, 0);
-const QColor kMarkLine(255, 0, 0);
-} // namespace
+#include <QPainter>
 
 void MarkedLabel::setMarks(const QList<bool> &marks)
 {
@@ -30,6 +27,7 @@ void MarkedLabel::paintEvent(QPaintEvent *event)
     const QFontMetrics metrics(font());
     const int baseline = area.top() + (area.height() - metrics.height()) / 2 + metrics.ascent();
     const QString line = text();
+    const MarkColours mark = markcolours::forLine(textColour());
     int x = area.left();
     for (qsizetype start = 0; start < line.size();) {
         qsizetype end = start;
@@ -37,11 +35,9 @@ void MarkedLabel::paintEvent(QPaintEvent *event)
             ++end;
         const QString run = line.mid(start, end - start);
         const int width = metrics.horizontalAdvance(run);
-        if (marks_[start]) {
-            painter.fillRect(x, area.top(), width, area.height(), kMarkBackground);
-            painter.fillRect(x, baseline + 2, width, 2, kMarkLine);
-        }
-        painter.setPen(textColour());
+        if (marks_[start])
+            painter.fillRect(x, area.top(), width, area.height(), mark.background);
+        painter.setPen(marks_[start] ? mark.letters : textColour());
         painter.drawText(x, baseline, run);
         x += width;
         start = end;

@@ -1,5 +1,5 @@
 #pragma once
-// A label that can mark some of its characters (underlined on a darker background), as the
+// A label that can mark some of its characters (dark letters on a light mark), as the
 // word test's review marks where a typed answer differs from the right one. The label's text
 // stays the plain text: the marks are drawn, not written into it.
 #include "app/uikit.h"

@@ -31,14 +31,20 @@ WordTest::Verdict WordTest::judge(const QString &typed)
     if (run.isPastEnd() || typed.isEmpty())
         return Verdict::None;
     const size_t p = size_t(run.Q_Pos);
+    const QString answer = trimmedAnswer(typed);
     Verdict verdict;
-    if (trimmedAnswer(typed) == run.Q_Eng[p]) {
+    if (answer == run.Q_Eng[p]) {
         run.Q_Mark[p] = Hint_On == 1 ? -1 : 1;
         verdict = Verdict::Right;
+        lastMistakes.clear();
     } else {
         run.Q_Mark[p] = -1;
         verdict = Verdict::Wrong;
+        lastMistakes = MistakeClassifier().classify(run.Q_Jpn[p], run.Q_Eng[p], answer);
     }
+    const int item = run.Q_No[p];
+    if (item >= 0 && item < TestRun::kSlots)
+        missTags[size_t(item)] = MistakeClassifier::tagLine(lastMistakes);
     Hint_On = 0;
     return verdict;
 }
@@ -92,8 +98,12 @@ QStringList WordTest::MACHIGAIWOMOU()
     ++run.Pass_No;
     const int k = run.compactMisses(true);
     QStringList lines;
-    for (int i = 1; i <= k; ++i)
-        lines << run.Q_Jpn[size_t(i)] + QStringLiteral("　→　") + run.Q_Eng[size_t(i)];
+    for (int i = 1; i <= k; ++i) {
+        const int item = run.Q_No[size_t(i)];
+        const QString tags = item >= 0 && item < TestRun::kSlots ? missTags[size_t(item)] : QString();
+        lines << run.Q_Jpn[size_t(i)] + QStringLiteral("　→　") + run.Q_Eng[size_t(i)] +
+                     (tags.isEmpty() ? QString() : QStringLiteral("　") + tags);
+    }
     run.Q_Total = run.Pass_Goal;
     run.OK_Count = 0;
     run.NG_Count = 0;
@@ -114,6 +124,8 @@ void WordTest::startRetest()
 
 void WordTest::leave()
 {
+    lastMistakes.clear();
+    missTags = {};
     Hint_On = 0;
     Finished = 0;
     run.Pass_Goal = 50;

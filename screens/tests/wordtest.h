@@ -2,6 +2,7 @@
 // The rules of the word test (F_英単語), without any widget: judging a typed answer, the hint
 // and its cost, the end of a pass, the miss list and the re-test of exactly the missed and
 // hinted items.
+#include "screens/tests/mistakeclassifier.h"
 #include "screens/tests/testrun.h"
 
 #include <QStringList>
@@ -15,6 +16,10 @@ public:
     int Finished = 0; // 1 after a passed test: Enter and the hint do nothing
     bool passEnded = false; // from the end of a pass until a re-test starts
     bool hintShown = false; // the hint button (or key) is being held
+    // What kind of mistake the answer judged last was; empty after a right answer.
+    QList<MistakeNote> lastMistakes;
+    // The tags of each item's last wrong answer, by its number in the chapter file (Q_No).
+    std::array<QString, TestRun::kSlots> missTags;
 
     // Blanks (U+0020 and the ideographic space U+3000 an input method types) before the text.
     static QString withoutLeadingBlanks(const QString &text);
@@ -47,7 +52,7 @@ public:
     bool hintUp();
 
     // MACHIGAIWOMOU: the missed and hinted items move to the front as the list of the re-test;
-    // returns their lines ("Japanese　→　English").
+    // returns their lines ("Japanese　→　English", and the tags of a missed item's mistake).
     QStringList MACHIGAIWOMOU();
     // Command7: counters back to 0 and the re-test begins at its first item.
     void startRetest();

@@ -65,6 +65,23 @@ private slots:
         QCOMPARE(help->Label2[2]->text(), QStringLiteral("順番に見る　→　1つずつ見れる"));
     }
 
+    // One more page beside the five, with the course's rules for typed answers and its fixed
+    // words as the course's table writes them.
+    void rulesPageFromItsOwnLink()
+    {
+        TestApp app;
+        auto *help = qobject_cast<F_HELP *>(app.start(ScreenId::Help));
+        QTest::mouseClick(help->RulesLink, Qt::LeftButton);
+        QCOMPARE(help->Label3->text(), QStringLiteral("＜＜英単語テストの答え方（この教材の決まり）＞＞"));
+        QStringList shown;
+        for (ClickLabel *line : help->Label2)
+            shown << line->text();
+        QVERIFY(shown.join(u'\n').contains(QStringLiteral("写真・絵 picture")));
+        QVERIFY(helpPage(kRulesHelpPage).lines.size() <= kHelpLines);
+        QTest::mouseClick(help->Command1, Qt::LeftButton);
+        QCOMPARE(help->HelpPage, 5);
+    }
+
     void everyPageHasItsHeadingAndAtMostEighteenLines()
     {
         QCOMPARE(helpPage(2).lines.size(), 7);

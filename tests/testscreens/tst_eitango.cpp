@@ -169,11 +169,30 @@ private slots:
         answer(f, QStringLiteral("E1-1"));
         QCOMPARE(f->Label8[3]->text(), QStringLiteral("E1-1")); // the text itself stays plain
         QVERIFY(f->Label8[2]->hasMarks() && f->Label8[3]->hasMarks());
-        QCOMPARE(f->ReviewNote->text(), QStringLiteral("大文字・小文字がちがいます。"));
+        QVERIFY(f->ReviewNote->text().startsWith(QStringLiteral("【大文字・小文字】")));
         QVERIFY(!f->ReviewNote->isHidden());
         answer(f, eng(1, 2));
         QVERIFY(!f->Label8[2]->hasMarks() && !f->Label8[3]->hasMarks());
         QVERIFY(f->ReviewNote->isHidden());
+    }
+
+    // The note of the last mistake stays readable beside the result message: at the end of a
+    // pass and during a re-test.
+    void noteStaysClearOfTheResult()
+    {
+        F_Eitango *f = open(1);
+        for (int n = 1; n <= 10; ++n)
+            answer(f, n >= 9 ? eng(1, n).toUpper() : eng(1, n));
+        auto clear = [f] {
+            return f->ReviewNote->isVisible() && f->Label70->isVisible() &&
+                   !f->ReviewNote->geometry().intersects(f->Label70->geometry());
+        };
+        QVERIFY(clear());
+        QTest::mouseClick(f->Command2, Qt::LeftButton);
+        QVERIFY(!f->ReviewNote->isVisible());
+        QTest::mouseClick(f->Command7, Qt::LeftButton);
+        answer(f, eng(1, 9).toUpper());
+        QVERIFY(clear());
     }
 
     void enterOnAnEmptyBoxChangesNothing()
@@ -243,7 +262,7 @@ private slots:
         QCOMPARE(resultShown(f), QStringLiteral("HELP・ミス問題をテストします。"));
         QCOMPARE(scoreShown(f), QStringLiteral("49")); // 50 - 1
         QTest::mouseClick(f->Command2, Qt::LeftButton);
-        QCOMPARE(f->Label4[1]->text(), QStringLiteral("日4-1　→　e4-1"));
+        QCOMPARE(f->Label4[1]->text(), QStringLiteral("日4-1　→　e4-1　【語】"));
         QCOMPARE(f->Label4[2]->text(), QString()); // item 2 was right without the hint
     }
 
@@ -291,9 +310,9 @@ private slots:
 
         QTest::mouseClick(f->Command2, Qt::LeftButton);
         QCOMPARE(f->Label4[0]->text(), QStringLiteral("ミスやHELPを使った単語や英文をノートに１０回書いて覚えよう"));
-        QCOMPARE(f->Label4[1]->text(), QStringLiteral("日1-2　→　e1-2"));
-        QCOMPARE(f->Label4[2]->text(), QStringLiteral("日1-5　→　e1-5"));
-        QCOMPARE(f->Label4[3]->text(), QStringLiteral("日1-7　→　e1-7"));
+        QCOMPARE(f->Label4[1]->text(), QStringLiteral("日1-2　→　e1-2　【語】"));
+        QCOMPARE(f->Label4[2]->text(), QStringLiteral("日1-5　→　e1-5　【語】"));
+        QCOMPARE(f->Label4[3]->text(), QStringLiteral("日1-7　→　e1-7")); // right with the hint: no mistake to name
         QCOMPARE(f->Label4[4]->text(), QString());
         QCOMPARE(f->Label4[0]->geometry().topLeft(), QPoint(16, 110));
         QCOMPARE(f->Label4[3]->geometry().topLeft(), QPoint(16, 180));
@@ -343,7 +362,7 @@ private slots:
 
         QTest::mouseClick(f->Command2, Qt::LeftButton);
         QCOMPARE(f->Label4[1]->text(), QStringLiteral("日1-5　→　e1-5"));
-        QCOMPARE(f->Label4[2]->text(), QStringLiteral("日1-7　→　e1-7"));
+        QCOMPARE(f->Label4[2]->text(), QStringLiteral("日1-7　→　e1-7　【つづり】"));
         QCOMPARE(f->Label4[3]->text(), QString());
         QTest::mouseClick(f->Command7, Qt::LeftButton);
         QCOMPARE(itemCountShown(f), QStringLiteral("2"));
