@@ -10,7 +10,8 @@ const HelpPageText &typingRulesPage()
         // The words of the course's table a learner meets most, as the table writes them.
         const QStringList shown = {QStringLiteral("写真・絵"), QStringLiteral("始まる・始める"), QStringLiteral("店"),
                                    QStringLiteral("映画"), QStringLiteral("うれしい"), QStringLiteral("難しい"),
-                                   QStringLiteral("たくさんの"), QStringLiteral("自転車"), QStringLiteral("休み"),
+                                   QStringLiteral("たくさん"), QStringLiteral("自転車"), QStringLiteral("休み・休暇"),
+                                   QStringLiteral("起きる"), QStringLiteral("晴れ"),
                                    QStringLiteral("図書館で")};
         QStringList words;
         for (const FixedWord &w : FixedWords::shared()) {
@@ -26,7 +27,7 @@ const HelpPageText &typingRulesPage()
                            QStringLiteral("・文は大文字で始め、最後に「.」か「?」を付けます（日本語が「！」なら「!」）。"),
                            QStringLiteral("・単語や熟語には「.」を付けません。単語の間は半角スペース1つです。"),
                            QStringLiteral("・カンマは Yes, / No, の後や、文の終わりの too の前などだけに付けます。"),
-                           QStringLiteral("・when / if / because の部分は文の後ろに置きます。"),
+                           QStringLiteral("・when / if / because の部分は日本語と同じ順番にします（前に置くときはカンマ）。"),
                            QStringLiteral("・場所と時のことばは文の終わりに、場所→時の順に置きます。"),
                            QStringLiteral("・a / the や単数・複数は日本語に合わせます（一ぴきの犬 a dog、犬を二ひき two dogs）。"),
                            QStringLiteral("・決まった語（ほかの語のときは（photoを使って）のように書いてあります）："),
