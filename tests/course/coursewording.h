@@ -171,7 +171,7 @@ struct Cues {
     QStringList use;     // （willを使って）（thatとwillを使って）
     QString beginWith;   // （Itで始めて）
     QChar letter;        // （fで始まる語）
-    int letters = 0;     // （hで始まる五文字の語）
+    int letters = 0;     // （hで始まる五文字で）
     int words = 0;       // （二語で）
 };
 inline Cues cuesOf(const QString &japanese)

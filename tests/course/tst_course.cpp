@@ -234,7 +234,8 @@ private slots:
         const auto rows = fixedWords();
         // cues of grammar, which say nothing about which word stands for a fixed one
         static const QSet<QString> notAWordChoice{"a", "an", "the", "to", "for", "that", "which", "who", "it", "there",
-                                                  "not", "no", "be", "will", "be going to", "have to"};
+                                                  "not", "no", "be", "will", "be going to", "have to",
+                                                  "my", "your", "his", "her", "our", "their"};
         QStringList faults;
         for (const Placed &p : everyItem()) {
             const Cues cues = cuesOf(p.item.jpn);
@@ -300,6 +301,35 @@ private slots:
             }
             if (cues.words > 0 && p.item.eng.split(u' ').size() != cues.words)
                 faults.append(p.where() + QStringLiteral("  [%1 words]").arg(cues.words));
+        }
+        expectNone(faults);
+    }
+
+    // Where English offers two natural answers, the Japanese line settles which one by a cue; a
+    // line that matches `japanese` and `english` needs the cue `cue` (none: the line is never right).
+    void freeChoicesAreSettled()
+    {
+        struct Choice {
+            const char *japanese, *english, *cue;
+        };
+        static const Choice choices[] = {
+            {"なければなりません(?!でした)", "", "(must|have to)(と[A-Za-z' ]+)*を使って"}, // not have to
+            {"[てで]くれませんか", "", "(will|can)(と[A-Za-z' ]+)*を使って"},           // not can / will
+            {"毎週.曜日", "", "every(と[A-Za-z' ]+)*を使って"},                         // not on Saturdays
+            {"[くに]な[るりっれ]", "\\b(be|is|are|am|was|were|been)\\b", "([A-Za-z' ]+と)*be(と[A-Za-z' ]+)*を使って"}, // not get
+            {"[一二三四五六七八九十]時に", "^(?!.*o'clock)", "o'clockを使わずに"},       // not at six o'clock
+            {"（[^（）]*(で始まる[^（）]*語|一語で)", "[.?!]$", nullptr},               // a word takes no period
+            {"", "\\b(older|younger|big|little) (sister|brother)\\b", nullptr},       // 姉 is sister
+        };
+        QStringList faults;
+        for (const Choice &c : choices) {
+            const QRegularExpression japanese(QString::fromUtf8(c.japanese)), english(QString::fromUtf8(c.english));
+            const QRegularExpression cue(QStringLiteral("（([^（）]*・)?%1[・）]").arg(QString::fromUtf8(c.cue ? c.cue : "")));
+            for (const Placed &p : everyItem()) {
+                if (japanese.match(p.item.jpn).hasMatch() && english.match(p.item.eng).hasMatch()
+                    && (!c.cue || !cue.match(p.item.jpn).hasMatch()))
+                    faults.append(p.where() + QStringLiteral("  [") + QString::fromUtf8(c.cue ? c.cue : c.english) + u']');
+            }
         }
         expectNone(faults);
     }
