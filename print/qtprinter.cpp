@@ -207,7 +207,6 @@ bool QtPrintJob::finish()
             }
         }
     }
-    finished_ = true;
     const bool ended = painter_.end();
     writer_.reset(); // the file is complete and closed
     if (!ended || failed()) {

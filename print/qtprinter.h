@@ -69,7 +69,6 @@ private:
     QMarginsF margins_;  // points
     QPainter painter_;
     bool begun_ = false;
-    bool finished_ = false;
     double scale_ = 1;   // device units per twip
     QPointF origin_;     // the printable area's corner in device units
     int copies_ = 1;
