@@ -193,6 +193,14 @@ QString dataFolderLockPath(const QString &dataFolder)
 
 bool claimDataFolder(Dialogs &dialogs, const QString &dataFolder, QLockFile &lock, const QDateTime &startedAt)
 {
+    if (!lockDataFolder(dialogs, dataFolder, lock))
+        return false;
+    DataFolder(dataFolder).sweepLeftovers(startedAt);
+    return true;
+}
+
+bool lockDataFolder(Dialogs &dialogs, const QString &dataFolder, QLockFile &lock)
+{
     // Held for as long as the program runs: only a lock whose program is gone is stale, never
     // one that is merely old.
     lock.setStaleLockTime(0);
@@ -222,7 +230,6 @@ bool claimDataFolder(Dialogs &dialogs, const QString &dataFolder, QLockFile &loc
                            .arg(QDir::toNativeSeparators(QFileInfo(lock.fileName()).absoluteFilePath())),
                        QStringLiteral("データフォルダー"));
     }
-    DataFolder(dataFolder).sweepLeftovers(startedAt);
     return true;
 }
 

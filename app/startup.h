@@ -38,6 +38,9 @@ QString dataFolderLockPath(const QString &dataFolder);
 // crash's lock that cannot be removed, a folder or an unreadable file in its place) leaves
 // the folder used unlocked; where the learner could remove what is in the way, it is named.
 bool claimDataFolder(Dialogs &dialogs, const QString &dataFolder, QLockFile &lock, const QDateTime &startedAt);
+// The same without the removal, which the program makes once its first window is drawn:
+// the removal spares whatever is newer than the start, so it may come at any time.
+bool lockDataFolder(Dialogs &dialogs, const QString &dataFolder, QLockFile &lock);
 
 // The side of the copy that has the folder open: `bringForward` runs whenever a second start
 // on the folder asks. Null when the system offers no local socket for it.
