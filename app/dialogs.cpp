@@ -58,3 +58,14 @@ Dialogs::Unsaved QtDialogs::askUnsaved(QWidget *parent, const QString &text, con
         return Unsaved::Save;
     return box.clickedButton() == discard ? Unsaved::Discard : Unsaved::Cancel;
 }
+
+std::unique_ptr<QObject> QtDialogs::showWaiting(QWidget *parent, const QString &text, const QString &title)
+{
+    auto box = std::make_unique<QMessageBox>(QMessageBox::Information, title, text, QMessageBox::NoButton, parent);
+    box->setStandardButtons(QMessageBox::NoButton);
+    box->setWindowModality(Qt::ApplicationModal);
+    // No close button: the wait ends by itself, within a few seconds.
+    box->setWindowFlags((box->windowFlags() | Qt::CustomizeWindowHint) & ~Qt::WindowCloseButtonHint);
+    box->show();
+    return box;
+}

@@ -1,8 +1,10 @@
 #pragma once
 // Modal message boxes and input boxes, behind one small interface so that tests can answer them.
 #include <QString>
+#include <memory>
 #include <optional>
 
+class QObject;
 class QWidget;
 
 class Dialogs {
@@ -23,6 +25,10 @@ public:
     // Unsaved changes as a window closes: save them, throw them away, or stay (cancel).
     enum class Unsaved { Save, Discard, Cancel };
     virtual Unsaved askUnsaved(QWidget *parent, const QString &text, const QString &title) = 0;
+    // A notice without buttons, shown while the program waits on something outside it (the
+    // print server); the learner can do nothing else meanwhile. It goes when the returned
+    // object is destroyed.
+    virtual std::unique_ptr<QObject> showWaiting(QWidget *parent, const QString &text, const QString &title) = 0;
 };
 
 class QtDialogs final : public Dialogs {
@@ -35,4 +41,5 @@ public:
                 const QString &second) override;
     std::optional<QString> askSavePath(QWidget *parent, const QString &title, const QString &suggested) override;
     Unsaved askUnsaved(QWidget *parent, const QString &text, const QString &title) override;
+    std::unique_ptr<QObject> showWaiting(QWidget *parent, const QString &text, const QString &title) override;
 };

@@ -12,6 +12,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QLockFile>
+#include <QTimer>
 
 int main(int argc, char *argv[])
 {
@@ -26,7 +27,7 @@ int main(int argc, char *argv[])
     if (!ensureDataFolder(dialogs, dataFolder))
         return 1;
     QLockFile lock(dataFolderLockPath(dataFolder));
-    if (!claimDataFolder(dialogs, dataFolder, lock, started))
+    if (!lockDataFolder(dialogs, dataFolder, lock))
         return 1;
 
     ClockRandom random;
@@ -50,5 +51,7 @@ int main(int argc, char *argv[])
         }
     });
     navigator.start(ScreenId::Help);
+    // What cut-off saves left behind goes once the help screen is up.
+    QTimer::singleShot(1000, &app, [dataFolder, started] { DataFolder(dataFolder).sweepLeftovers(started); });
     return app.exec();
 }

@@ -8,7 +8,6 @@
 class Dialogs;
 class QApplication;
 class QDateTime;
-class QLocalServer;
 class QLockFile;
 class QObject;
 
@@ -33,12 +32,16 @@ QString dataFolderLockPath(const QString &dataFolder);
 
 // Takes the data folder for this copy of the program: locks it (a lock left by a copy that
 // ended without unlocking, in a crash or a power cut, is taken over), then removes what saves
-// cut off before `startedAt` left behind. False, after telling the learner, when another copy
-// has the folder open. A folder that cannot hold the lock file (read-only) is used unlocked:
-// nothing can be saved there to be lost.
-// The second start also asks the copy that has the folder open to bring its window forward.
+// cut off before `startedAt` left behind. False, after telling the learner, only when a copy
+// of the program that runs now has the folder open; the second start also asks that copy to
+// bring its window forward. A lock that cannot be taken otherwise (a read-only folder, a
+// crash's lock that cannot be removed, a folder or an unreadable file in its place) leaves
+// the folder used unlocked; where the learner could remove what is in the way, it is named.
 bool claimDataFolder(Dialogs &dialogs, const QString &dataFolder, QLockFile &lock, const QDateTime &startedAt);
+// The same without the removal, which the program makes once its first window is drawn:
+// the removal spares whatever is newer than the start, so it may come at any time.
+bool lockDataFolder(Dialogs &dialogs, const QString &dataFolder, QLockFile &lock);
 
 // The side of the copy that has the folder open: `bringForward` runs whenever a second start
 // on the folder asks. Null when the system offers no local socket for it.
-QLocalServer *listenForSecondStarts(const QString &dataFolder, QObject *parent, std::function<void()> bringForward);
+QObject *listenForSecondStarts(const QString &dataFolder, QObject *parent, std::function<void()> bringForward);

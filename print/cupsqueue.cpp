@@ -1,39 +1,163 @@
 #include "print/cupsqueue.h"
 
 #include <QByteArray>
+#include <QFile>
 
 #include <cups/cups.h>
+#include <dlfcn.h>
+
+#include <algorithm>
 
 namespace cupsqueue {
 namespace {
-QByteArray queueName(const QString &queue) { return queue.section(u'/', 0, 0).toUtf8(); }
-} // namespace
+// The few CUPS calls the program makes, looked up in the library once it is loaded.
+struct Library {
+    decltype(&::cupsServer) server = nullptr;
+    decltype(&::cupsEncryption) encryption = nullptr;
+    decltype(&::ippPort) port = nullptr;
+    decltype(&::httpConnect2) connect = nullptr;
+    decltype(&::httpSetTimeout) setTimeout = nullptr;
+    decltype(&::httpClose) close = nullptr;
+    decltype(&::cupsGetNamedDest) namedDest = nullptr;
+    decltype(&::cupsGetOption) option = nullptr;
+    decltype(&::cupsFreeDests) freeDests = nullptr;
+    decltype(&::cupsCopyDestInfo) copyDestInfo = nullptr;
+    decltype(&::cupsGetDestMediaByName) mediaByName = nullptr;
+    decltype(&::cupsFreeDestInfo) freeDestInfo = nullptr;
+    decltype(&::cupsAddOption) addOption = nullptr;
+    decltype(&::cupsFreeOptions) freeOptions = nullptr;
+    decltype(&::cupsPrintFile2) printFile = nullptr;
+};
 
-bool acceptsJobs(const QString &queue)
+template <class F> bool resolve(void *handle, F &f, const char *name)
 {
-    const QByteArray name = queueName(queue);
-    cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.constData(), nullptr);
-    if (!dest)
-        return false;
-    const char *accepting = cupsGetOption("printer-is-accepting-jobs", dest->num_options, dest->options);
-    // A printer found on the network rather than set up as a queue may not say: only a
-    // queue that says it refuses jobs counts as refusing.
-    const bool accepts = !accepting || qstrcmp(accepting, "false") != 0;
-    cupsFreeDests(1, dest);
-    return accepts;
+    f = reinterpret_cast<F>(dlsym(handle, name));
+    return f != nullptr;
 }
 
-std::optional<int> newestJob(const QString &queue)
+const Library *load()
 {
-    const QByteArray name = queueName(queue);
-    cups_job_t *jobs = nullptr;
-    const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, name.constData(), 1, CUPS_WHICHJOBS_ALL);
-    if (count < 0)
-        return std::nullopt;
-    int newest = 0;
-    for (int i = 0; i < count; ++i)
-        newest = std::max(newest, jobs[i].id);
-    cupsFreeJobs(count, jobs);
-    return newest;
+    // Never unloaded: its threads and handlers may outlive any one call.
+    void *handle = dlopen("libcups.so.2", RTLD_NOW | RTLD_LOCAL);
+    if (!handle)
+        return nullptr;
+    static Library lib;
+    const bool complete = resolve(handle, lib.server, "cupsServer") && resolve(handle, lib.encryption, "cupsEncryption")
+        && resolve(handle, lib.port, "ippPort") && resolve(handle, lib.connect, "httpConnect2")
+        && resolve(handle, lib.setTimeout, "httpSetTimeout") && resolve(handle, lib.close, "httpClose")
+        && resolve(handle, lib.namedDest, "cupsGetNamedDest") && resolve(handle, lib.option, "cupsGetOption")
+        && resolve(handle, lib.freeDests, "cupsFreeDests") && resolve(handle, lib.copyDestInfo, "cupsCopyDestInfo")
+        && resolve(handle, lib.mediaByName, "cupsGetDestMediaByName")
+        && resolve(handle, lib.freeDestInfo, "cupsFreeDestInfo") && resolve(handle, lib.addOption, "cupsAddOption")
+        && resolve(handle, lib.freeOptions, "cupsFreeOptions") && resolve(handle, lib.printFile, "cupsPrintFile2");
+    return complete ? &lib : nullptr;
+}
+
+const Library *library()
+{
+    static const Library *const loaded = load();
+    return loaded;
+}
+
+const char *const kA4 = "iso_a4_210x297mm";
+
+// One connection to the print server whose every wait for the server ends after the
+// silence limit; silent() tells whether one did.
+class Connection {
+public:
+    explicit Connection(const Library &lib) : lib_(lib)
+    {
+        http_ = lib.connect(lib.server(), lib.port(), nullptr, AF_UNSPEC, lib.encryption(), 1, kSilenceLimitMs, nullptr);
+        if (http_)
+            lib.setTimeout(http_, kSilenceLimitMs / 1000.0, &Connection::giveUp, this);
+    }
+    ~Connection()
+    {
+        if (http_)
+            lib_.close(http_);
+    }
+    Connection(const Connection &) = delete;
+    Connection &operator=(const Connection &) = delete;
+
+    http_t *http() const { return http_; }
+    bool silent() const { return silent_; }
+    Reach reach() const { return !http_ ? Reach::NoServer : silent_ ? Reach::NotAnswering : Reach::Answered; }
+
+private:
+    static int giveUp(http_t *, void *self)
+    {
+        static_cast<Connection *>(self)->silent_ = true;
+        return 0; // end the wait as failed
+    }
+
+    const Library &lib_;
+    http_t *http_ = nullptr;
+    bool silent_ = false;
+};
+
+double hundredthsOfMmToPoints(int v) { return v / 100.0 / 25.4 * 72.0; }
+} // namespace
+
+Printer defaultPrinter()
+{
+    Printer printer;
+    const Library *lib = library();
+    if (!lib) {
+        printer.reach = Reach::NoLibrary;
+        return printer;
+    }
+    Connection connection(*lib);
+    if (!connection.http()) {
+        printer.reach = Reach::NoServer;
+        return printer;
+    }
+    cups_dest_t *dest = lib->namedDest(connection.http(), nullptr, nullptr);
+    printer.reach = connection.reach();
+    if (!dest)
+        return printer;
+    printer.name = QString::fromUtf8(dest->name);
+    if (dest->instance)
+        printer.name += u'/' + QString::fromUtf8(dest->instance);
+    // A printer found on the network rather than set up as a queue may not say: only a
+    // queue that says it refuses jobs counts as refusing.
+    const char *accepting = lib->option("printer-is-accepting-jobs", dest->num_options, dest->options);
+    printer.acceptsJobs = !accepting || qstrcmp(accepting, "false") != 0;
+    if (cups_dinfo_t *info = lib->copyDestInfo(connection.http(), dest)) {
+        cups_size_t size{};
+        if (lib->mediaByName(connection.http(), dest, info, kA4, CUPS_MEDIA_FLAGS_DEFAULT, &size))
+            printer.a4Margins = QMarginsF(hundredthsOfMmToPoints(size.left), hundredthsOfMmToPoints(size.top),
+                                          hundredthsOfMmToPoints(size.right), hundredthsOfMmToPoints(size.bottom));
+        lib->freeDestInfo(info);
+    }
+    lib->freeDests(1, dest);
+    printer.reach = connection.reach();
+    return printer;
+}
+
+Sent sendPdf(const QString &queue, const QString &path, const QString &title, int copies)
+{
+    Sent sent;
+    const Library *lib = library();
+    if (!lib) {
+        sent.reach = Reach::NoLibrary;
+        return sent;
+    }
+    Connection connection(*lib);
+    if (!connection.http()) {
+        sent.reach = Reach::NoServer;
+        return sent;
+    }
+    int count = 0;
+    cups_option_t *options = nullptr;
+    const QByteArray copyCount = QByteArray::number(std::max(copies, 1));
+    count = lib->addOption("copies", copyCount.constData(), count, &options);
+    count = lib->addOption("collate", "true", count, &options);
+    count = lib->addOption("media", kA4, count, &options);
+    const QByteArray name = queue.section(u'/', 0, 0).toUtf8();
+    sent.job = lib->printFile(connection.http(), name.constData(), QFile::encodeName(path).constData(),
+                              title.toUtf8().constData(), count, options);
+    lib->freeOptions(count, options);
+    sent.reach = connection.reach();
+    return sent;
 }
 } // namespace cupsqueue

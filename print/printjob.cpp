@@ -114,3 +114,12 @@ void PrintJob::endDocument()
         fail(QString());
     ended_ = true;
 }
+
+bool PrintJob::handOver()
+{
+    if (!ended_ || failed())
+        return false;
+    if (!deliver())
+        fail(QString());
+    return !failed();
+}

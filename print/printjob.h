@@ -35,8 +35,12 @@ public:
     void setPaperSize(PaperSize size);
     void setCopies(int copies);
     void newPage();
-    // Ends the job and hands it to the printer (or the file).
+    // Ends the job: its pages are complete (a PDF file is written).
     void endDocument();
+    // Hands the ended job to where it goes and tells whether it went. A job for a print
+    // queue waits here on the print server: call it off the window's thread, with nothing
+    // else touching the job meanwhile. Other jobs are done when they end.
+    bool handOver();
 
     const PrintFont &font() const { return font_; }
     double currentX() const { return x_; }
@@ -57,6 +61,7 @@ protected:
     virtual bool applyCopies(int copies) = 0;
     virtual bool startPage() = 0;
     virtual bool finish() = 0;
+    virtual bool deliver() { return true; }
 
     void fail(const QString &problem);
     bool usable() const { return !ended_ && problem_.isEmpty(); }

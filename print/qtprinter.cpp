@@ -3,67 +3,104 @@
 #include "app/fonts.h"
 #include "print/cupsqueue.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
-#include <QPrinter>
-#include <QPrinterInfo>
+#include <QPdfWriter>
+#include <QTemporaryFile>
 
-bool QtPrinterProvider::hasDefaultPrinter() const
+namespace {
+constexpr int kDotsPerInch = 1200;
+
+QString cannotPrintOn(const QString &printer)
 {
-    return !QPrinterInfo::defaultPrinter().isNull();
+    return QStringLiteral("プリンター「%1」で印刷できませんでした。").arg(printer);
 }
 
-QString QtPrinterProvider::defaultPrinterName() const
+QString unreachable(cupsqueue::Reach reach)
 {
-    return QPrinterInfo::defaultPrinter().printerName();
+    switch (reach) {
+    case cupsqueue::Reach::NoLibrary:
+        return QStringLiteral("印刷に使うCUPSのライブラリ（libcups2）が入っていません。");
+    case cupsqueue::Reach::NoServer:
+        return QStringLiteral("プリンターの管理サービスに接続できません（動いていないようです）。");
+    case cupsqueue::Reach::NotAnswering:
+        return printServerNotAnsweringText();
+    case cupsqueue::Reach::Answered:
+        break;
+    }
+    return QString();
+}
+} // namespace
+
+DefaultPrinter QtPrinterProvider::findDefaultPrinter()
+{
+    const cupsqueue::Printer found = cupsqueue::defaultPrinter();
+    DefaultPrinter printer{found.name, unreachable(found.reach), found.a4Margins};
+    if (!printer.problem.isEmpty())
+        return printer;
+    if (found.name.isEmpty())
+        printer.problem = noDefaultPrinterText();
+    else if (!found.acceptsJobs) // it would take the document without a word
+        printer.problem = cannotPrintOn(found.name);
+    return printer;
 }
 
-std::unique_ptr<PrintJob> QtPrinterProvider::startOnDefaultPrinter(const QString &documentName)
+std::unique_ptr<PrintJob> QtPrinterProvider::startOnPrinter(const DefaultPrinter &printer, const QString &documentName)
 {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
-    printer->setDocName(documentName);
-    return std::make_unique<QtPrintJob>(
-        std::move(printer), QStringLiteral("プリンター「%1」で印刷できませんでした。").arg(info.printerName()),
-        info.printerName());
+    return std::make_unique<QtPrintJob>(printer, documentName);
 }
 
 std::unique_ptr<PrintJob> QtPrinterProvider::startPdf(const QString &path, const QString &documentName)
 {
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(path);
-    printer->setPageSize(QPageSize(QPageSize::A4));
-    printer->setDocName(documentName);
     return std::make_unique<QtPrintJob>(
-        std::move(printer), QStringLiteral("PDFファイル「%1」を書き込めませんでした。").arg(QFileInfo(path).fileName()));
+        path, documentName, QStringLiteral("PDFファイル「%1」を書き込めませんでした。").arg(QFileInfo(path).fileName()));
 }
 
-QtPrintJob::QtPrintJob(std::unique_ptr<QPrinter> printer, QString failureText, QString queue)
-    : printer_(std::move(printer)), failureText_(std::move(failureText)), queue_(std::move(queue))
+QtPrintJob::QtPrintJob(const QString &path, const QString &documentName, QString failureText)
+    : failureText_(std::move(failureText))
 {
-    printer_->setFullPage(true);
-    scale_ = printer_->resolution() / 1440.0;
+    setUp(path, documentName);
+}
+
+QtPrintJob::QtPrintJob(const DefaultPrinter &printer, const QString &documentName)
+    : failureText_(cannotPrintOn(printer.name)), queue_(printer.name), margins_(printer.margins)
+{
+    QTemporaryFile file(QDir(QDir::tempPath()).filePath(QStringLiteral("eitango-print-XXXXXX.pdf")));
+    file.setAutoRemove(false);
+    if (file.open())
+        queueFile_ = file.fileName();
+    setUp(queueFile_, documentName);
+}
+
+void QtPrintJob::setUp(const QString &path, const QString &documentName)
+{
+    documentName_ = documentName;
+    writer_ = std::make_unique<QPdfWriter>(path);
+    writer_->setResolution(kDotsPerInch);
+    writer_->setTitle(documentName);
+    writer_->setPageSize(QPageSize(QPageSize::A4));
+    writer_->setPageMargins(QMarginsF(0, 0, 0, 0));
+    scale_ = kDotsPerInch / 1440.0;
     placeOrigin();
 }
 
 QtPrintJob::~QtPrintJob()
 {
     // A job left unfinished is not sent half-done.
-    if (painter_.isActive() && !finished_) {
-        printer_->abort();
+    if (painter_.isActive())
         painter_.end();
-    }
+    writer_.reset();
+    if (!queueFile_.isEmpty())
+        QFile::remove(queueFile_);
 }
 
 void QtPrintJob::placeOrigin()
 {
-    const QPageLayout layout = printer_->pageLayout();
-    const QPageLayout printable(layout.pageSize(), layout.orientation(), layout.minimumMargins(), layout.units());
-    const QMargins margins = printable.marginsPixels(printer_->resolution());
-    origin_ = QPointF(margins.left(), margins.top());
+    origin_ = QPointF(margins_.left() * kDotsPerInch / 72.0, margins_.top() * kDotsPerInch / 72.0);
 }
 
 QFont QtPrintJob::qfont(const QString &text) const
@@ -76,19 +113,10 @@ bool QtPrintJob::begin()
     if (begun_)
         return true;
     begun_ = true;
-    // A queue that refuses jobs would take the document without a word: nothing is sent.
-    if (!queue_.isEmpty()) {
-        jobBefore_ = cupsqueue::newestJob(queue_);
-        if (!jobBefore_ || !cupsqueue::acceptsJobs(queue_)) {
-            fail(failureText_);
-            return false;
-        }
-    }
-    if (!painter_.begin(printer_.get())) {
+    if ((!queue_.isEmpty() && queueFile_.isEmpty()) || !painter_.begin(writer_.get())) {
         fail(failureText_);
         return false;
     }
-    placeOrigin();
     return true;
 }
 
@@ -97,7 +125,7 @@ bool QtPrintJob::drawText(const QString &text, double x, double y, bool, double 
     if (!begin())
         return false;
     const QFont f = qfont(text);
-    const QPointF at(origin_.x() + x * scale_, origin_.y() + y * scale_ + QFontMetricsF(f, printer_.get()).ascent());
+    const QPointF at(origin_.x() + x * scale_, origin_.y() + y * scale_ + QFontMetricsF(f, writer_.get()).ascent());
     drawn_.append({f, at, text, false, narrowing});
     paint(drawn_.last());
     return true;
@@ -119,20 +147,18 @@ void QtPrintJob::paint(const Drawn &d)
 
 double QtPrintJob::textWidth(const QString &text) const
 {
-    return QFontMetricsF(qfont(text), printer_.get()).horizontalAdvance(text) / scale_;
+    return QFontMetricsF(qfont(text), writer_.get()).horizontalAdvance(text) / scale_;
 }
 
 double QtPrintJob::lineHeight() const
 {
-    return QFontMetricsF(qfont(QString()), printer_.get()).height() / scale_;
+    return QFontMetricsF(qfont(QString()), writer_.get()).height() / scale_;
 }
 
 bool QtPrintJob::applyPaperSize(PaperSize size)
 {
     Q_ASSERT(size == PaperSize::A4);
-    const bool ok = printer_->setPageSize(QPageSize(QPageSize::A4));
-    placeOrigin();
-    return ok;
+    return writer_->setPageSize(QPageSize(QPageSize::A4));
 }
 
 bool QtPrintJob::applyCopies(int copies)
@@ -141,8 +167,7 @@ bool QtPrintJob::applyCopies(int copies)
         fail(QStringLiteral("印刷部数は印刷を始める前にしか決められません。"));
         return false;
     }
-    printer_->setCopyCount(copies);
-    if (printer_->supportsMultipleCopies() && printer_->copyCount() != copies)
+    if (copies < 1)
         return false;
     copies_ = copies;
     return true;
@@ -152,7 +177,7 @@ bool QtPrintJob::startPage()
 {
     if (!begin())
         return false;
-    if (!printer_->newPage()) {
+    if (!writer_->newPage()) {
         fail(failureText_);
         return false;
     }
@@ -164,38 +189,43 @@ bool QtPrintJob::finish()
 {
     if (!begin())
         return false;
-    // A PDF file holds no copy count: its copies are printed as further pages.
-    if (!printer_->supportsMultipleCopies()) {
+    // A PDF file holds no copy count: its copies are printed as further pages. A print
+    // queue is asked for the copies instead.
+    if (queue_.isEmpty()) {
         const QList<Drawn> document = drawn_;
         for (int copy = 2; copy <= copies_; ++copy) {
-            if (!printer_->newPage()) {
+            if (!writer_->newPage()) {
                 fail(failureText_);
                 break;
             }
             for (const Drawn &d : document) {
                 if (d.pageBreak) {
-                    printer_->newPage();
+                    writer_->newPage();
                 } else {
                     paint(d);
                 }
             }
         }
     }
-    finished_ = true;
     const bool ended = painter_.end();
-    const QPrinter::PrinterState state = printer_->printerState();
-    if (!ended || state == QPrinter::Error || state == QPrinter::Aborted || failed()) {
+    writer_.reset(); // the file is complete and closed
+    if (!ended || failed()) {
         fail(failureText_);
         return false;
     }
-    // Qt does not look at what the print system answered when it handed the document
-    // over; a job that the queue holds now is the proof that it was taken.
-    if (!queue_.isEmpty()) {
-        const std::optional<int> jobAfter = cupsqueue::newestJob(queue_);
-        if (!jobAfter || *jobAfter <= *jobBefore_) {
-            fail(failureText_);
-            return false;
-        }
+    return true;
+}
+
+bool QtPrintJob::deliver()
+{
+    if (queue_.isEmpty())
+        return true;
+    // The number CUPS gives a job it holds is the proof that the job was taken.
+    const cupsqueue::Sent sent = cupsqueue::sendPdf(queue_, queueFile_, documentName_, copies_);
+    const QString why = unreachable(sent.reach);
+    if (!why.isEmpty() || sent.job <= 0) {
+        fail(why.isEmpty() ? failureText_ : why);
+        return false;
     }
     return true;
 }

@@ -1,34 +1,39 @@
 #pragma once
-// Printing through Qt Print Support: the system's default printer, or a PDF file.
+// Printing with Qt's PDF writer: every job is drawn into a PDF file, which is either the
+// file the learner chose or, for the default printer, a temporary file handed to the print
+// system (CUPS) as it stands. Qt's own print support is not used: it loads the CUPS library
+// and asks the print server on the window's thread even for a PDF file.
 #include "print/printerprovider.h"
 #include "print/printjob.h"
 
 #include <QFont>
 #include <QList>
+#include <QMarginsF>
 #include <QPainter>
 #include <QPointF>
 #include <memory>
-#include <optional>
 
-class QPrinter;
+class QPdfWriter;
 
 class QtPrinterProvider : public PrinterProvider {
 public:
-    bool hasDefaultPrinter() const override;
-    QString defaultPrinterName() const override;
-    std::unique_ptr<PrintJob> startOnDefaultPrinter(const QString &documentName) override;
+    DefaultPrinter findDefaultPrinter() override;
+    std::unique_ptr<PrintJob> startOnPrinter(const DefaultPrinter &printer, const QString &documentName) override;
     std::unique_ptr<PrintJob> startPdf(const QString &path, const QString &documentName) override;
+
+    // The default printer's name, empty when there is none (waits on the print server).
+    QString defaultPrinterName() { return findDefaultPrinter().name; }
 };
 
-// Draws at 1200 dpi on the whole sheet and puts the origin at the corner of the printer's
-// printable area itself: Qt's own printable-area origin is rounded to whole points, which
-// would shift every position by up to 10 twips. The painter starts with the first page,
-// so paper size and copies set before it still reach the printer.
+// Draws at 1200 dpi on the whole sheet with the origin at the corner of the printer's
+// printable area. The painter starts with the first page, so paper size and copies set
+// before it still count.
 class QtPrintJob final : public PrintJob {
 public:
-    // failureText names the printer or the file in the message of a failed job. A job on a
-    // print queue (queue not empty) counts as printed only once the print system holds it.
-    QtPrintJob(std::unique_ptr<QPrinter> printer, QString failureText, QString queue = QString());
+    // A job written to the PDF file at path; failureText names the file in a failure.
+    QtPrintJob(const QString &path, const QString &documentName, QString failureText);
+    // A job for the print queue of printer, written to a temporary file first.
+    QtPrintJob(const DefaultPrinter &printer, const QString &documentName);
     ~QtPrintJob() override;
 
 protected:
@@ -39,8 +44,10 @@ protected:
     bool applyCopies(int copies) override;
     bool startPage() override;
     bool finish() override;
+    bool deliver() override;
 
 private:
+    void setUp(const QString &path, const QString &documentName);
     bool begin();
     QFont qfont(const QString &text) const;
     void placeOrigin();
@@ -54,13 +61,14 @@ private:
     };
     void paint(const Drawn &d);
 
-    std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<QPdfWriter> writer_;
+    QString documentName_;
     QString failureText_;
-    QString queue_;
-    std::optional<int> jobBefore_; // the queue's newest job before this one
+    QString queue_;      // the print queue the file goes to; empty for a PDF file of the learner's
+    QString queueFile_;  // the temporary file handed to the queue
+    QMarginsF margins_;  // points
     QPainter painter_;
     bool begun_ = false;
-    bool finished_ = false;
     double scale_ = 1;   // device units per twip
     QPointF origin_;     // the printable area's corner in device units
     int copies_ = 1;

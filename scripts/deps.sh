@@ -20,6 +20,9 @@ eitango_package_tools=(
   appstream
 )
 
+# Needed by scripts/startbench only: an X server of its own, to time the start in a real window.
+eitango_startbench_packages=(xvfb xauth)
+
 # Also needed by CI: clang and its fuzzing runtime.
 eitango_ci_packages=(clang libclang-rt-14-dev)
 

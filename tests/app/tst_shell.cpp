@@ -16,8 +16,39 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+namespace {
+// What one start on a data folder came to, as runStartAsUser reports it.
+enum StartResult { Opened = 1, LockNamed = 2, LockStaysInPlace = 4 };
+
+// Starts on the folder (the data folder check and the lock, as the program does) in a child
+// process with an ordinary user's rights: root would read and remove what the learner cannot.
+int runStartAsUser(const QString &dataFolder)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+            _exit(100);
+        ScriptedDialogs dialogs;
+        QLockFile lock(dataFolderLockPath(dataFolder));
+        int result = 0;
+        if (ensureDataFolder(dialogs, dataFolder) && claimDataFolder(dialogs, dataFolder, lock, QDateTime::currentDateTime()))
+            result |= Opened;
+        if (dialogs.calls.size() == 1 && dialogs.calls[0].text.contains(QDir::toNativeSeparators(lock.fileName())))
+            result |= LockNamed;
+        if (QFileInfo::exists(lock.fileName()) && !lock.isLocked())
+            result |= LockStaysInPlace;
+        _exit(result);
+    }
+    int status = -1;
+    if (waitpid(child, &status, 0) != child || !WIFEXITED(status))
+        return -1;
+    return WEXITSTATUS(status);
+}
+} // namespace
 
 class TestShell : public QObject {
     Q_OBJECT
@@ -306,6 +337,44 @@ private slots:
         QLockFile another(lockPath);
         QVERIFY(!claimDataFolder(dialogs, course.root(), another, now));
         QTRY_COMPARE_WITH_TIMEOUT(asked, 1, 5000);
+    }
+
+    // A lock that no running copy holds never keeps the learner out: the folder opens, unlocked
+    // when the lock cannot be removed, naming it where the learner could remove it.
+    void aLockThatIsNotAnotherCopyOpensTheFolder_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("a folder in its place") << 0 << (Opened | LockNamed | LockStaysInPlace);
+        QTest::newRow("a lock file the user cannot read") << 1 << (Opened | LockNamed | LockStaysInPlace);
+        QTest::newRow("a crash's lock on a read-only folder") << 2 << (Opened | LockStaysInPlace);
+    }
+    void aLockThatIsNotAnotherCopyOpensTheFolder()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, expected);
+        TestCourse course;
+        const QString lockPath = dataFolderLockPath(course.root());
+        if (kind == 0) {
+            QVERIFY(QDir().mkdir(lockPath));
+        } else {
+            const pid_t crashed = fork(); // takes the lock and ends without unlocking
+            if (crashed == 0) {
+                QLockFile held(lockPath);
+                _exit(held.tryLock(0) ? 0 : 1);
+            }
+            int status = -1;
+            QVERIFY(waitpid(crashed, &status, 0) == crashed && WIFEXITED(status) && WEXITSTATUS(status) == 0);
+            if (kind == 1)
+                QVERIFY(chmod(QFile::encodeName(lockPath).constData(), 0) == 0);
+        }
+        // The ordinary user may go into the test's folder, and write in the data folder
+        // unless it is the read-only one.
+        const QByteArray root = QFile::encodeName(course.root());
+        QVERIFY(chmod(QFile::encodeName(QFileInfo(course.root()).path()).constData(), 0755) == 0);
+        QVERIFY(chmod(root.constData(), kind == 2 ? 0555 : 0777) == 0);
+        const auto restore = qScopeGuard([&] { chmod(root.constData(), 0755); });
+        QCOMPARE(runStartAsUser(course.root()), expected);
     }
 
     // Temporary files of interrupted saves go when the folder is opened; files that only look

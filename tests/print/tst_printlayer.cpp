@@ -6,11 +6,18 @@
 #include "print/qtprinter.h"
 #include "support/pdffile.h"
 #include "support/testapp.h"
+#include "support/watchdog.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 // The two pages every fallback test prints.
@@ -34,6 +41,18 @@ std::optional<QPointF> wordBox(const QString &xhtml, const QString &text)
     if (!m.hasMatch())
         return std::nullopt;
     return QPointF(m.captured(1).toDouble(), m.captured(2).toDouble());
+}
+// A print server that takes connections and never answers: a listening socket nobody reads.
+int silentServer(const QString &path)
+{
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    qstrncpy(address.sun_path, name.constData(), sizeof address.sun_path);
+    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+    if (fd < 0 || bind(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0 || listen(fd, 16) != 0)
+        return -1;
+    return fd;
 }
 } // namespace
 
@@ -202,6 +221,51 @@ private slots:
         QCOMPARE(printPages(app.ctx, nullptr, QStringLiteral("文書"), twoPages), PrintOutcome::NotPrinted);
         QVERIFY(app.dialogs.calls.last().text.contains(app.printer.pdfFailure));
         QVERIFY(!app.dialogs.calls.last().text.contains(QStringLiteral("保存しました")));
+    }
+
+    // Whatever the print server does, the window goes on answering while the print is sent,
+    // the learner is told what happened and the same pages can be saved as a PDF file.
+    void aPrintServerThatIsSilentOrGoneIsNamed_data()
+    {
+        QTest::addColumn<bool>("listening");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("silent") << true << QStringLiteral("プリンターの管理サービスが応答しません。");
+        QTest::newRow("gone") << false << QStringLiteral("プリンターの管理サービスに接続できません");
+    }
+    void aPrintServerThatIsSilentOrGoneIsNamed()
+    {
+        QFETCH(bool, listening);
+        QFETCH(QString, said);
+        QTemporaryDir dir;
+        const QString socket = dir.filePath(QStringLiteral("cups.sock"));
+        const int server = listening ? silentServer(socket) : -1;
+        QVERIFY(!listening || server >= 0);
+        const auto close = qScopeGuard([server] { if (server >= 0) ::close(server); });
+        const QByteArray oldServer = qgetenv("CUPS_SERVER");
+        const auto restore = qScopeGuard([&] { oldServer.isNull() ? qunsetenv("CUPS_SERVER") : qputenv("CUPS_SERVER", oldServer); });
+        qputenv("CUPS_SERVER", QFile::encodeName(socket));
+
+        TestApp app;
+        QtPrinterProvider printers;
+        app.ctx.printers = &printers;
+        const QString pdf = dir.filePath(QStringLiteral("文書.pdf"));
+        app.dialogs.pathAnswers = {pdf};
+        int ticks = 0;
+        QTimer tick;
+        QObject::connect(&tick, &QTimer::timeout, [&ticks] { ++ticks; });
+        tick.start(100);
+        QElapsedTimer took;
+        took.start();
+        {
+            const Watchdog guard(QTest::currentDataTag(), std::chrono::seconds(30));
+            QCOMPARE(printPages(app.ctx, nullptr, QStringLiteral("文書"), twoPages), PrintOutcome::SavedAsPdf);
+        }
+        QVERIFY2(took.elapsed() < 12000, qPrintable(QString::number(took.elapsed())));
+        QVERIFY(ticks >= took.elapsed() / 100 / 2); // the window's thread went on with its events
+        QCOMPARE(app.dialogs.waitingShown.size(), 1);
+        QVERIFY2(app.dialogs.calls[0].text.startsWith(said), qPrintable(app.dialogs.calls[0].text));
+        QVERIFY(app.dialogs.calls[0].text.contains(QStringLiteral("印刷されていません")));
+        QCOMPARE(pdfPageCount(pdf), 2);
     }
 
     void qtPrinterPutsTextAtItsTwipsInAPdf()

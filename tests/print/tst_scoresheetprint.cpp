@@ -42,10 +42,10 @@ std::optional<RecordedOp> find(const QList<RecordedOp> &writes, const QString &t
     return std::nullopt;
 }
 
-// A QPrinter that has no default printer, so that the sheet goes to a real PDF file.
+// Qt's PDF writer without a default printer, so that the sheet goes to a real PDF file.
 class PdfOnlyPrinters final : public QtPrinterProvider {
 public:
-    bool hasDefaultPrinter() const override { return false; }
+    DefaultPrinter findDefaultPrinter() override { return {QString(), noDefaultPrinterText(), {}}; }
 };
 } // namespace
 

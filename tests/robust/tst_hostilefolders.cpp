@@ -14,6 +14,7 @@
 #include "support/testapp.h"
 #include "support/scorefiles.h"
 #include "support/testscreens.h"
+#include "support/watchdog.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -43,38 +44,6 @@ const QString kTitles = QStringLiteral("E1.DAT");
 const QString kLevel = QStringLiteral("T/LEVEL.1");
 const QString kInOrder = QStringLiteral("tenj03.dat");
 const QString kRandom = QStringLiteral("tenr03.dat");
-
-// A row that runs far past its time is a hang: stop the whole run with its name rather than
-// wait for the test runner's timeout.
-class Watchdog {
-public:
-    Watchdog(QByteArray what, std::chrono::milliseconds limit)
-        : thread_([this, what = std::move(what), limit] {
-              std::unique_lock lock(mutex_);
-              if (!wake_.wait_for(lock, limit, [this] { return done_; })) {
-                  std::fprintf(stderr, "HANG: %s took longer than %lld ms\n", what.constData(),
-                               static_cast<long long>(limit.count()));
-                  std::abort();
-              }
-          })
-    {
-    }
-    ~Watchdog()
-    {
-        {
-            std::lock_guard lock(mutex_);
-            done_ = true;
-        }
-        wake_.notify_all();
-        thread_.join();
-    }
-
-private:
-    std::mutex mutex_;
-    std::condition_variable wake_;
-    bool done_ = false;
-    std::thread thread_;
-};
 
 // Every entry below the folder that holds E1: path, and the hash of a file's bytes.
 QMap<QString, QByteArray> snapshot(const QString &top)

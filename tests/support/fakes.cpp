@@ -1,5 +1,7 @@
 #include "fakes.h"
 
+#include <QObject>
+
 bool ScriptedDialogs::confirm(QWidget *, const QString &text, const QString &title)
 {
     calls.append({QStringLiteral("confirm"), text, title, {}});
@@ -15,6 +17,12 @@ std::optional<QString> ScriptedDialogs::askText(QWidget *, const QString &prompt
     if (textAnswers.isEmpty())
         return defaultText;
     return textAnswers.takeFirst();
+}
+
+std::unique_ptr<QObject> ScriptedDialogs::showWaiting(QWidget *, const QString &text, const QString &)
+{
+    waitingShown.append(text);
+    return std::make_unique<QObject>();
 }
 
 void ScriptedDialogs::inform(QWidget *, const QString &text, const QString &title)

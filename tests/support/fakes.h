@@ -36,6 +36,9 @@ public:
                 const QString &second) override;
     std::optional<QString> askSavePath(QWidget *, const QString &title, const QString &suggested) override;
     Unsaved askUnsaved(QWidget *, const QString &text, const QString &title) override;
+    // Kept apart from calls: a wait is no question or notice the learner answers.
+    QStringList waitingShown;
+    std::unique_ptr<QObject> showWaiting(QWidget *, const QString &text, const QString &title) override;
 
     int count(const QString &kind) const;
 };

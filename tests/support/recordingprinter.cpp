@@ -135,7 +135,17 @@ int RecordedJob::copies() const
     return copies;
 }
 
+DefaultPrinter RecordingPrinter::findDefaultPrinter()
+{
+    return {QStringLiteral("記録用プリンター"), defaultPrinterPresent ? QString() : noDefaultPrinterText(), {}};
+}
+
 std::unique_ptr<PrintJob> RecordingPrinter::startOnDefaultPrinter(const QString &documentName)
+{
+    return startOnPrinter(findDefaultPrinter(), documentName);
+}
+
+std::unique_ptr<PrintJob> RecordingPrinter::startOnPrinter(const DefaultPrinter &, const QString &documentName)
 {
     auto record = std::make_shared<RecordedJob>();
     record->target = QStringLiteral("printer");

@@ -43,9 +43,10 @@ public:
     QString pdfFailure;      // the same for PDF jobs
     QList<std::shared_ptr<RecordedJob>> jobs;
 
-    bool hasDefaultPrinter() const override { return defaultPrinterPresent; }
-    QString defaultPrinterName() const override { return QStringLiteral("記録用プリンター"); }
-    std::unique_ptr<PrintJob> startOnDefaultPrinter(const QString &documentName) override;
+    DefaultPrinter findDefaultPrinter() override;
+    std::unique_ptr<PrintJob> startOnPrinter(const DefaultPrinter &printer, const QString &documentName) override;
+    // A job on the recording printer, as the print run would start it.
+    std::unique_ptr<PrintJob> startOnDefaultPrinter(const QString &documentName);
     std::unique_ptr<PrintJob> startPdf(const QString &path, const QString &documentName) override;
 
     const RecordedJob &last() const { return *jobs.last(); }
