@@ -1,14 +1,13 @@
 #pragma once
 // The English word list the review of a typed answer asks: whether a word is a real English
 // word (American spelling) and the stems of a form (plays → play). It is Hunspell with the
-// en_US dictionary, read the first time it is asked, never at start. Without the dictionary
-// every question gets the answer "do not know", and the review names fewer mistakes.
+// en_US dictionary; the library and the dictionary are loaded the first time it is asked,
+// never at start. Without either, every question gets the answer "do not know", and the
+// review names fewer mistakes.
 #include <QString>
 #include <QStringList>
 
-#include <memory>
-
-class Hunspell;
+struct Hunhandle;
 
 class EnglishWords {
 public:
@@ -29,9 +28,9 @@ public:
     QStringList stems(const QString &word) const;
 
 private:
-    Hunspell *dictionary() const;
+    Hunhandle *dictionary() const;
 
     QString dir_;
     mutable bool tried_ = false;
-    mutable std::unique_ptr<Hunspell> hunspell_;
+    mutable Hunhandle *hunspell_ = nullptr;
 };

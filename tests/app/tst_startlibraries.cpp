@@ -1,5 +1,6 @@
 // What the program's start loads: neither the CUPS library (with GnuTLS, Kerberos, Avahi) nor
-// Qt Network, until something is printed or a second copy of the program knocks.
+// Qt Network, until something is printed or a second copy of the program knocks, nor the English
+// word list, until a typed answer is judged wrong.
 #include "app/startup.h"
 #include "print/qtprinter.h"
 #include "support/testapp.h"
@@ -13,7 +14,7 @@
 
 namespace {
 const QStringList kNotAtStart = {QStringLiteral("libcups.so"), QStringLiteral("libQt6Network.so"),
-                                 QStringLiteral("libQt6PrintSupport.so")};
+                                 QStringLiteral("libQt6PrintSupport.so"), QStringLiteral("libhunspell")};
 
 // The file names of the shared libraries this process has mapped.
 QStringList mappedHere()
