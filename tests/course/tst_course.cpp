@@ -320,6 +320,8 @@ private slots:
             {"[一二三四五六七八九十]時に", "^(?!.*o'clock)", "o'clockを使わずに"},       // not at six o'clock
             {"（[^（）]*(で始まる[^（）]*語|一語で)", "[.?!]$", nullptr},               // a word takes no period
             {"", "\\b(older|younger|big|little) (sister|brother)\\b", nullptr},       // 姉 is sister
+            {"その(窓|ドア)", "", nullptr},                                              // the room's: 窓を開けなさい
+            {"窓|ドア", "^(?=.* )(?!.*\\b[Tt]he (door|window)\\b).*\\b(door|window)\\b", nullptr}, // and it is the window
         };
         QStringList faults;
         for (const Choice &c : choices) {
