@@ -321,6 +321,8 @@ private slots:
             {"（[^（）]*(で始まる[^（）]*語|一語で)", "[.?!]$", nullptr},               // a word takes no period
             {"", "\\b(older|younger|big|little) (sister|brother)\\b", nullptr},       // 姉 is sister
             {"その(窓|ドア)", "", nullptr},                                              // the room's: 窓を開けなさい
+            {"自分の宿題", "", nullptr},                                                 // one's homework: 宿題をする
+            {"宿題を", "^(?=.* )(?!.*\\b(my|your|his|her|our|their) homework\\b)", nullptr}, // is my, your, his homework
             {"窓|ドア", "^(?=.* )(?!.*\\b[Tt]he (door|window)\\b).*\\b(door|window)\\b", nullptr}, // and it is the window
         };
         QStringList faults;
