@@ -317,6 +317,8 @@ private slots:
             {"[てで]くれませんか", "", "(will|can)(と[A-Za-z' ]+)*を使って"},           // not can / will
             {"毎週.曜日", "", "every(と[A-Za-z' ]+)*を使って"},                         // not on Saturdays
             {"[くに]な[るりっれ]", "\\b(be|is|are|am|was|were|been)\\b", "([A-Za-z' ]+と)*be(と[A-Za-z' ]+)*を使って"}, // not get
+            {"歩いて学校へ行", "", "walk(と[A-Za-z' ]+)*を使って"},                     // not go to school on foot
+            {"", "\\bhaving (breakfast|lunch|dinner)\\b", "have(と[A-Za-z' ]+)*を使って"},  // not eating lunch
             {"[一二三四五六七八九十]時に", "^(?!.*o'clock)", "o'clockを使わずに"},       // not at six o'clock
             {"（[^（）]*(で始まる[^（）]*語|一語で)", "[.?!]$", nullptr},               // a word takes no period
             {"", "\\b(older|younger|big|little) (sister|brother)\\b", nullptr},       // 姉 is sister
