@@ -169,6 +169,7 @@ inline bool holds(const QString &english, const QString &phrase, bool together =
 // What the cues at the end of a Japanese line ask of the English.
 struct Cues {
     QStringList use;     // （willを使って）（thatとwillを使って）
+    QStringList avoid;   // （o'clockを使わずに）（o'clockとolderを使わずに）
     QString beginWith;   // （Itで始めて）
     QChar letter;        // （fで始まる語）
     int letters = 0;     // （hで始まる五文字で）
@@ -194,6 +195,8 @@ inline Cues cuesOf(const QString &japanese)
                 cues.beginWith = m.captured();
             } else if (rest.section(u'・', 0, 0).contains(QStringLiteral("を使って"))) {
                 cues.use.append(m.captured());
+            } else if (rest.section(u'・', 0, 0).contains(QStringLiteral("を使わずに"))) {
+                cues.avoid.append(m.captured());
             }
         }
         const int count = inside.indexOf(QStringLiteral("語で"));

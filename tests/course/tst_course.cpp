@@ -290,6 +290,10 @@ private slots:
                 if (!holds(p.item.eng, w, false) && !inWord)
                     faults.append(p.where() + QStringLiteral("  [uses ") + w + u']');
             }
+            for (const QString &w : cues.avoid) {
+                if (holds(p.item.eng, w, false))
+                    faults.append(p.where() + QStringLiteral("  [does not use ") + w + u']');
+            }
             if (!cues.beginWith.isEmpty() && !p.item.eng.startsWith(cues.beginWith + u' ') && !p.item.eng.startsWith(cues.beginWith + u','))
                 faults.append(p.where() + QStringLiteral("  [begins with ") + cues.beginWith + u']');
             if (!cues.letter.isNull()) {
@@ -317,9 +321,17 @@ private slots:
             {"[てで]くれませんか", "", "(will|can)(と[A-Za-z' ]+)*を使って"},           // not can / will
             {"毎週.曜日", "", "every(と[A-Za-z' ]+)*を使って"},                         // not on Saturdays
             {"[くに]な[るりっれ]", "\\b(be|is|are|am|was|were|been)\\b", "([A-Za-z' ]+と)*be(と[A-Za-z' ]+)*を使って"}, // not get
-            {"[一二三四五六七八九十]時に", "^(?!.*o'clock)", "o'clockを使わずに"},       // not at six o'clock
+            {"歩いて学校へ行", "", "walk(と[A-Za-z' ]+)*を使って"},                     // not go to school on foot
+            {"", "\\bhaving (breakfast|lunch|dinner)\\b", "have(と[A-Za-z' ]+)*を使って"},  // not eating lunch
+            {"[一二三四五六七八九十]時に", "^(?!.*o'clock)", "o'clock(と[A-Za-z' ]+)*を使わずに"},       // not at six o'clock
             {"（[^（）]*(で始まる[^（）]*語|一語で)", "[.?!]$", nullptr},               // a word takes no period
             {"", "\\b(older|younger|big|little) (sister|brother)\\b", nullptr},       // 姉 is sister
+            {"兄(?!弟)|姉(?!妹)", "^(?=.* )(?!.*\\bolder\\b).*\\b(brother|sister)\\b", "([A-Za-z' ]+と)*olderを使わずに"},
+            {"(?<!兄)弟|(?<!姉)妹", "^(?=.* )(?!.*\\byounger\\b).*\\b(brother|sister)\\b", "([A-Za-z' ]+と)*youngerを使わずに"},
+            {"その(窓|ドア)", "", nullptr},                                              // the room's: 窓を開けなさい
+            {"自分の宿題", "", nullptr},                                                 // one's homework: 宿題をする
+            {"宿題を", "^(?=.* )(?!.*\\b(my|your|his|her|our|their) homework\\b)", nullptr}, // is my, your, his homework
+            {"窓|ドア", "^(?=.* )(?!.*\\b[Tt]he (door|window)\\b).*\\b(door|window)\\b", nullptr}, // and it is the window
         };
         QStringList faults;
         for (const Choice &c : choices) {
