@@ -1,0 +1,273 @@
+#include "files/learningrecord.h"
+
+#include "content/cp932.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace learningrecord {
+
+namespace {
+const QString kHeading = QStringLiteral("日時,テスト,順序,章,回目,番号,英語,正誤,ヒント,秒,得点,所要秒");
+constexpr int kFields = 12;
+constexpr QByteArrayView kCrLf("\r\n");
+
+// A non-negative decimal number of at most nine digits; -1 for anything else.
+int number(QByteArrayView field)
+{
+    if (field.isEmpty() || field.size() > 9)
+        return -1;
+    int value = 0;
+    for (char c : field) {
+        if (c < '0' || c > '9')
+            return -1;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+// "2026-12-08 18:08:26" as a local time; invalid for anything else.
+QDateTime dateTime(QByteArrayView field)
+{
+    if (field.size() != 19 || field[4] != '-' || field[7] != '-' || field[10] != ' ' || field[13] != ':' ||
+        field[16] != ':')
+        return {};
+    const QDate date(number(field.sliced(0, 4)), number(field.sliced(5, 2)), number(field.sliced(8, 2)));
+    const QTime time(number(field.sliced(11, 2)), number(field.sliced(14, 2)), number(field.sliced(17, 2)));
+    if (!date.isValid() || !time.isValid())
+        return {};
+    return QDateTime(date, time);
+}
+
+// Splits a line into its fields; a field in double quotes loses them and its doubled quotes.
+// Returns false for an unclosed quote or text after a closing one.
+bool splitFields(QByteArrayView line, QList<QByteArray> &fields)
+{
+    fields.clear();
+    qsizetype i = 0;
+    for (;;) {
+        QByteArray field;
+        if (i < line.size() && line[i] == '"') {
+            ++i;
+            for (;;) {
+                if (i >= line.size())
+                    return false;
+                if (line[i] == '"') {
+                    if (i + 1 < line.size() && line[i + 1] == '"') {
+                        field += '"';
+                        i += 2;
+                        continue;
+                    }
+                    ++i;
+                    break;
+                }
+                field += line[i++];
+            }
+            if (i < line.size() && line[i] != ',')
+                return false;
+        } else {
+            const qsizetype comma = line.indexOf(',', i);
+            const qsizetype end = comma < 0 ? line.size() : comma;
+            field = line.sliced(i, end - i).toByteArray();
+            i = end;
+        }
+        fields << field;
+        if (i >= line.size())
+            return true;
+        ++i; // the comma
+    }
+}
+
+bool isAscii(QByteArrayView bytes)
+{
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; });
+}
+} // namespace
+
+QByteArray headingLine()
+{
+    return cp932::encode(kHeading).bytes + kCrLf.toByteArray();
+}
+
+QByteArray encodeLine(const AnswerLine &line)
+{
+    const cp932::EncodeResult english = cp932::encode(line.english);
+    if (!english.ok())
+        return {};
+    QByteArray quoted = english.bytes;
+    quoted.replace("\"", "\"\"");
+    QByteArray out = line.passStart.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toLatin1();
+    for (int n : {line.kind, line.order, line.chapter, line.passNo, line.item})
+        out += ',' + QByteArray::number(n);
+    out += ",\"" + quoted + "\"";
+    for (int n : {int(line.right), int(line.hint), line.second})
+        out += ',' + QByteArray::number(n);
+    out += ',';
+    if (line.score)
+        out += QByteArray::number(*line.score);
+    out += ',' + QByteArray::number(line.passSeconds);
+    return out + kCrLf.toByteArray();
+}
+
+std::optional<AnswerLine> parseLine(QByteArrayView bytes)
+{
+    thread_local QList<QByteArray> f;
+    if (!splitFields(bytes, f) || f.size() != kFields)
+        return std::nullopt;
+    AnswerLine line;
+    // The answers of a pass follow one another with the same start: it is read once.
+    thread_local QByteArray lastStart;
+    thread_local QDateTime lastStartTime;
+    if (f[0] != lastStart) {
+        lastStartTime = dateTime(f[0]);
+        lastStart = f[0];
+    }
+    line.passStart = lastStartTime;
+    line.kind = number(f[1]);
+    line.order = number(f[2]);
+    line.chapter = number(f[3]);
+    line.passNo = number(f[4]);
+    line.item = number(f[5]);
+    const int right = number(f[7]);
+    const int hint = number(f[8]);
+    line.second = number(f[9]);
+    line.passSeconds = number(f[11]);
+    if (!line.passStart.isValid() || line.kind < 1 || line.kind > 3 || line.order < 0 || line.order > 1 ||
+        line.chapter < 1 || line.chapter > 60 || line.passNo < 1 || line.item < 0 || right < 0 || right > 1 ||
+        hint < 0 || hint > 1 || line.second < 0 || line.passSeconds < 0)
+        return std::nullopt;
+    if (!f[10].isEmpty()) {
+        const int score = number(f[10]);
+        if (score < 0 || score > 100)
+            return std::nullopt;
+        line.score = score;
+    }
+    line.english = isAscii(f[6]) ? QString::fromLatin1(f[6]) : cp932::decode(f[6]);
+    line.right = right == 1;
+    line.hint = hint == 1;
+    return line;
+}
+
+QString fileName(int year, int part)
+{
+    return part <= 1 ? QStringLiteral("kiroku%1.csv").arg(year) : QStringLiteral("kiroku%1-%2.csv").arg(year).arg(part);
+}
+
+namespace {
+const QRegularExpression &namePattern()
+{
+    static const QRegularExpression pattern(QStringLiteral("^kiroku(\\d{4})(?:-(\\d{1,3}))?\\.csv$"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    return pattern;
+}
+} // namespace
+
+bool isRecordFileName(const QString &name)
+{
+    return namePattern().match(name).hasMatch();
+}
+
+} // namespace learningrecord
+
+QStringList LearningRecordReader::fileNames() const
+{
+    struct Entry {
+        int year, part;
+        QString name;
+    };
+    QList<Entry> entries;
+    const QStringList names = QDir(folder_.root()).entryList(QDir::Files | QDir::Hidden);
+    for (const QString &name : names) {
+        const QRegularExpressionMatch m = learningrecord::namePattern().match(name);
+        if (m.hasMatch())
+            entries.append({m.captured(1).toInt(), m.captured(2).isEmpty() ? 1 : m.captured(2).toInt(), name});
+    }
+    std::sort(entries.begin(), entries.end(),
+              [](const Entry &a, const Entry &b) { return std::tie(a.year, a.part) < std::tie(b.year, b.part); });
+    QStringList sorted;
+    for (const Entry &e : entries)
+        sorted << e.name;
+    return sorted;
+}
+
+LearningRecordReader::Result LearningRecordReader::readAll() const
+{
+    Result result;
+    for (const QString &name : fileNames()) {
+        const DataFolder::Read read = folder_.read(name);
+        if (!read.ok()) {
+            result.problems << read.problem;
+            continue;
+        }
+        const QByteArrayView bytes(read.bytes);
+        qsizetype start = 0;
+        while (start < bytes.size()) {
+            const qsizetype end = bytes.indexOf(learningrecord::kCrLf, start);
+            if (end < 0) { // a last line without its line end: cut off while being written
+                ++result.skipped;
+                break;
+            }
+            const QByteArrayView text = bytes.sliced(start, end - start);
+            start = end + 2;
+            if (std::optional<AnswerLine> line = learningrecord::parseLine(text))
+                result.lines.append(std::move(*line));
+            else if (text != QByteArrayView(learningrecord::headingLine()).chopped(2))
+                ++result.skipped;
+        }
+    }
+    return result;
+}
+
+QString LearningRecordWriter::append(const QList<AnswerLine> &lines) const
+{
+    // The lines of each year, in their order.
+    QMap<int, QByteArray> years;
+    for (const AnswerLine &line : lines) {
+        const QByteArray bytes = learningrecord::encodeLine(line);
+        if (bytes.isEmpty())
+            return QStringLiteral("「%1」はShift_JIS（コードページ932）で書けない文字を含むため、学習の記録に書けません。")
+                .arg(line.english);
+        years[line.passStart.date().year()] += bytes;
+    }
+    for (auto it = years.cbegin(); it != years.cend(); ++it) {
+        const QString problem = appendYear(it.key(), it.value());
+        if (!problem.isEmpty())
+            return problem;
+    }
+    return {};
+}
+
+QString LearningRecordWriter::appendYear(int year, const QByteArray &bytes) const
+{
+    const QByteArray heading = learningrecord::headingLine();
+    for (int part = 1; part <= 999; ++part) {
+        const QString name = learningrecord::fileName(year, part);
+        const QFileInfo info(folder_.pathOf(name));
+        if (info.exists() && info.size() + bytes.size() + 2 > limit_)
+            continue; // full, or not a file we can add to
+        const DataFolder::Read read = folder_.read(name);
+        if (read.status == DataFolder::Read::Failed)
+            continue; // unreadable: kept as it is for whoever can mend it
+        QByteArray content = read.ok() ? read.bytes : heading;
+        // A line cut off by a crash gets its line end, so that it stays one damaged line.
+        if (!content.isEmpty() && !content.endsWith(learningrecord::kCrLf))
+            content += learningrecord::kCrLf.toByteArray();
+        if (content.size() + bytes.size() > limit_ && read.ok())
+            continue;
+        return folder_.write(name, content + bytes);
+    }
+    return QStringLiteral("学習の記録のファイルがいっぱいで、今回の記録を書けませんでした。");
+}
+
+QString LearningRecordWriter::clear() const
+{
+    for (const QString &name : LearningRecordReader(folder_).fileNames()) {
+        if (!QFile::remove(folder_.pathOf(name)))
+            return QStringLiteral("学習の記録「%1」を削除できませんでした。").arg(folder_.displayName(name));
+    }
+    return {};
+}
