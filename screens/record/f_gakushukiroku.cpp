@@ -47,8 +47,9 @@ F_GakushuKiroku::F_GakushuKiroku(AppContext &context) : Screen(context, ScreenId
     Calendar->move(10, 76);
     RunLabel = addLabel(this, QString(), {10, 268, 380, 26}, fonts::font(fonts::PGothic, 15, true),
                         paletteColour(pal::Yellow));
-    WeekLabel = addLabel(this, QString(), {10, 298, 385, 20}, small, Qt::white);
-    AllLabel = addLabel(this, QString(), {10, 320, 385, 20}, small, Qt::white);
+    const QFont totals = fonts::font(fonts::PGothic, 10);
+    WeekLabel = addLabel(this, QString(), {10, 298, 390, 20}, totals, Qt::white);
+    AllLabel = addLabel(this, QString(), {10, 320, 390, 20}, totals, Qt::white);
     addLabel(this, QStringLiteral("よく間違える問題"), {10, 346, 380, 20}, small, Qt::white);
     MissedList = new QListWidget(this);
     MissedList->setGeometry(10, 368, 385, 180);
