@@ -173,7 +173,7 @@ int DataFolder::sweepLeftovers(const QDateTime &startedAt) const
 {
     // The files the program saves, and the six random letters QSaveFile adds to the name.
     static const QRegularExpression leftover(
-        QStringLiteral("^(lvname|e1\\.dat|ten[jr]\\d\\d\\.dat|level\\.\\d{1,2})\\.([a-z]{6})$"),
+        QStringLiteral("^(lvname|e1\\.dat|ten[jr]\\d\\d\\.dat|level\\.\\d{1,2}|kiroku\\d{4}(?:-\\d{1,3})?\\.csv)\\.([a-z]{6})$"),
         QRegularExpression::CaseInsensitiveOption);
     int removed = 0;
     for (const QString &folder : {root_, pathOf(QStringLiteral("T"))}) {

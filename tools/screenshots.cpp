@@ -9,6 +9,7 @@
 #include "print/f_insatsu_eitango.h"
 #include "print/qtprinter.h"
 #include "print/wordsheets.h"
+#include "screens/record/f_gakushukiroku.h"
 #include "screens/results/f_seisekihyou.h"
 #include "screens/results/f_note.h"
 #include "screens/select/f_komokusentaku.h"
@@ -16,6 +17,7 @@
 #include "screens/tests/f_eitango.h"
 #include "screens/tests/f_sentakumondai.h"
 #include "screens/tests/feedbackblink.h"
+#include "support/samplerecord.h"
 #include "support/testapp.h"
 
 #include <QApplication>
@@ -170,5 +172,10 @@ int main(int argc, char **argv)
 
     m.TestKind = 1;
     save(open<F_Seisekihyou>(app, ScreenId::ScoreSheet), QStringLiteral("score-sheet"));
+
+    // Ten weeks of study, a day of rest now and then, with the learner's last passes today.
+    LearningRecordWriter(app.ctx.data).append(sampleRecord(app.ctx.data, QDate::currentDate(), 70, 60, 6));
+    m.TestKind = 3;
+    save(open<F_GakushuKiroku>(app, ScreenId::Record), QStringLiteral("record"));
     return 0;
 }
