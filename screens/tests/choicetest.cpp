@@ -82,7 +82,7 @@ bool ChoiceTest::isRightAnswer() const
 
 bool ChoiceTest::At()
 {
-    run.noteJudged();
+    run.noteJudged(true);
     run.Q_Mark[size_t(run.Q_Pos)] = 1;
     ++run.OK_Count;
     run.TENH();
@@ -93,7 +93,7 @@ bool ChoiceTest::At()
 
 void ChoiceTest::Hz()
 {
-    run.noteJudged();
+    run.noteJudged(false);
     run.Q_Mark[size_t(run.Q_Pos)] = -1;
     ++run.NG_Count;
     lastAnswer = Choice[size_t(Sel)];

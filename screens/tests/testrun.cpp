@@ -114,6 +114,13 @@ QString TestRun::storeFirstPassScore(const DataFolder &folder, const Module1 &m,
     return storeScore(folder, file, m.KomokuNo, Score);
 }
 
+void TestRun::noteJudged(bool right, bool hint)
+{
+    lastJudgedEng = currentEng();
+    if (!isPastEnd())
+        log.note(Q_No[size_t(Q_Pos)], lastJudgedEng, right, hint);
+}
+
 int TestRun::compactMisses(bool moveNumbers)
 {
     int skipped = 0;

@@ -3,6 +3,8 @@
 // asked, the position, the counters, the score and the bar texts, the end of a pass, storing
 // the score of a first pass, and the compaction of the missed items into a new, shorter list.
 // Arrays are indexed from 1 like the items of the chapter file (element 0 is unused).
+#include "rules/record/passlog.h"
+
 #include <QString>
 #include <array>
 
@@ -33,6 +35,8 @@ public:
     // The English line of the item whose judgement was shown last; empty before the first of
     // the pass. It is kept as text, because the lists of a re-test move the items around.
     QString lastJudgedEng;
+    // The answers of this pass for the learning record.
+    PassLog log;
 
     // Bar texts and item numbers (Q_No(k) = k).
     void prepare();
@@ -56,8 +60,9 @@ public:
     // The lines of the item being asked; empty past the end.
     QString currentEng() const { return isPastEnd() ? QString() : Q_Eng[size_t(Q_Pos)]; }
     QString currentJpn() const { return isPastEnd() ? QString() : Q_Jpn[size_t(Q_Pos)]; }
-    // The item asked is being judged now: its English becomes lastJudgedEng.
-    void noteJudged() { lastJudgedEng = currentEng(); }
+    // The item asked is being judged now: its English becomes lastJudgedEng, and the answer
+    // goes into the log.
+    void noteJudged(bool right, bool hint = false);
 
     // End of a pass in the five-answer test: every item answered, or Pass_Goal answered right.
     bool choicePassOver() const;

@@ -1,5 +1,7 @@
 #include "screens/tests/testscreen.h"
 
+#include "files/learningrecord.h"
+
 #include "app/dialogs.h"
 #include "app/fonts.h"
 #include "app/palette.h"
@@ -147,6 +149,8 @@ void TestScreen::fit(ClickLabel *label)
 bool TestScreen::loadChapter(TestRun &run)
 {
     run.prepare();
+    run.log.restart();
+    recordedRun_ = &run;
     const ChapterQuestions chapter = SEKUSHON(ctx.data, M.KomokuNo);
     QString problem;
     if (!chapter.readable()) {
@@ -289,14 +293,39 @@ void TestScreen::tellScoreProblem(const QString &problem)
                         QStringLiteral("成績の保存"));
 }
 
-void TestScreen::endOfPass(const TestRun &run, int kind)
+void TestScreen::endOfPass(TestRun &run, int kind)
 {
     const QString problem = run.storeFirstPassScore(ctx.data, M, kind);
+    const QString recordProblem = recordAnswers(run, kind, run.Score);
     if (run.passed())
         GOUKAKU();
     else
         DAME();
     tellScoreProblem(problem);
+    tellRecordProblem(recordProblem);
+}
+
+QString TestScreen::recordAnswers(TestRun &run, int kind, std::optional<int> score)
+{
+    if (run.log.isEmpty())
+        return {};
+    recordKind_ = kind;
+    return LearningRecordWriter(ctx.data).append(
+        run.log.take({kind, M.RandomMode == 1 ? 1 : 0, M.KomokuNo, run.Pass_No, score}));
+}
+
+void TestScreen::recordUnfinishedPass()
+{
+    const int kind = recordKind_ > 0 ? recordKind_ : M.TestKind;
+    if (recordedRun_ && kind >= 1 && kind <= 3)
+        tellRecordProblem(recordAnswers(*recordedRun_, kind, std::nullopt));
+}
+
+void TestScreen::tellRecordProblem(const QString &problem)
+{
+    if (!problem.isEmpty())
+        ctx.dialogs->inform(this, QStringLiteral("今回の学習の記録を保存できませんでした。\n") + problem,
+                            QStringLiteral("学習の記録"));
 }
 
 void TestScreen::clearRunArea()
@@ -324,6 +353,7 @@ void TestScreen::leaveTo(ScreenId target)
 {
     // An answer given just before leaving is judged (and a finished pass stored) first.
     Blink->finishNow();
+    recordUnfinishedPass();
     resetRun();
     handOver(target); // the navigator sets the next test to file order
 }
@@ -331,6 +361,7 @@ void TestScreen::leaveTo(ScreenId target)
 bool TestScreen::windowClosing()
 {
     Blink->finishNow();
+    recordUnfinishedPass();
     return true;
 }
 

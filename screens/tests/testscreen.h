@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QList>
 #include <QStringList>
+#include <optional>
 
 class ClickLabel;
 class FeedbackBlink;
@@ -91,7 +92,8 @@ protected:
 
     // The end of a pass (OWARU1, owari): the score of a first pass is stored, the screen
     // shows a passed or a failed pass, then a score that could not be stored is told.
-    void endOfPass(const TestRun &run, int kind);
+    // The answers of the pass go into the learning record too.
+    void endOfPass(TestRun &run, int kind);
     virtual void GOUKAKU() = 0; // a pass with full marks
     virtual void DAME() = 0;    // a pass without
 
@@ -122,6 +124,13 @@ protected:
     static void fitBar(ClickLabel *bar);
 
 private:
+    // Adds the answers of the pass so far to the learning record; empty text or what went wrong.
+    QString recordAnswers(TestRun &run, int kind, std::optional<int> score);
+    // Leaving during a pass: what was answered is recorded, without a score.
+    void recordUnfinishedPass();
+    void tellRecordProblem(const QString &problem);
+    TestRun *recordedRun_ = nullptr; // the run of the chapter loaded
+    int recordKind_ = 0;             // the kind of the last pass recorded
     void leaveTo(ScreenId target);
     void LabelPos();
 

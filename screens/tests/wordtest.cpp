@@ -51,7 +51,7 @@ WordTest::Verdict WordTest::judge(const QString &typed)
 
 bool WordTest::At()
 {
-    run.noteJudged();
+    run.noteJudged(true, run.Q_Mark[size_t(run.Q_Pos)] == -1); // right with the hint
     ++run.Q_Pos; // note1
     ++run.OK_Count;
     run.TENH();
@@ -60,7 +60,7 @@ bool WordTest::At()
 
 void WordTest::Hz()
 {
-    run.noteJudged();
+    run.noteJudged(false);
     ++run.Q_Pos; // note1
     ++run.NG_Count;
     run.TENH();
@@ -120,6 +120,7 @@ void WordTest::startRetest()
     hintShown = false;
     passEnded = false;
     run.lastJudgedEng.clear(); // nothing of the re-test has been judged yet
+    run.log.restart();
 }
 
 void WordTest::leave()
