@@ -54,7 +54,12 @@ WeakPass WeakPass::prepare(const ReviewBoxes &boxes, int kind, QDate today,
             --pass.dueCount; // the course changed since the boxes were worked out
             continue;
         }
-        pass.items << Item{r.chapter, r.item, it->items[r.item - 1], r.box, r.due};
+        Item item{r.chapter, r.item, it->items[r.item - 1], r.box, r.due, {}};
+        for (qsizetype i = 0; i < it->items.size() && item.neighbours.size() < 4; ++i) {
+            if (i != r.item - 1)
+                item.neighbours << it->items[i];
+        }
+        pass.items << item;
     }
     if (pass.items.isEmpty())
         pass.nextDue = boxes.nextDueAfter(kind, today);
@@ -77,6 +82,16 @@ QString WeakPass::nothingDueText() const
     const QLocale japanese(QLocale::Japanese, QLocale::Japan);
     return QStringLiteral("今日の苦手な問題はありません。\n次は %1 に出題します。")
         .arg(japanese.toString(*nextDue, QStringLiteral("M月d日（ddd）")));
+}
+
+QStringList WeakPass::otherAnswers(int place) const
+{
+    QStringList answers;
+    if (place < 1 || place > items.size())
+        return answers;
+    for (const Question &q : items[place - 1].neighbours)
+        answers << (kind == 1 ? q.jpn : q.eng);
+    return answers;
 }
 
 void WeakPass::fill(TestRun &run) const

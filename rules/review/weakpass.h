@@ -37,6 +37,9 @@ public:
         Question question;
         int box = 1;
         QDate due;
+        // The first four other items of its chapter: the wrong answers the five-answer test
+        // offers, as the chapter's own test in file order would.
+        QList<Question> neighbours;
     };
 
     // The pass of the kind for the day, from the record and the course in the folder.
@@ -57,6 +60,9 @@ public:
     QString chapterLine() const;
     // What the learner is told when nothing is due today, and when the next item is.
     QString nothingDueText() const;
+
+    // The wrong answers of the five-answer test of the kind for the item at `place` (1-based).
+    QStringList otherAnswers(int place) const;
 
     // The items into the run in asking order; Q_No(k) is k, the item's place in this pass.
     void fill(TestRun &run) const;
