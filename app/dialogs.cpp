@@ -39,7 +39,9 @@ bool QtDialogs::choose(QWidget *parent, const QString &text, const QString &titl
 
 std::optional<QString> QtDialogs::askSavePath(QWidget *parent, const QString &title, const QString &suggested)
 {
-    const QString path = QFileDialog::getSaveFileName(parent, title, suggested, QStringLiteral("PDF (*.pdf)"));
+    const QString path = QFileDialog::getSaveFileName(
+        parent, title, suggested,
+        suggested.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive) ? QStringLiteral("CSV (*.csv)") : QStringLiteral("PDF (*.pdf)"));
     if (path.isEmpty())
         return std::nullopt;
     return path;

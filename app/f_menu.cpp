@@ -52,6 +52,8 @@ F_MENU::F_MENU(AppContext &context) : Screen(context, ScreenId::Menu)
     const QFont smallFont = fonts::font(fonts::PGothic, 12);
     Command8 = addButton(this, QStringLiteral("学習ソフトの使用方法"), {px(4320), px(7920), 200, 40}, smallFont);
     Command9 = addButton(this, QStringLiteral("テストの成績表"), {px(8100), px(7920), 200, 40}, smallFont);
+    RecordButton = addButton(this, QStringLiteral("学習の記録"), {px(900) - 20, px(7920), 200, 40}, smallFont);
+    connect(RecordButton, &QPushButton::clicked, this, [this] { handOver(ScreenId::Record); });
 
     connect(Command1, &QPushButton::clicked, this, [this] { startTest(1); });
     connect(Command2, &QPushButton::clicked, this, [this] { startTest(2); });

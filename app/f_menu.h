@@ -18,6 +18,7 @@ public:
     QPushButton *Command3; // 英単語テスト
     QPushButton *Command8; // 学習ソフトの使用方法
     QPushButton *Command9; // テストの成績表
+    QPushButton *RecordButton; // 学習の記録
     std::array<ClickLabel *, 2> Label1; // the title, white copy behind the red one
     ClickLabel *Label10;   // the maker's mark
     ClickLabel *Label8;    // decoration

@@ -26,6 +26,8 @@ constexpr HandOverRule kHandOverRules[] = {
     {ScreenId::Note, ScreenId::Menu, forgetTestKind},
     {ScreenId::Editor, ScreenId::Menu, forgetTestKind},
     {ScreenId::Menu, ScreenId::ScoreSheet, forgetTestKind},
+    {ScreenId::Menu, ScreenId::Record, forgetTestKind},
+    {ScreenId::Record, ScreenId::Menu, forgetTestKind},
     {ScreenId::ChoiceTest, ScreenId::QuestionSelect, inFileOrder},
     {ScreenId::ChoiceTest, ScreenId::ChapterSelect, inFileOrder},
     {ScreenId::WordTest, ScreenId::QuestionSelect, inFileOrder},

@@ -12,6 +12,7 @@
 #include "screens/tests/f_sentakumondai.h"
 #include "print/f_insatsu_eitango.h"
 #include "screens/results/f_seisekihyou.h"
+#include "screens/record/f_gakushukiroku.h"
 
 Screen *createScreen(ScreenId id, AppContext &ctx)
 {
@@ -36,6 +37,8 @@ Screen *createScreen(ScreenId id, AppContext &ctx)
         return new F_Insatsu_Eitango(ctx);
     case ScreenId::Editor:
         return new F_SAKUSEI(ctx);
+    case ScreenId::Record:
+        return new F_GakushuKiroku(ctx);
     }
     return new PlaceholderScreen(ctx, id, QString());
 }

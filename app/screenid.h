@@ -12,4 +12,5 @@ enum class ScreenId {
     Note,            // F_NOTE
     PrintWordSheets, // F_印刷_英単語
     Editor,          // F_SAKUSEI
+    Record,          // 学習の記録
 };

@@ -152,6 +152,21 @@ std::optional<AnswerLine> parseLine(QByteArrayView bytes)
     return line;
 }
 
+QByteArray exportCsv(const QList<AnswerLine> &lines)
+{
+    QByteArray out = headingLine();
+    out.reserve(lines.size() * 64);
+    for (const AnswerLine &line : lines)
+        out += encodeLine(line);
+    return out;
+}
+
+QString saveExport(const QString &path, const QByteArray &bytes)
+{
+    const QFileInfo info(path);
+    return DataFolder(info.absolutePath()).write(info.fileName(), bytes);
+}
+
 QString fileName(int year, int part)
 {
     return part <= 1 ? QStringLiteral("kiroku%1.csv").arg(year) : QStringLiteral("kiroku%1-%2.csv").arg(year).arg(part);
@@ -261,6 +276,33 @@ QString LearningRecordWriter::appendYear(int year, const QByteArray &bytes) cons
         return folder_.write(name, content + bytes);
     }
     return QStringLiteral("学習の記録のファイルがいっぱいで、今回の記録を書けませんでした。");
+}
+
+QString LearningRecordWriter::clearKind(int kind) const
+{
+    for (const QString &name : LearningRecordReader(folder_).fileNames()) {
+        const DataFolder::Read read = folder_.read(name);
+        if (!read.ok())
+            continue; // unreadable: left for whoever can mend it
+        QByteArray kept;
+        bool changed = false;
+        for (QByteArrayView rest(read.bytes); !rest.isEmpty();) {
+            const qsizetype end = rest.indexOf(learningrecord::kCrLf);
+            const QByteArrayView line = end < 0 ? rest : rest.first(end + 2);
+            rest = end < 0 ? QByteArrayView() : rest.sliced(end + 2);
+            const std::optional<AnswerLine> parsed = learningrecord::parseLine(end < 0 ? line : line.chopped(2));
+            if (parsed && parsed->kind == kind)
+                changed = true;
+            else
+                kept += line;
+        }
+        if (!changed)
+            continue;
+        const QString problem = folder_.write(name, kept);
+        if (!problem.isEmpty())
+            return problem;
+    }
+    return {};
 }
 
 QString LearningRecordWriter::clear() const

@@ -57,6 +57,12 @@ QByteArray encodeLine(const AnswerLine &line);
 // A line without its CR LF; none for the heading line and for anything that is not a whole line.
 std::optional<AnswerLine> parseLine(QByteArrayView line);
 
+// The record as one CSV file for a spreadsheet: the heading line, then every line given.
+QByteArray exportCsv(const QList<AnswerLine> &lines);
+// Writes bytes to a file outside the data folder (the place the user chose), replaced
+// atomically and synced like every save. Returns an empty text or a Japanese message.
+QString saveExport(const QString &path, const QByteArray &bytes);
+
 // Record files of a year: part 1 is "kiroku<year>.csv", part n "kiroku<year>-<n>.csv".
 QString fileName(int year, int part);
 // True for a name of a record file (any letter case).
@@ -96,6 +102,9 @@ public:
     QString append(const QList<AnswerLine> &lines) const;
     // Removes every record file. Returns an empty text or a Japanese message.
     QString clear() const;
+    // Removes the lines of one test kind (with the kind's scores); the other lines stay as
+    // they are, damaged ones too. Returns an empty text or a Japanese message.
+    QString clearKind(int kind) const;
 
 private:
     QString appendYear(int year, const QByteArray &bytes) const;

@@ -5,6 +5,7 @@
 #include "app/palette.h"
 #include "app/uikit.h"
 #include "print/printrun.h"
+#include "files/learningrecord.h"
 #include "print/scoresheetprint.h"
 #include "screens/results/picturebox.h"
 
@@ -28,11 +29,13 @@ F_Seisekihyou::F_Seisekihyou(AppContext &context)
     Picture1->move(5, 52);
 
     const QFont buttonFont = fonts::font(fonts::PGothic, 11);
-    Command1 = addButton(this, QStringLiteral("初期化"), {5, 556, 110, 36}, buttonFont);
-    Command2 = addButton(this, QStringLiteral("印刷"), {120, 556, 110, 36}, buttonFont);
-    Command3 = addButton(this, QStringLiteral("５拓(英→日）"), {235, 556, 110, 36}, buttonFont);
-    Command4 = addButton(this, QStringLiteral("５拓(日→英）"), {350, 556, 110, 36}, buttonFont);
-    Command5 = addButton(this, QStringLiteral("英単語"), {465, 556, 110, 36}, buttonFont);
+    Command1 = addButton(this, QStringLiteral("初期化"), {5, 556, 100, 36}, buttonFont);
+    Command2 = addButton(this, QStringLiteral("印刷"), {110, 556, 100, 36}, buttonFont);
+    Command3 = addButton(this, QStringLiteral("５拓(英→日）"), {215, 556, 100, 36}, buttonFont);
+    Command4 = addButton(this, QStringLiteral("５拓(日→英）"), {320, 556, 100, 36}, buttonFont);
+    Command5 = addButton(this, QStringLiteral("英単語"), {425, 556, 100, 36}, buttonFont);
+    RecordButton = addButton(this, QStringLiteral("学習の記録"), {530, 556, 110, 36}, buttonFont);
+    connect(RecordButton, &QPushButton::clicked, this, [this] { handOver(ScreenId::Record); });
     Command9 = addButton(this, QString(), {645, 556, 150, 36}, buttonFont);
 
     connect(Command1, &QPushButton::clicked, this, &F_Seisekihyou::Command1_Click);
@@ -111,7 +114,10 @@ void F_Seisekihyou::Command1_Click()
     Label1->setText(sheet.ResetName + QStringLiteral("の成績を初期化します"));
     if (!ctx.dialogs->confirm(this, QStringLiteral("成績を初期化していいですか？"), QStringLiteral("成績の初期化")))
         return;
-    const QString problem = sheet.TENCLEAR();
+    QString problem = sheet.TENCLEAR();
+    if (problem.isEmpty() && ctx.dialogs->confirm(this, QStringLiteral("学習の記録からも、このテストの記録を消去しますか？"),
+                                                  QStringLiteral("成績の初期化")))
+        problem = LearningRecordWriter(ctx.data).clearKind(sheet.SheetKind);
     if (!problem.isEmpty())
         ctx.dialogs->inform(this, problem, QStringLiteral("成績の初期化"));
     // Drawn from the files as they are now: after a failed write the old scores show again.

@@ -31,6 +31,7 @@ public:
     QPushButton *Command4; // ５拓(日→英）
     QPushButton *Command5; // 英単語
     QPushButton *Command9; // MENUに戻る / 項目選択
+    QPushButton *RecordButton; // 学習の記録
 
     void Command1_Click();
     void Command2_Click();
