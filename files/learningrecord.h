@@ -23,6 +23,9 @@
 
 #include <optional>
 
+// The order of a 苦手な問題 pass, whose lines each carry their item's own chapter.
+inline constexpr int kWeakOrder = 2;
+
 // One answer of one pass.
 struct AnswerLine {
     QDateTime passStart; // local time, whole seconds

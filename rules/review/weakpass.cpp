@@ -9,9 +9,14 @@
 RecordBoxes readRecordBoxes(const DataFolder &folder)
 {
     const LearningRecordReader::Result record = LearningRecordReader(folder).readAll();
-    RecordBoxes result{ReviewBoxes::of(record.lines), record.problems};
+    return {courseBoxes(record.lines, folder), record.problems};
+}
+
+ReviewBoxes courseBoxes(const QList<AnswerLine> &lines, const DataFolder &folder)
+{
+    ReviewBoxes boxes = ReviewBoxes::of(lines);
     QHash<int, ChapterQuestions> chapters; // read once each, and only those with items in a box
-    result.boxes.keepOnly([&](int chapter, const QString &english, int recordedItem) {
+    boxes.keepOnly([&](int chapter, const QString &english, int recordedItem) {
         auto it = chapters.find(chapter);
         if (it == chapters.end())
             it = chapters.insert(chapter, SEKUSHON(folder, chapter));
@@ -24,7 +29,15 @@ RecordBoxes readRecordBoxes(const DataFolder &folder)
         }
         return 0;
     });
-    return result;
+    return boxes;
+}
+
+QString boxCountsText(const ReviewBoxes::BoxCounts &counts)
+{
+    QStringList parts;
+    for (int box = 1; box <= ReviewBoxes::kBoxes; ++box)
+        parts << QStringLiteral("箱%1 %2問").arg(box).arg(counts[size_t(box - 1)]);
+    return QStringLiteral("苦手な問題") + QChar(0x3000) + parts.join(QChar(0x3000));
 }
 
 WeakPass WeakPass::prepare(const DataFolder &folder, int kind, QDate today)

@@ -16,9 +16,6 @@
 class DataFolder;
 class TestRun;
 
-// The order field of a record line of a 苦手な問題 pass (0 and 1 are 順番 and ランダム).
-inline constexpr int kWeakOrder = 2;
-
 // The boxes of every kind from the record of the data folder, without the items the course
 // no longer holds as they were (removed, or their English changed).
 struct RecordBoxes {
@@ -26,6 +23,10 @@ struct RecordBoxes {
     QStringList problems; // Japanese, one per record file that could not be read
 };
 RecordBoxes readRecordBoxes(const DataFolder &folder);
+// The same from record lines already read.
+ReviewBoxes courseBoxes(const QList<AnswerLine> &lines, const DataFolder &folder);
+// How many items of a kind stand in each box, as the record screen shows it.
+QString boxCountsText(const ReviewBoxes::BoxCounts &counts);
 
 class WeakPass {
 public:

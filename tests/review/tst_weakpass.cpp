@@ -2,6 +2,7 @@
 // limit of a pass, a pass taken on the test screens, and items the course no longer holds.
 #include "rules/record/passlog.h"
 #include "rules/review/weakpass.h"
+#include "screens/record/f_gakushukiroku.h"
 #include "screens/select/f_mondaisentaku.h"
 #include "screens/tests/feedbackblink.h"
 #include "support/testscreens.h"
@@ -168,9 +169,14 @@ private slots:
         const ReviewBoxes boxes = readRecordBoxes(app.ctx.data).boxes;
         QCOMPARE(boxes.countPerBox(kind), (ReviewBoxes::BoxCounts{0, 2, 0, 0, 0}));
         QVERIFY(boxes.dueOn(kind, kToday).isEmpty());
+        auto *record = qobject_cast<F_GakushuKiroku *>(app.start(ScreenId::Record));
+        QCOMPARE(record->BoxLabel->text(), QStringLiteral("苦手な問題　箱1 0問　箱2 2問　箱3 0問　箱4 0問　箱5 0問"));
+        QVERIFY(record->summary().chapters[size_t(kind - 1)].isEmpty()); // no chapter's score
+        app.ctx.state.TestKind = kind;
+        app.ctx.state.KomokuNo = 1;
+        app.start(ScreenId::QuestionSelect);
 
         // Nothing is due any more: the learner is told so, and when, on question selection.
-        QTest::mouseClick(screen->Command5, Qt::LeftButton);
         QTest::mouseClick(app.currentAs<F_MondaiSentaku>()->WeakButton, Qt::LeftButton);
         QVERIFY(app.currentAs<F_MondaiSentaku>());
         QCOMPARE(app.dialogs.calls.last().text, QStringLiteral("今日の苦手な問題はありません。\n次は 12月10日（木） に出題します。"));
