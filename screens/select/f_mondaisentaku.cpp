@@ -2,10 +2,7 @@
 
 #include "app/fonts.h"
 #include "app/palette.h"
-#include "app/dialogs.h"
 #include "app/uikit.h"
-#include "rules/record/passlog.h"
-#include "rules/review/weakpass.h"
 #include "screens/select/questionchoices.h"
 
 F_MondaiSentaku::F_MondaiSentaku(AppContext &context) : Screen(context, ScreenId::QuestionSelect)
@@ -102,12 +99,7 @@ void F_MondaiSentaku::WeakButton_Click()
     const auto target = testScreenOf(M.TestKind);
     if (!target)
         return;
-    // Told here, rather than on an empty test screen, when nothing is due today.
-    const WeakPass pass = WeakPass::prepare(ctx.data, M.TestKind, PassLog::now().date());
-    if (pass.isEmpty()) {
-        ctx.dialogs->inform(this, pass.nothingDueText(), QStringLiteral("苦手な問題"));
-        return;
-    }
+    // The test screen reads the record (once) and says so when nothing is due today.
     M.RandomMode = 0;
     M.WeakMode = 1;
     handOver(*target);
