@@ -10,11 +10,13 @@
 #include "print/qtprinter.h"
 #include "print/scoresheetprint.h"
 #include "print/wordsheets.h"
+#include "screens/record/f_gakushukiroku.h"
 #include "screens/results/f_seisekihyou.h"
 #include "screens/tests/f_eitango.h"
 #include "screens/tests/f_sentakumondai.h"
 #include "screens/tests/feedbackblink.h"
 #include "screens/tests/mistakeclassifier.h"
+#include "support/samplerecord.h"
 #include "support/testapp.h"
 #include "support/testscreens.h"
 
@@ -368,6 +370,30 @@ void BM_ScoreSheetRedraw(benchmark::State &state)
     }
 }
 BENCHMARK(BM_ScoreSheetRedraw)->Unit(benchmark::kMicrosecond);
+
+// The learning record screen on five years of daily study (about 350,000 answers in the
+// yearly files): every file read, the record summed up and the whole screen drawn.
+void BM_RecordScreenFiveYears(benchmark::State &state)
+{
+    auto owner = programOnBundledCourse();
+    TestApp &app = *owner;
+    const QDate today = QDate::currentDate();
+    const QList<AnswerLine> lines = sampleRecord(app.ctx.data, today, 5 * 365, 192, 0);
+    const QString problem = LearningRecordWriter(app.ctx.data).append(lines);
+    if (!problem.isEmpty())
+        state.SkipWithError(qPrintable(problem));
+    state.counters["lines"] = double(lines.size());
+    state.counters["files"] = double(LearningRecordReader(app.ctx.data).fileNames().size());
+    int shown = 0;
+    for (auto _ : state) {
+        F_GakushuKiroku f(app.ctx);
+        benchmark::DoNotOptimize(f.grab());
+        shown = f.summary().allTime.answers;
+    }
+    if (shown != lines.size())
+        state.SkipWithError(qPrintable(QStringLiteral("the screen showed %1 answers of %2: %3").arg(shown).arg(lines.size()).arg(LearningRecordReader(app.ctx.data).readAll().problems.join(u' '))));
+}
+BENCHMARK(BM_RecordScreenFiveYears)->Unit(benchmark::kMillisecond);
 
 // Printing into a PDF file through the real print layer, to the file written and closed.
 template <class Pages>

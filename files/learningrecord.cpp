@@ -8,6 +8,8 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 
 namespace learningrecord {
 
@@ -43,43 +45,48 @@ QDateTime dateTime(QByteArrayView field)
     return QDateTime(date, time);
 }
 
-// Splits a line into its fields; a field in double quotes loses them and its doubled quotes.
-// Returns false for an unclosed quote or text after a closing one.
-bool splitFields(QByteArrayView line, QList<QByteArray> &fields)
+// Splits a line into its kFields fields, without copying: a field in double quotes is given
+// with its quotes (see unquoted). Returns false for any other number of fields, an unclosed
+// quote or text after a closing one.
+bool splitFields(QByteArrayView line, std::array<QByteArrayView, kFields> &fields)
 {
-    fields.clear();
-    qsizetype i = 0;
-    for (;;) {
-        QByteArray field;
-        if (i < line.size() && line[i] == '"') {
-            ++i;
-            for (;;) {
-                if (i >= line.size())
+    const char *p = line.data();
+    const char *const end = p + line.size();
+    for (int n = 0; n < kFields; ++n) {
+        const char *start = p;
+        if (p < end && *p == '"') {
+            for (++p;; ++p) {
+                if (p == end)
                     return false;
-                if (line[i] == '"') {
-                    if (i + 1 < line.size() && line[i + 1] == '"') {
-                        field += '"';
-                        i += 2;
-                        continue;
-                    }
-                    ++i;
-                    break;
+                if (*p == '"') {
+                    if (p + 1 < end && p[1] == '"')
+                        ++p; // a doubled quote
+                    else
+                        break;
                 }
-                field += line[i++];
             }
-            if (i < line.size() && line[i] != ',')
+            ++p;
+            if (p < end && *p != ',')
                 return false;
         } else {
-            const qsizetype comma = line.indexOf(',', i);
-            const qsizetype end = comma < 0 ? line.size() : comma;
-            field = line.sliced(i, end - i).toByteArray();
-            i = end;
+            while (p < end && *p != ',')
+                ++p;
         }
-        fields << field;
-        if (i >= line.size())
-            return true;
-        ++i; // the comma
+        fields[size_t(n)] = QByteArrayView(start, p - start);
+        if (p == end)
+            return n == kFields - 1;
+        ++p; // the comma
     }
+    return false;
+}
+
+// A field without its double quotes and with its doubled quotes single.
+QByteArray unquoted(QByteArrayView field)
+{
+    if (!field.startsWith('"'))
+        return field.toByteArray();
+    QByteArray text = field.sliced(1, field.size() - 2).toByteArray();
+    return text.contains('"') ? text.replace("\"\"", "\"") : text;
 }
 
 bool isAscii(QByteArrayView bytes)
@@ -113,18 +120,17 @@ QByteArray encodeLine(const AnswerLine &line)
     return out + kCrLf.toByteArray();
 }
 
-std::optional<AnswerLine> parseLine(QByteArrayView bytes)
+bool parseInto(QByteArrayView bytes, AnswerLine &line)
 {
-    thread_local QList<QByteArray> f;
-    if (!splitFields(bytes, f) || f.size() != kFields)
-        return std::nullopt;
-    AnswerLine line;
+    std::array<QByteArrayView, kFields> f;
+    if (!splitFields(bytes, f))
+        return false;
     // The answers of a pass follow one another with the same start: it is read once.
     thread_local QByteArray lastStart;
     thread_local QDateTime lastStartTime;
-    if (f[0] != lastStart) {
+    if (f[0] != QByteArrayView(lastStart)) {
         lastStartTime = dateTime(f[0]);
-        lastStart = f[0];
+        lastStart = f[0].toByteArray();
     }
     line.passStart = lastStartTime;
     line.kind = number(f[1]);
@@ -139,16 +145,41 @@ std::optional<AnswerLine> parseLine(QByteArrayView bytes)
     if (!line.passStart.isValid() || line.kind < 1 || line.kind > 3 || line.order < 0 || line.order > 2 ||
         line.chapter < 1 || line.chapter > 60 || line.passNo < 1 || line.item < 0 || right < 0 || right > 1 ||
         hint < 0 || hint > 1 || line.second < 0 || line.passSeconds < 0)
-        return std::nullopt;
+        return false;
+    line.score.reset();
     if (!f[10].isEmpty()) {
         const int score = number(f[10]);
         if (score < 0 || score > 100)
-            return std::nullopt;
+            return false;
         line.score = score;
     }
-    line.english = isAscii(f[6]) ? QString::fromLatin1(f[6]) : cp932::decode(f[6]);
+    // An item's English comes again and again: the text of its last line is shared when the
+    // bytes are the same, which saves most of the reading of a long record.
+    struct Seen {
+        QByteArray bytes;
+        QString text;
+    };
+    thread_local std::array<Seen, 61 * 51> seen;
+    Seen &last = seen[size_t(line.chapter * 51 + std::min(line.item, 50))];
+    const QByteArrayView english = f[6];
+    if (english != QByteArrayView(last.bytes)) {
+        if (english.size() >= 2 && english.startsWith('"') && !english.contains("\"\"") && isAscii(english))
+            last.text = QString::fromLatin1(english.sliced(1, english.size() - 2));
+        else
+            last.text = cp932::decode(unquoted(english));
+        last.bytes = english.toByteArray();
+    }
+    line.english = last.text;
     line.right = right == 1;
     line.hint = hint == 1;
+    return true;
+}
+
+std::optional<AnswerLine> parseLine(QByteArrayView bytes)
+{
+    AnswerLine line;
+    if (!parseInto(bytes, line))
+        return std::nullopt;
     return line;
 }
 
@@ -212,8 +243,14 @@ QStringList LearningRecordReader::fileNames() const
 LearningRecordReader::Result LearningRecordReader::readAll() const
 {
     Result result;
+    QList<DataFolder::Read> files;
+    qsizetype total = 0;
     for (const QString &name : fileNames()) {
-        const DataFolder::Read read = folder_.read(name);
+        files << folder_.read(name);
+        total += files.last().bytes.size();
+    }
+    result.lines.reserve(total / 48); // about the shortest line of a word
+    for (const DataFolder::Read &read : std::as_const(files)) {
         if (!read.ok()) {
             result.problems << read.problem;
             continue;
@@ -221,16 +258,24 @@ LearningRecordReader::Result LearningRecordReader::readAll() const
         const QByteArrayView bytes(read.bytes);
         qsizetype start = 0;
         while (start < bytes.size()) {
-            const qsizetype end = bytes.indexOf(learningrecord::kCrLf, start);
-            if (end < 0) { // a last line without its line end: cut off while being written
+            const auto *lf = static_cast<const char *>(std::memchr(bytes.data() + start, '\n', size_t(bytes.size() - start)));
+            if (!lf) { // a last line without its line end: cut off while being written
                 ++result.skipped;
                 break;
             }
-            const QByteArrayView text = bytes.sliced(start, end - start);
-            start = end + 2;
-            if (std::optional<AnswerLine> line = learningrecord::parseLine(text))
-                result.lines.append(std::move(*line));
-            else if (text != QByteArrayView(learningrecord::headingLine()).chopped(2))
+            const qsizetype end = lf - bytes.data();
+            const bool crLf = end > start && bytes[end - 1] == '\r';
+            const QByteArrayView text = bytes.sliced(start, end - start - (crLf ? 1 : 0));
+            start = end + 1;
+            if (!crLf) { // a line end without its CR: not a line the program wrote
+                ++result.skipped;
+                continue;
+            }
+            // Read into its place in the list: no copy of a line is made.
+            if (learningrecord::parseInto(text, result.lines.emplace_back()))
+                continue;
+            result.lines.removeLast();
+            if (text != QByteArrayView(learningrecord::headingLine()).chopped(2))
                 ++result.skipped;
         }
     }
@@ -258,24 +303,34 @@ QString LearningRecordWriter::append(const QList<AnswerLine> &lines) const
 
 QString LearningRecordWriter::appendYear(int year, const QByteArray &bytes) const
 {
-    const QByteArray heading = learningrecord::headingLine();
-    for (int part = 1; part <= 999; ++part) {
+    QByteArrayView pending(bytes); // whole lines, each with its CR LF
+    for (int part = 1; part <= 999 && !pending.isEmpty(); ++part) {
         const QString name = learningrecord::fileName(year, part);
         const QFileInfo info(folder_.pathOf(name));
-        if (info.exists() && info.size() + bytes.size() + 2 > limit_)
+        if (info.exists() && info.size() + 2 >= limit_)
             continue; // full, or not a file we can add to
         const DataFolder::Read read = folder_.read(name);
         if (read.status == DataFolder::Read::Failed)
             continue; // unreadable: kept as it is for whoever can mend it
-        QByteArray content = read.ok() ? read.bytes : heading;
+        QByteArray content = read.ok() ? read.bytes : learningrecord::headingLine();
         // A line cut off by a crash gets its line end, so that it stays one damaged line.
         if (!content.isEmpty() && !content.endsWith(learningrecord::kCrLf))
             content += learningrecord::kCrLf.toByteArray();
-        if (content.size() + bytes.size() > limit_ && read.ok())
+        // As many whole lines as the file has room for.
+        qsizetype take = 0;
+        for (qsizetype end; (end = pending.indexOf(learningrecord::kCrLf, take)) >= 0;) {
+            if (content.size() + end + 2 > limit_)
+                break;
+            take = end + 2;
+        }
+        if (take == 0)
             continue;
-        return folder_.write(name, content + bytes);
+        const QString problem = folder_.write(name, content.append(pending.first(take)));
+        if (!problem.isEmpty())
+            return problem;
+        pending = pending.sliced(take);
     }
-    return QStringLiteral("学習の記録のファイルがいっぱいで、今回の記録を書けませんでした。");
+    return pending.isEmpty() ? QString() : QStringLiteral("学習の記録のファイルがいっぱいで、今回の記録を書けませんでした。");
 }
 
 QString LearningRecordWriter::clearKind(int kind) const

@@ -42,11 +42,12 @@ struct AnswerLine {
     int passSeconds = 0;       // how long the pass took
 
     QDateTime when() const { return passStart.addSecs(second); }
-    // The answers of one pass share these.
+    // The answers of one pass share these. (Date and time are compared as they read: a
+    // comparison of QDateTime asks the time zone every time.)
     bool samePass(const AnswerLine &other) const
     {
-        return passStart == other.passStart && kind == other.kind && order == other.order &&
-               chapter == other.chapter && passNo == other.passNo;
+        return kind == other.kind && order == other.order && chapter == other.chapter && passNo == other.passNo &&
+               passStart.time() == other.passStart.time() && passStart.date() == other.passStart.date();
     }
     bool operator==(const AnswerLine &) const = default;
 };
@@ -59,6 +60,8 @@ QByteArray headingLine();
 QByteArray encodeLine(const AnswerLine &line);
 // A line without its CR LF; none for the heading line and for anything that is not a whole line.
 std::optional<AnswerLine> parseLine(QByteArrayView line);
+// The same into a line given; false (the line partly filled) when it is not a whole line.
+bool parseInto(QByteArrayView bytes, AnswerLine &line);
 
 // The record as one CSV file for a spreadsheet: the heading line, then every line given.
 QByteArray exportCsv(const QList<AnswerLine> &lines);

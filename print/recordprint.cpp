@@ -88,11 +88,11 @@ void RecordPrint::chapters(int top)
 {
     const int half = kKindColumn / 2;
     // Within a half column: the chapter, the last score, the best score, the passes.
-    const int offsets[] = {0, 560, 1010, 1460};
-    const int widths[] = {560, 450, 450, half - 1460};
+    const int offsets[] = {0, 520, 900, 1280};
+    const int widths[] = {520, 380, 380, half - 1280};
     for (int k = 0; k < 3; ++k) {
         const int left = kLeft + k * kKindColumn;
-        MSG12(Printer);
+        Printer.setFont({QStringLiteral("ＭＳ 明朝"), 10});
         Printer.setPosition(left, top);
         Printer.writeWithin(kindNames_[size_t(k)], kKindColumn - kGap);
         Printer.setFont({kGothic, 9});
