@@ -19,6 +19,7 @@ struct Module1 {
     int KomokuNo = 0;                 // the chosen chapter, 1 to 60 (0 before the first choice)
     int KomokuPage = 0;               // block of 20 chapters shown by chapter selection, 1 to 3
     int RandomMode = 0;               // 0 = in file order (順番), 1 = random (ランダム)
+    int WeakMode = 0;                 // 1: the test screen asks the kind's 苦手な問題, not a chapter
     int PrintMode = 0;                // print mode of the print screen, 1 to 4
 };
 

@@ -14,7 +14,11 @@ struct HandOverRule {
 };
 
 void forgetTestKind(Module1 &m) { m.TestKind = 0; }
-void inFileOrder(Module1 &m) { m.RandomMode = 0; }
+void inFileOrder(Module1 &m)
+{
+    m.RandomMode = 0;
+    m.WeakMode = 0;
+}
 
 constexpr HandOverRule kHandOverRules[] = {
     {ScreenId::ChapterSelect, ScreenId::Menu, forgetTestKind},

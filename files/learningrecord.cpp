@@ -142,7 +142,7 @@ bool parseInto(QByteArrayView bytes, AnswerLine &line)
     const int hint = number(f[8]);
     line.second = number(f[9]);
     line.passSeconds = number(f[11]);
-    if (!line.passStart.isValid() || line.kind < 1 || line.kind > 3 || line.order < 0 || line.order > 1 ||
+    if (!line.passStart.isValid() || line.kind < 1 || line.kind > 3 || line.order < 0 || line.order > 2 ||
         line.chapter < 1 || line.chapter > 60 || line.passNo < 1 || line.item < 0 || right < 0 || right > 1 ||
         hint < 0 || hint > 1 || line.second < 0 || line.passSeconds < 0)
         return false;

@@ -7,8 +7,9 @@
 // A line, after the heading line every file starts with:
 //   日時,テスト,順序,章,回目,番号,英語,正誤,ヒント,秒,得点,所要秒
 //   2026-12-08 18:08:26,3,1,5,1,12,"I get up at six.",1,0,14,80,95
-// the local time the pass began; the test kind 1 to 3; the order (0 in order, 1 random); the
-// chapter; the pass number (1, then 2, 3 for re-tests of the missed items); the item's number
+// the local time the pass began; the test kind 1 to 3; the order (0 in order, 1 random, 2 a
+// 苦手な問題 pass over the items due again, across chapters, each line with its item's own
+// chapter); the chapter; the pass number (1, then 2, 3 for re-tests of the missed items); the item's number
 // in the chapter file; the item's English in double quotes (a quote doubled); right 1 or
 // wrong 0; hint used 1 or 0; the seconds from the start of the pass to the answer; the score
 // of the pass (empty for a pass left before its end); the pass's duration in seconds.
@@ -22,11 +23,14 @@
 
 #include <optional>
 
+// The order of a 苦手な問題 pass, whose lines each carry their item's own chapter.
+inline constexpr int kWeakOrder = 2;
+
 // One answer of one pass.
 struct AnswerLine {
     QDateTime passStart; // local time, whole seconds
     int kind = 1;        // test kind 1 to 3
-    int order = 0;       // 0 in file order (順番), 1 random (ランダム)
+    int order = 0;       // 0 in file order (順番), 1 random (ランダム), 2 苦手な問題
     int chapter = 1;     // 1 to 60
     int passNo = 1;      // 1 for the first pass, more for re-tests
     int item = 0;        // the item's number in the chapter file

@@ -75,7 +75,8 @@ RecordSummary RecordSummary::of(const QList<AnswerLine> &lines, QDate today)
         }
         if (!line.right)
             ++misses[{line.chapter, line.english}];
-        if (newPass && line.passNo == 1 && line.score) {
+        // A 苦手な問題 pass is no pass of a chapter: its score is no chapter's.
+        if (newPass && line.passNo == 1 && line.score && line.order != kWeakOrder) {
             ChapterStudy &study = chapters[size_t(line.kind - 1)][line.chapter];
             study.chapter = line.chapter;
             study.scores << *line.score;

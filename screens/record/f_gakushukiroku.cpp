@@ -7,6 +7,7 @@
 #include "print/printrun.h"
 #include "print/recordprint.h"
 #include "rules/record/passlog.h"
+#include "rules/review/weakpass.h"
 #include "screens/record/calendarview.h"
 #include "screens/record/chapterchart.h"
 
@@ -66,7 +67,8 @@ F_GakushuKiroku::F_GakushuKiroku(AppContext &context) : Screen(context, ScreenId
         KindButtons[size_t(k)] = b;
     }
     Chapters = new ChapterChart(this);
-    Chapters->setGeometry(405, 90, 385, 458);
+    BoxLabel = addLabel(this, QString(), {405, 88, 385, 22}, fonts::font(fonts::PGothic, 10), Qt::white);
+    Chapters->setGeometry(405, 112, 385, 436);
 
     Command1 = addButton(this, QStringLiteral("印刷"), {5, 556, 110, 36}, small);
     Command2 = addButton(this, QStringLiteral("CSVに書き出す"), {120, 556, 130, 36}, small);
@@ -87,6 +89,7 @@ void F_GakushuKiroku::load()
 {
     record_ = LearningRecordReader(ctx.data).readAll();
     summary_ = RecordSummary::of(record_.lines, PassLog::now().date());
+    boxes_ = courseBoxes(record_.lines, ctx.data);
     QStringList notes = record_.problems;
     if (record_.skipped > 0)
         notes << QStringLiteral("途中で切れた行や読めない行を%1行読み飛ばしました。").arg(record_.skipped);
@@ -110,6 +113,7 @@ void F_GakushuKiroku::showKind(int kind)
     kind_ = std::clamp(kind, 1, 3);
     KindButtons[size_t(kind_ - 1)]->setChecked(true);
     Chapters->setChapters(summary_.chapters[size_t(kind_ - 1)]);
+    BoxLabel->setText(boxCountsText(boxes_.countPerBox(kind_)));
     Chapters->setAccessibleDescription(M.TestName[size_t(kind_)] + QStringLiteral("の章ごとの成績"));
 }
 

@@ -6,6 +6,7 @@
 #include "app/screen.h"
 #include "files/learningrecord.h"
 #include "rules/record/recordsummary.h"
+#include "rules/review/reviewboxes.h"
 
 class CalendarView;
 class ChapterChart;
@@ -26,6 +27,7 @@ public:
     ClickLabel *AllLabel;    // all time
     QListWidget *MissedList; // the items missed most often
     std::array<QPushButton *, 3> KindButtons; // the test kind the chapters are shown for
+    ClickLabel *BoxLabel;    // 苦手な問題: the kind's items in each box
     ChapterChart *Chapters;
     QPushButton *Command1;   // 印刷
     QPushButton *Command2;   // CSVに書き出す
@@ -46,5 +48,6 @@ private:
 
     LearningRecordReader::Result record_;
     RecordSummary summary_;
+    ReviewBoxes boxes_;
     int kind_ = 1;
 };

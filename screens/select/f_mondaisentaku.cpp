@@ -28,6 +28,8 @@ F_MondaiSentaku::F_MondaiSentaku(AppContext &context) : Screen(context, ScreenId
     Command1 = addButton(Picture2, QStringLiteral("ノートで勉強する"), {40, 124, 320, 56}, buttonFont);
     Command8 = addButton(Picture2, QStringLiteral("印刷"), {392, 124, 150, 56}, buttonFont);
     Command9 = addButton(Picture2, QStringLiteral("新規＆修正"), {562, 124, 150, 56}, buttonFont);
+    WeakButton = addButton(Picture2, QStringLiteral("苦手な問題"), {40, 204, 320, 56}, buttonFont);
+    WeakButton->setToolTip(QStringLiteral("これまでに間違えた問題のうち、今日が復習の日の問題を、章をまたいでテストします。"));
     const QList<QPushButton *> bar =
         addReturnBar(Picture2, {ScreenId::ChapterSelect, ScreenId::Menu}, {40, 308, 320, 52}, 352, buttonFont);
     Command5 = bar[0];
@@ -42,6 +44,7 @@ F_MondaiSentaku::F_MondaiSentaku(AppContext &context) : Screen(context, ScreenId
     connect(Command9, &QPushButton::clicked, this, &F_MondaiSentaku::Command9_Click);
     connect(Command5, &QPushButton::clicked, this, &F_MondaiSentaku::Command5_Click);
     connect(Command6, &QPushButton::clicked, this, &F_MondaiSentaku::Command6_Click);
+    connect(WeakButton, &QPushButton::clicked, this, &F_MondaiSentaku::WeakButton_Click);
 
     Form_Load();
 }
@@ -90,3 +93,14 @@ void F_MondaiSentaku::Command9_Click()
 void F_MondaiSentaku::Command5_Click() { handOver(ScreenId::ChapterSelect); }
 
 void F_MondaiSentaku::Command6_Click() { handOver(ScreenId::Menu); } // the navigator forgets the test kind
+
+void F_MondaiSentaku::WeakButton_Click()
+{
+    const auto target = testScreenOf(M.TestKind);
+    if (!target)
+        return;
+    // The test screen reads the record (once) and says so when nothing is due today.
+    M.RandomMode = 0;
+    M.WeakMode = 1;
+    handOver(*target);
+}

@@ -23,6 +23,7 @@ public:
     QPushButton *Command9; // 新規＆修正 (word test only)
     QPushButton *Command5; // 項目選択画面に戻る
     QPushButton *Command6; // MENUに戻る
+    QPushButton *WeakButton; // 苦手な問題: the kind's items due today, across chapters
     Panel *Picture1;       // behind the title lines
     Panel *Picture2;       // behind the buttons
 
@@ -33,6 +34,7 @@ public:
     void Command9_Click();
     void Command5_Click();
     void Command6_Click();
+    void WeakButton_Click();
 
 private:
     void Form_Load();

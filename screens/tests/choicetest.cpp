@@ -21,7 +21,13 @@ void ChoiceTest::buildItem(RandomSource &random)
     // The answers of the other items in list order; slots past them stay empty.
     std::array<QString, 5> others;
     int filled = 0;
-    for (int i = 1; i <= run.Q_Total && filled < 4; ++i) {
+    if (otherAnswers) {
+        for (const QString &other : otherAnswers(p)) {
+            if (filled < 4)
+                others[size_t(++filled)] = other;
+        }
+    }
+    for (int i = 1; i <= run.Q_Total && filled < 4 && !otherAnswers; ++i) {
         if (i != p)
             others[size_t(++filled)] = answerLine(i);
     }

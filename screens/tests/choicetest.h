@@ -7,6 +7,7 @@
 
 #include <QStringList>
 #include <array>
+#include <functional>
 
 class RandomSource;
 
@@ -23,6 +24,9 @@ public:
     bool passEnded = false; // the pass is over (passed or failed): nothing more is judged
     std::array<QString, 6> Choice; // Choice(1) to Choice(5): the answers offered for the item asked
     QString lastAnswer; // the answer judged wrong last, for the review
+    // Where the wrong answers of the item at a position come from when not from the other
+    // items of the list (a 苦手な問題 pass takes them from the item's own chapter).
+    std::function<QStringList(int position)> otherAnswers;
 
     // The line asked and the line to answer, by kind.
     QString questionLine(int position) const;

@@ -63,6 +63,8 @@ void F_SentakuMondai::Form_Load()
     if (!Ready)
         return;
     TestRun &run = Rules.run;
+    if (Weak)
+        Rules.otherAnswers = [this](int position) { return Weak->otherAnswers(Rules.run.Q_No[size_t(position)]); };
     if (M.RandomMode == 1)
         run.JUNBI3(*ctx.random);
     run.Q_Pos = 1;

@@ -151,6 +151,8 @@ bool TestScreen::loadChapter(TestRun &run)
     run.prepare();
     run.log.restart();
     recordedRun_ = &run;
+    if (M.WeakMode == 1)
+        return loadWeakPass(run, M.TestKind);
     const ChapterQuestions chapter = SEKUSHON(ctx.data, M.KomokuNo);
     QString problem;
     if (!chapter.readable()) {
@@ -186,7 +188,9 @@ void TestScreen::showScore(const TestRun &run)
 
 void TestScreen::showOrder()
 {
-    Label9->setText(M.RandomMode == 1 ? QStringLiteral("ランダム") : QStringLiteral("順番"));
+    Label9->setText(Weak                 ? QStringLiteral("苦手な問題")
+                    : M.RandomMode == 1 ? QStringLiteral("ランダム")
+                                        : QStringLiteral("順番"));
 }
 
 void TestScreen::tenmarubatu(const TestRun &run)
@@ -295,7 +299,8 @@ void TestScreen::tellScoreProblem(const QString &problem)
 
 void TestScreen::endOfPass(TestRun &run, int kind)
 {
-    const QString problem = run.storeFirstPassScore(ctx.data, M, kind);
+    // A 苦手な問題 pass has no chapter and stores no chapter score.
+    const QString problem = Weak ? QString() : run.storeFirstPassScore(ctx.data, M, kind);
     const QString recordProblem = recordAnswers(run, kind, run.Score);
     if (run.passed())
         GOUKAKU();
@@ -310,8 +315,10 @@ QString TestScreen::recordAnswers(TestRun &run, int kind, std::optional<int> sco
     if (run.log.isEmpty())
         return {};
     recordKind_ = kind;
-    return LearningRecordWriter(ctx.data).append(
-        run.log.take({kind, M.RandomMode == 1 ? 1 : 0, M.KomokuNo, run.Pass_No, score}));
+    QList<AnswerLine> lines = run.log.take({kind, M.RandomMode == 1 ? 1 : 0, M.KomokuNo, run.Pass_No, score});
+    if (Weak)
+        lines = Weak->recordLines(lines);
+    return LearningRecordWriter(ctx.data).append(lines);
 }
 
 void TestScreen::recordUnfinishedPass()

@@ -3,6 +3,7 @@
 // the counter area with its frames, the two bars, the feedback strip, the result message,
 // the miss list (with pages when it has more than 20 lines) and the two return buttons.
 #include "app/screen.h"
+#include "rules/review/weakpass.h"
 #include "screens/tests/controlarray.h"
 
 #include <QColor>
@@ -64,6 +65,9 @@ public:
     void Command6_Click();
     void SpeechButton_Click();
 
+    // The 苦手な問題 pass being asked instead of a chapter (WeakMode).
+    std::optional<WeakPass> Weak;
+
 protected:
     TestScreen(AppContext &ctx, ScreenId id);
 
@@ -74,6 +78,9 @@ protected:
     // Reads the chapter into the run (bars and numbers first). When the test cannot run
     // (no file, an unreadable file, no items) it says so on the screen and returns false.
     bool loadChapter(TestRun &run);
+    // The kind's 苦手な問題 due today in place of the chapter; when nothing is due, says so
+    // and when the next item is, and returns false.
+    bool loadWeakPass(TestRun &run, int kind);
     // Hides the parts of the screen a test that cannot run does not use (the subclass hides its own).
     virtual void hideTestControls();
 
