@@ -332,6 +332,7 @@ private slots:
             {"自分の宿題", "", nullptr},                                                 // one's homework: 宿題をする
             {"宿題を", "^(?=.* )(?!.*\\b(my|your|his|her|our|their) homework\\b)", nullptr}, // is my, your, his homework
             {"窓|ドア", "^(?=.* )(?!.*\\b[Tt]he (door|window)\\b).*\\b(door|window)\\b", nullptr}, // and it is the window
+            {"[がにを][^、。（]*自分の[^、。（]*((?<![見ま])せ|のを手伝|ように)", "", nullptr}, // 自分の with two doers: whose?
         };
         QStringList faults;
         for (const Choice &c : choices) {
