@@ -335,6 +335,7 @@ private slots:
             {"[がにを][^、。（]*自分の[^、。（]*((?<![見ま])せ|のを手伝|ように)", "", nullptr}, // 自分の with two doers: whose?
             {"(住んで|働いて)い", "\\b(have|has)( \\w+)? (lived|worked)\\b", "([A-Za-z' ]+と)*beenを使わずに"}, // not been living
             {"ほうがいい", "", "([A-Za-z' ]+と)*should(と[A-Za-z' ]+)*を使って"},          // not had better
+            {"いちばん好き", "", "([A-Za-z' ]+と)*the best(と[A-Za-z' ]+)*を使って"},      // not like best
         };
         QStringList faults;
         for (const Choice &c : choices) {
