@@ -332,6 +332,10 @@ private slots:
             {"自分の宿題", "", nullptr},                                                 // one's homework: 宿題をする
             {"宿題を", "^(?=.* )(?!.*\\b(my|your|his|her|our|their) homework\\b)", nullptr}, // is my, your, his homework
             {"窓|ドア", "^(?=.* )(?!.*\\b[Tt]he (door|window)\\b).*\\b(door|window)\\b", nullptr}, // and it is the window
+            {"[がにを][^、。（]*自分の[^、。（]*((?<![見ま])せ|のを手伝|ように)", "", nullptr}, // 自分の with two doers: whose?
+            {"(住んで|働いて)い", "\\b(have|has)( \\w+)? (lived|worked)\\b", "([A-Za-z' ]+と)*beenを使わずに"}, // not been living
+            {"ほうがいい", "", "([A-Za-z' ]+と)*should(と[A-Za-z' ]+)*を使って"},          // not had better
+            {"いちばん好き", "", "([A-Za-z' ]+と)*the best(と[A-Za-z' ]+)*を使って"},      // not like best
         };
         QStringList faults;
         for (const Choice &c : choices) {
