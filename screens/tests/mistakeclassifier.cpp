@@ -383,15 +383,28 @@ void Comparison::align(QList<Hunk> &hunks)
 // Words left out in one place and typed in another: the order is wrong.
 void Comparison::findMovedWords(QList<Hunk> &hunks)
 {
+    QStringList shown; // each moved word as the right answer writes it there
+    auto hasArticle = [](const Parsed &p, const QList<int> &at) {
+        return std::any_of(at.begin(), at.end(), [&p](int i) { return isArticle(p.words[i].key); });
+    };
     for (Hunk &h : hunks) {
         for (int ei : std::as_const(h.expected)) {
             const QString key = e_.words[ei].key;
-            if (isArticle(key) || moved.contains(key))
+            if (moved.contains(key))
+                continue;
+            // An article left out in one place and typed in another (piano the) has moved; one
+            // that stands where another article was (the dog ... a cat) is a swapped article.
+            const bool article = isArticle(key);
+            if (article && hasArticle(t_, h.typed))
                 continue;
             for (const Hunk &other : std::as_const(hunks)) {
+                if (article && (&other == &h || hasArticle(e_, other.expected)))
+                    continue;
                 for (int ti : other.typed) {
-                    if (t_.words[ti].key == key && !moved.contains(key))
+                    if (t_.words[ti].key == key && !moved.contains(key)) {
                         moved << key;
+                        shown << quoted(e_.words[ei].text);
+                    }
                 }
             }
         }
@@ -404,15 +417,6 @@ void Comparison::findMovedWords(QList<Hunk> &hunks)
     }
     hunks.removeIf([](const Hunk &h) { return h.expected.isEmpty() && h.typed.isEmpty(); });
     related += int(moved.size());
-    QStringList shown;
-    for (const QString &key : std::as_const(moved)) {
-        for (const AnswerWord &w : e_.words) {
-            if (w.key == key) {
-                shown << quoted(w.text);
-                break;
-            }
-        }
-    }
     add(MistakeClassifier::WordOrder, QStringLiteral("語の順番がちがいます（%1の位置）。").arg(shown.join(QString())));
 }
 
