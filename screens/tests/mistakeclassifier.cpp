@@ -74,12 +74,15 @@ QStringList fullFormAsWritten(const QString &token)
     return full;
 }
 
-Parsed parse(const QString &answer)
+// rightWords: the words of the right answer in lower case, when this is the typed one. A
+// contraction typed without its apostrophe (dont, thats) is read as one only where the right
+// answer has its full form (do not, that is); elsewhere thats and heres are words of their own.
+Parsed parse(const QString &answer, const QStringList *rightWords = nullptr)
 {
     Parsed p;
     const QString s = plainApostrophes(answer);
     QString token;
-    auto endToken = [&p, &token] {
+    auto endToken = [&p, &token, rightWords] {
         // Apostrophes and hyphens at the ends of a token are marks, not part of the word.
         while (!token.isEmpty() && (token.back() == u'\'' || token.back() == u'-' || token.back() == u':'))
             token.chop(1);
@@ -87,7 +90,10 @@ Parsed parse(const QString &answer)
             token.remove(0, 1);
         if (token.isEmpty())
             return;
-        const QStringList full = fullFormAsWritten(token);
+        QStringList full = fullFormAsWritten(token);
+        if (rightWords && !token.contains(u'\'') && !full.isEmpty() &&
+            !(u' ' + rightWords->join(u' ') + u' ').contains(u' ' + full.join(u' ').toLower() + u' '))
+            full.clear();
         if (full.isEmpty()) {
             p.words.append({token, token.toLower(), QString()});
         } else {
@@ -271,14 +277,18 @@ bool neverTakesS(const QString &w)
     return true;
 }
 
-// my / mine, your / yours, it / its: another word, not a form with -s.
-bool isPronounWithS(const QString &withoutS)
+// Pronouns and question words: your / yours, it / its, here / heres are other words or no
+// words, never a form with -s.
+bool isFunctionWord(const QString &withoutS)
 {
     static const QSet<QString> words = {QStringLiteral("your"), QStringLiteral("her"), QStringLiteral("our"),
                                         QStringLiteral("their"), QStringLiteral("it"), QStringLiteral("you"),
-                                        QStringLiteral("they"), QStringLiteral("he"), QStringLiteral("we"),
+                                        QStringLiteral("they"), QStringLiteral("he"), QStringLiteral("she"), QStringLiteral("we"),
                                         QStringLiteral("me"), QStringLiteral("him"), QStringLiteral("us"),
-                                        QStringLiteral("them")};
+                                        QStringLiteral("them"), QStringLiteral("here"), QStringLiteral("there"),
+                                        QStringLiteral("how"), QStringLiteral("when"), QStringLiteral("where"),
+                                        QStringLiteral("why"), QStringLiteral("what"), QStringLiteral("who"),
+                                        QStringLiteral("which"), QStringLiteral("that"), QStringLiteral("this")};
     return words.contains(withoutS);
 }
 
@@ -528,7 +538,7 @@ bool Comparison::classifyPair(int ei, int ti)
         (tEnding == Ending::S && eBases.size() == 1 && tBases.contains(e))) {
         const bool expectedHasS = e.size() > t.size() || e == u"has";
         const QString withoutS = expectedHasS ? t : e;
-        if (isPronounWithS(withoutS)) {
+        if (isFunctionWord(withoutS)) {
             otherWord({ew.text}, {tw.text});
             return true;
         }
@@ -765,7 +775,11 @@ QList<MistakeNote> MistakeClassifier::classify(const QString &japanese, const QS
         }
         small.append({tag, sentence});
     };
-    const Parsed e = parse(expected), t = parse(typed);
+    const Parsed e = parse(expected);
+    QStringList rightWords;
+    for (const AnswerWord &w : e.words)
+        rightWords << w.key;
+    const Parsed t = parse(typed, &rightWords);
 
     // Letter case: the first word written in another case, each word against the typed word
     // of the same place among its namesakes. A word typed elsewhere is a matter of order, and
