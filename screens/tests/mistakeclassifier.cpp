@@ -469,9 +469,13 @@ void Comparison::sEnding(int ei, const QString &withS, const QString &withoutS, 
         add(MistakeClassifier::VerbForm, QStringLiteral("「%1」の後は原形の「%2」です。").arg(auxiliary, expectedHasS ? withS : withoutS));
         return;
     }
-    switch (roles_.roleOf(ei)) {
+    bool thirdPersonSingular = false;
+    switch (roles_.roleOf(ei, &thirdPersonSingular)) {
     case SentenceRoles::Role::Verb:
-        if (expectedHasS)
+        // My father read a book last night: a past form, whatever the subject.
+        if (!expectedHasS && thirdPersonSingular)
+            add(MistakeClassifier::VerbForm, QStringLiteral("「%1」ではなく「%2」です。").arg(withS, withoutS));
+        else if (expectedHasS)
             add(MistakeClassifier::ThirdPerson, QStringLiteral("主語が三人称単数なので「%1」と -s を付けます。").arg(withS));
         else
             add(MistakeClassifier::ThirdPerson, QStringLiteral("主語が三人称単数ではないので -s を付けず「%1」です。").arg(withoutS));
@@ -536,7 +540,7 @@ bool Comparison::classifyPair(int ei, int ti)
     const bool plainS = (plusS(e, t) || plusS(t, e)) && (ei == 0 || !isHelperVerb(e_.words[ei - 1].key));
     if (sPairIrregular || plainS || (eEnding == Ending::S && tBases.size() == 1 && eBases.contains(t)) ||
         (tEnding == Ending::S && eBases.size() == 1 && tBases.contains(e))) {
-        const bool expectedHasS = e.size() > t.size() || e == u"has";
+        const bool expectedHasS = e == u"has" || (t != u"has" && e.size() > t.size());
         const QString withoutS = expectedHasS ? t : e;
         if (isFunctionWord(withoutS)) {
             otherWord({ew.text}, {tw.text});

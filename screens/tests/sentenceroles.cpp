@@ -245,8 +245,18 @@ int SentenceRoles::auxiliaryOf(int at) const
     return -1;
 }
 
-SentenceRoles::Role SentenceRoles::roleOf(int at) const
+bool SentenceRoles::isSingularNoun(int at) const
 {
+    const QString k = key(at);
+    return !(k.endsWith(u's') && !k.endsWith(QStringLiteral("ss"))) && englishforms::irregularNounSingular(k).isEmpty();
+}
+
+SentenceRoles::Role SentenceRoles::roleOf(int at, bool *thirdPersonSingular) const
+{
+    bool single = false;
+    if (!thirdPersonSingular)
+        thirdPersonSingular = &single;
+    *thirdPersonSingular = false;
     const int before = at - 1;
     if (before < 0) {
         // Books are ..., book; but Open the window.
@@ -264,8 +274,10 @@ SentenceRoles::Role SentenceRoles::roleOf(int at) const
         const QString next = key(at + 1);
         if (next.isEmpty() || isIn(verbsAfterSubject(), next) || isFrequencyAdverb(next))
             return Role::Noun;
-        if (isIn(objectPronouns(), next))
+        if (isIn(objectPronouns(), next)) {
+            *thirdPersonSingular = true;
             return Role::Verb;
+        }
         return Role::Unclear;
     }
     // going to school, going to play: a noun or a verb.
@@ -278,14 +290,25 @@ SentenceRoles::Role SentenceRoles::roleOf(int at) const
     if (isIn(subjectPronouns(), key(end))) {
         // You and it are objects too (were you yesterday, like it): a subject at a clause's start.
         const bool alsoObject = key(end) == u"you" || key(end) == u"it";
+        static const Words notSingle = {u"i"_qs, u"you"_qs, u"we"_qs, u"they"_qs, u"who"_qs, u"there"_qs};
+        *thirdPersonSingular = !isIn(notSingle, key(end));
         return !alsoObject || isClauseStart(end) ? Role::Verb : Role::Unclear;
     }
-    if (isName(end) && subjectStart(end) >= 0)
+    if (isName(end) && subjectStart(end) >= 0) {
+        *thirdPersonSingular = true;
         return Role::Verb;
+    }
     // A noun phrase that starts no clause (gave my sister books): an object, or a noun before
     // a noun; what follows it cannot be told.
+    // The red car is ...: the word before the be is the phrase's noun.
     const int phrase = nounPhraseStart(end);
+    if (phrase >= 0 && isIn(verbsAfterSubject(), key(at + 1)))
+        return Role::Noun;
+    if (phrase >= 0 && isClauseStart(phrase)) {
+        *thirdPersonSingular = isSingularNoun(end);
+        return Role::Verb;
+    }
     if (phrase >= 0)
-        return isClauseStart(phrase) ? Role::Verb : Role::Unclear;
+        return Role::Unclear;
     return Role::Noun; // after a verb or an adjective: I like dogs, good friends
 }

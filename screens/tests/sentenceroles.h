@@ -18,7 +18,9 @@ public:
     // the index of the word before each comma.
     SentenceRoles(const QStringList &words, const QList<int> &commaAfter, const EnglishWords &dictionary);
 
-    Role roleOf(int at) const;
+    // thirdPersonSingular, for a verb: set when its subject is sure to be he, she, it, a name or
+    // one thing (my sister), so that the verb is no present form without -s.
+    Role roleOf(int at, bool *thirdPersonSingular = nullptr) const;
     // The index of the do, does, can, to ... whose verb the word at `at` is, or -1.
     int auxiliaryOf(int at) const;
 
@@ -40,6 +42,7 @@ private:
     // ending at `end`, or -1.
     int nounPhraseStart(int end, bool withAdjective = true) const;
     int skipAdverbsBack(int at) const;
+    bool isSingularNoun(int at) const;
 
     QStringList words_;
     QStringList keys_;
