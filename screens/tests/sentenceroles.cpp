@@ -192,8 +192,14 @@ int SentenceRoles::nounPhraseStart(int end, bool withAdjective) const
         isIn(auxiliaries(), key(end)))
         return -1; // this is, that can
     auto opens = [this](int at) { return isDeterminer(at) || key(at) == u"this" || key(at) == u"that"; };
+    // my friend's dog, Mr. Brown's car: the phrase starts before the owner.
+    auto owner = [this](int start) {
+        while (start > 0 && key(start).endsWith(u"'s") && (isDeterminer(start - 1) || isIn(titles(), key(start - 1))))
+            --start;
+        return start;
+    };
     if (opens(end - 1))
-        return end - 1;
+        return owner(end - 1);
     // One word between: my little sister, Ken's old bike; not my sister likes, those women are,
     // my friends like, my father made.
     auto mayBeVerb = [this](int at) {
@@ -205,7 +211,7 @@ int SentenceRoles::nounPhraseStart(int end, bool withAdjective) const
     // mother like flowers?).
     if (withAdjective && end >= 2 && opens(end - 2) && !isIn(prepositions(), key(end - 1)) && !mayBeVerb(end) &&
         !mayBeVerb(end - 1) && !isIn(auxiliaries(), key(end - 3)))
-        return end - 2;
+        return owner(end - 2);
     return -1;
 }
 
@@ -295,7 +301,7 @@ SentenceRoles::Role SentenceRoles::roleOf(int at, bool *thirdPersonSingular) con
         return !alsoObject || isClauseStart(end) ? Role::Verb : Role::Unclear;
     }
     if (isName(end) && subjectStart(end) >= 0) {
-        *thirdPersonSingular = true;
+        *thirdPersonSingular = key(subjectStart(end) - 1) != u"and"; // not Tom and Ken
         return Role::Verb;
     }
     // A noun phrase that starts no clause (gave my sister books): an object, or a noun before
@@ -305,7 +311,7 @@ SentenceRoles::Role SentenceRoles::roleOf(int at, bool *thirdPersonSingular) con
     if (phrase >= 0 && isIn(verbsAfterSubject(), key(at + 1)))
         return Role::Noun;
     if (phrase >= 0 && isClauseStart(phrase)) {
-        *thirdPersonSingular = isSingularNoun(end);
+        *thirdPersonSingular = isSingularNoun(end) && key(phrase - 1) != u"and";
         return Role::Verb;
     }
     if (phrase >= 0)
