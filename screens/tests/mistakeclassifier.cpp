@@ -1,6 +1,7 @@
 #include "screens/tests/mistakeclassifier.h"
 
 #include "screens/tests/englishforms.h"
+#include "screens/tests/sentenceroles.h"
 
 #include <QSet>
 
@@ -73,12 +74,15 @@ QStringList fullFormAsWritten(const QString &token)
     return full;
 }
 
-Parsed parse(const QString &answer)
+// rightWords: the words of the right answer in lower case, when this is the typed one. A
+// contraction typed without its apostrophe (dont, thats) is read as one only where the right
+// answer has its full form (do not, that is); elsewhere thats and heres are words of their own.
+Parsed parse(const QString &answer, const QStringList *rightWords = nullptr)
 {
     Parsed p;
     const QString s = plainApostrophes(answer);
     QString token;
-    auto endToken = [&p, &token] {
+    auto endToken = [&p, &token, rightWords] {
         // Apostrophes and hyphens at the ends of a token are marks, not part of the word.
         while (!token.isEmpty() && (token.back() == u'\'' || token.back() == u'-' || token.back() == u':'))
             token.chop(1);
@@ -86,7 +90,10 @@ Parsed parse(const QString &answer)
             token.remove(0, 1);
         if (token.isEmpty())
             return;
-        const QStringList full = fullFormAsWritten(token);
+        QStringList full = fullFormAsWritten(token);
+        if (rightWords && !token.contains(u'\'') && !full.isEmpty() &&
+            !(u' ' + rightWords->join(u' ') + u' ').contains(u' ' + full.join(u' ').toLower() + u' '))
+            full.clear();
         if (full.isEmpty()) {
             p.words.append({token, token.toLower(), QString()});
         } else {
@@ -237,16 +244,6 @@ QString finalMarkSentence(QChar typedMark, QChar rightMark)
     return QStringLiteral("最後は「%1」です。").arg(rightMark);
 }
 
-bool isAuxiliaryBeforeBase(const QString &w)
-{
-    static const QSet<QString> words = {
-        QStringLiteral("do"), QStringLiteral("does"), QStringLiteral("did"), QStringLiteral("to"),
-        QStringLiteral("can"), QStringLiteral("could"), QStringLiteral("will"), QStringLiteral("would"),
-        QStringLiteral("must"), QStringLiteral("should"), QStringLiteral("may"), QStringLiteral("might"),
-        QStringLiteral("shall"), QStringLiteral("let's"), QStringLiteral("cannot")};
-    return words.contains(w);
-}
-
 // Words a verb phrase may gain or lose with a change of form (is playing / plays, will go / went).
 bool isHelperVerb(const QString &w)
 {
@@ -259,42 +256,40 @@ bool isHelperVerb(const QString &w)
     return words.contains(w);
 }
 
-bool isFrequencyAdverb(const QString &w)
+// Words that never take the -s of the third person: a be, a modal, a past form.
+bool neverTakesS(const QString &w)
 {
     static const QSet<QString> words = {
-        QStringLiteral("always"), QStringLiteral("usually"), QStringLiteral("often"), QStringLiteral("sometimes"),
-        QStringLiteral("never"), QStringLiteral("also"), QStringLiteral("really"), QStringLiteral("just"),
-        QStringLiteral("only"), QStringLiteral("still"), QStringLiteral("not")};
-    return words.contains(w);
+        QStringLiteral("am"), QStringLiteral("are"), QStringLiteral("is"), QStringLiteral("was"),
+        QStringLiteral("were"), QStringLiteral("be"), QStringLiteral("can"), QStringLiteral("could"),
+        QStringLiteral("will"), QStringLiteral("would"), QStringLiteral("shall"), QStringLiteral("should"),
+        QStringLiteral("may"), QStringLiteral("might"), QStringLiteral("must"), QStringLiteral("cannot")};
+    if (words.contains(w))
+        return true;
+    const QString base = irregularVerbBase(w);
+    if (base.isEmpty() || base == w)
+        return false;
+    // went, made, did, seen; not bed, which is only what a learner might make of be
+    for (const QString &ending : {QStringLiteral("d"), QStringLiteral("ed"), QStringLiteral("s"), QStringLiteral("es")}) {
+        if (w == base + ending)
+            return false;
+    }
+    return true;
 }
 
-// A subject that takes a verb (he plays, I play), so that a word after it with or without
-// -s is a verb and not a noun.
-bool isSubject(const QList<AnswerWord> &words, int at)
+// Pronouns and question words: your / yours, it / its, here / heres are other words or no
+// words, never a form with -s.
+bool isFunctionWord(const QString &withoutS)
 {
-    static const QSet<QString> pronouns = {
-        QStringLiteral("i"), QStringLiteral("you"), QStringLiteral("we"), QStringLiteral("they"),
-        QStringLiteral("he"), QStringLiteral("she"), QStringLiteral("it"), QStringLiteral("this"),
-        QStringLiteral("that"), QStringLiteral("who"), QStringLiteral("everyone"), QStringLiteral("everybody"),
-        QStringLiteral("someone"), QStringLiteral("somebody"), QStringLiteral("nobody"), QStringLiteral("everything"),
-        QStringLiteral("something"), QStringLiteral("nothing"), QStringLiteral("there")};
-    static const QSet<QString> names = {
-        QStringLiteral("ken"), QStringLiteral("yumi"), QStringLiteral("tom"), QStringLiteral("emma"),
-        QStringLiteral("mike"), QStringLiteral("lucy"), QStringLiteral("aya"), QStringLiteral("taku"),
-        QStringLiteral("brown"), QStringLiteral("green"), QStringLiteral("smith")};
-    static const QSet<QString> determiners = {
-        QStringLiteral("my"), QStringLiteral("your"), QStringLiteral("his"), QStringLiteral("her"),
-        QStringLiteral("our"), QStringLiteral("their"), QStringLiteral("the"), QStringLiteral("this"),
-        QStringLiteral("that"), QStringLiteral("a"), QStringLiteral("an")};
-    if (at < 0)
-        return false;
-    const AnswerWord &w = words[at];
-    if (pronouns.contains(w.key) || names.contains(w.key))
-        return true;
-    if (at > 0 && !w.text.isEmpty() && w.text.front().isUpper())
-        return true; // a name inside the sentence
-    // "My father plays", "The dog runs": a noun after a determiner at the start.
-    return at == 1 && determiners.contains(words[0].key);
+    static const QSet<QString> words = {QStringLiteral("your"), QStringLiteral("her"), QStringLiteral("our"),
+                                        QStringLiteral("their"), QStringLiteral("it"), QStringLiteral("you"),
+                                        QStringLiteral("they"), QStringLiteral("he"), QStringLiteral("she"), QStringLiteral("we"),
+                                        QStringLiteral("me"), QStringLiteral("him"), QStringLiteral("us"),
+                                        QStringLiteral("them"), QStringLiteral("here"), QStringLiteral("there"),
+                                        QStringLiteral("how"), QStringLiteral("when"), QStringLiteral("where"),
+                                        QStringLiteral("why"), QStringLiteral("what"), QStringLiteral("who"),
+                                        QStringLiteral("which"), QStringLiteral("that"), QStringLiteral("this")};
+    return words.contains(withoutS);
 }
 
 struct Hunk {
@@ -306,16 +301,25 @@ class Comparison {
 public:
     Comparison(const EnglishWords &dictionary, const QList<FixedWord> &fixed, const QString &japanese,
                const Parsed &expected, const Parsed &typed)
-        : dictionary_(dictionary), fixed_(fixed), japanese_(japanese), e_(expected), t_(typed)
+        : dictionary_(dictionary), fixed_(fixed), japanese_(japanese), e_(expected), t_(typed),
+          roles_(textsOf(expected), expected.commaAfter, dictionary)
     {
     }
 
     QList<MistakeNote> notes;
-    int related = 0; // words the two answers share, or nearly share
+    int related = 0;     // words the two answers share, or nearly share
+    QStringList moved;   // the words (keys) typed in another place
 
     void run();
 
 private:
+    static QStringList textsOf(const Parsed &p)
+    {
+        QStringList out;
+        for (const AnswerWord &w : p.words)
+            out << w.text;
+        return out;
+    }
     void align(QList<Hunk> &hunks);
     void findMovedWords(QList<Hunk> &hunks);
     void classifyHunk(const Hunk &hunk);
@@ -338,12 +342,22 @@ private:
         notes.append({tag, sentence});
     }
     bool areForms(const QString &a, const QString &b) const;
+    // The dictionary knows the word and a form of it with -s (dog → dogs, watch → watches).
+    bool takesS(const QString &w) const
+    {
+        if (!dictionary_.isWord(w))
+            return false;
+        if (dictionary_.isWord(w + u's') || dictionary_.isWord(w + QStringLiteral("es")))
+            return true;
+        return w.endsWith(u'y') && dictionary_.isWord(w.chopped(1) + QStringLiteral("ies"));
+    }
 
     const EnglishWords &dictionary_;
     const QList<FixedWord> &fixed_;
     const QString &japanese_;
     const Parsed &e_;
     const Parsed &t_;
+    SentenceRoles roles_; // of the right answer's words
 };
 
 void Comparison::align(QList<Hunk> &hunks)
@@ -379,16 +393,28 @@ void Comparison::align(QList<Hunk> &hunks)
 // Words left out in one place and typed in another: the order is wrong.
 void Comparison::findMovedWords(QList<Hunk> &hunks)
 {
-    QStringList moved;
+    QStringList shown; // each moved word as the right answer writes it there
+    auto hasArticle = [](const Parsed &p, const QList<int> &at) {
+        return std::any_of(at.begin(), at.end(), [&p](int i) { return isArticle(p.words[i].key); });
+    };
     for (Hunk &h : hunks) {
         for (int ei : std::as_const(h.expected)) {
             const QString key = e_.words[ei].key;
-            if (isArticle(key) || moved.contains(key))
+            if (moved.contains(key))
+                continue;
+            // An article left out in one place and typed in another (piano the) has moved; one
+            // that stands where another article was (the dog ... a cat) is a swapped article.
+            const bool article = isArticle(key);
+            if (article && hasArticle(t_, h.typed))
                 continue;
             for (const Hunk &other : std::as_const(hunks)) {
+                if (article && (&other == &h || hasArticle(e_, other.expected)))
+                    continue;
                 for (int ti : other.typed) {
-                    if (t_.words[ti].key == key && !moved.contains(key))
+                    if (t_.words[ti].key == key && !moved.contains(key)) {
                         moved << key;
+                        shown << quoted(e_.words[ei].text);
+                    }
                 }
             }
         }
@@ -401,15 +427,6 @@ void Comparison::findMovedWords(QList<Hunk> &hunks)
     }
     hunks.removeIf([](const Hunk &h) { return h.expected.isEmpty() && h.typed.isEmpty(); });
     related += int(moved.size());
-    QStringList shown;
-    for (const QString &key : std::as_const(moved)) {
-        for (const AnswerWord &w : e_.words) {
-            if (w.key == key) {
-                shown << quoted(w.text);
-                break;
-            }
-        }
-    }
     add(MistakeClassifier::WordOrder, QStringLiteral("語の順番がちがいます（%1の位置）。").arg(shown.join(QString())));
 }
 
@@ -428,11 +445,8 @@ bool Comparison::areForms(const QString &a, const QString &b) const
 
 QString Comparison::auxiliaryBefore(int ei) const
 {
-    for (int k = ei - 1; k >= 0 && k >= ei - 3; --k) {
-        if (isAuxiliaryBeforeBase(e_.words[k].key))
-            return e_.words[k].text;
-    }
-    return {};
+    const int at = roles_.auxiliaryOf(ei);
+    return at >= 0 ? e_.words[at].text : QString();
 }
 
 void Comparison::verbForm(int ei, const QString &typedText, const QString &lemma)
@@ -455,15 +469,21 @@ void Comparison::sEnding(int ei, const QString &withS, const QString &withoutS, 
         add(MistakeClassifier::VerbForm, QStringLiteral("「%1」の後は原形の「%2」です。").arg(auxiliary, expectedHasS ? withS : withoutS));
         return;
     }
-    int subject = ei - 1;
-    while (subject >= 0 && isFrequencyAdverb(e_.words[subject].key))
-        --subject;
-    if (isSubject(e_.words, subject)) {
-        if (expectedHasS)
+    bool thirdPersonSingular = false;
+    switch (roles_.roleOf(ei, &thirdPersonSingular)) {
+    case SentenceRoles::Role::Verb:
+        // My father read a book last night: a past form, whatever the subject.
+        if (!expectedHasS && thirdPersonSingular)
+            add(MistakeClassifier::VerbForm, QStringLiteral("「%1」ではなく「%2」です。").arg(withS, withoutS));
+        else if (expectedHasS)
             add(MistakeClassifier::ThirdPerson, QStringLiteral("主語が三人称単数なので「%1」と -s を付けます。").arg(withS));
         else
             add(MistakeClassifier::ThirdPerson, QStringLiteral("主語が三人称単数ではないので -s を付けず「%1」です。").arg(withoutS));
         return;
+    case SentenceRoles::Role::Unclear:
+        return; // a wrong claim of noun or verb teaches the wrong thing
+    case SentenceRoles::Role::Noun:
+        break;
     }
     if (expectedHasS)
         add(MistakeClassifier::Plural, QStringLiteral("複数なので「%1」です。").arg(withS));
@@ -503,6 +523,7 @@ bool Comparison::classifyPair(int ei, int ti)
             add(MistakeClassifier::Plural, QStringLiteral("「%1」の複数形は「%2」です。").arg(es, ew.text));
         return true;
     }
+    bool formsKnown = true; // false for a word and itself with an -s it never takes
     Ending eEnding = Ending::None, tEnding = Ending::None;
     const QStringList eBases = regularBases(e, &eEnding), tBases = regularBases(t, &tEnding);
     // One of them is the other with -s (plays, watches, studies; goes, has, does).
@@ -510,21 +531,42 @@ bool Comparison::classifyPair(int ei, int ti)
     const bool sPairIrregular = !ev.isEmpty() && ev == tv &&
                                 ((e == t + u's' || e == t + QStringLiteral("es")) || (t == e + u's' || t == e + QStringLiteral("es")) ||
                                  (QSet<QString>{e, t} == QSet<QString>{QStringLiteral("have"), QStringLiteral("has")}));
-    if (sPairIrregular || (eEnding == Ending::S && tBases.size() == 1 && eBases.contains(t)) ||
+    // morning / mornings: a word that only looks like a form has its -s too, but not a verb's
+    // -ing or -ed after be or have (is writings).
+    auto plusS = [](const QString &w, const QString &withS) {
+        return withS == w + u's' || withS == w + QStringLiteral("es") ||
+               (w.endsWith(u'y') && withS == w.chopped(1) + QStringLiteral("ies"));
+    };
+    const bool plainS = (plusS(e, t) || plusS(t, e)) && (ei == 0 || !isHelperVerb(e_.words[ei - 1].key));
+    if (sPairIrregular || plainS || (eEnding == Ending::S && tBases.size() == 1 && eBases.contains(t)) ||
         (tEnding == Ending::S && eBases.size() == 1 && tBases.contains(e))) {
-        const bool expectedHasS = e.size() > t.size() || e == u"has";
-        sEnding(ei, expectedHasS ? ew.text : tw.text, expectedHasS ? tw.text : ew.text, expectedHasS);
-        return true;
+        const bool expectedHasS = e == u"has" || (t != u"has" && e.size() > t.size());
+        const QString withoutS = expectedHasS ? t : e;
+        if (isFunctionWord(withoutS)) {
+            otherWord({ew.text}, {tw.text});
+            return true;
+        }
+        if (!expectedHasS && neverTakesS(e)) {
+            add(MistakeClassifier::ThirdPerson, QStringLiteral("「%1」には -s を付けません。").arg(ew.text));
+            return true;
+        }
+        // Only a word that takes -s at all (later, easy, tennis do not) is a plural or a verb;
+        // of laters and tenni no more is said than of a misspelling.
+        if (sPairIrregular || !dictionary_.available() || takesS(withoutS)) {
+            sEnding(ei, expectedHasS ? ew.text : tw.text, expectedHasS ? tw.text : ew.text, expectedHasS);
+            return true;
+        }
+        formsKnown = false;
     }
     // The dictionary knows every letter of the alphabet as a word; an answer does not.
     const bool typedIsWord = (t.size() > 1 || t == u"a" || t == u"i") && dictionary_.isWord(tw.text);
     // The right form misspelt: runing, studyed, watchs.
-    if (!ev.isEmpty() && ev == tv && eEnding == tEnding && eEnding != Ending::None && !typedIsWord &&
+    if (formsKnown && !ev.isEmpty() && ev == tv && eEnding == tEnding && eEnding != Ending::None && !typedIsWord &&
         dictionary_.available()) {
         add(MistakeClassifier::Spelling, QStringLiteral("%1のつづりがちがいます（%2）。").arg(quoted(tw.text), ew.text));
         return true;
     }
-    if (!ev.isEmpty() && ev == tv) {
+    if (formsKnown && !ev.isEmpty() && ev == tv) {
         verbForm(ei, tw.text, ev);
         return true;
     }
@@ -537,11 +579,11 @@ bool Comparison::classifyPair(int ei, int ti)
     // Another word made of the same one: kindly, fastly, bigger.
     const bool derived = t.startsWith(e) ? QStringList{QStringLiteral("ly"), QStringLiteral("er"), QStringLiteral("est")}.contains(t.mid(e.size()))
                                          : e.startsWith(t) && QStringList{QStringLiteral("ly"), QStringLiteral("er"), QStringLiteral("est")}.contains(e.mid(t.size()));
-    if (derived || (sameBase && eEnding == Ending::None && tEnding == Ending::None)) {
+    if (formsKnown && (derived || (sameBase && eEnding == Ending::None && tEnding == Ending::None))) {
         otherWord({ew.text}, {tw.text});
         return true;
     }
-    if (sameBase) {
+    if (formsKnown && sameBase) {
         if (eEnding == tEnding && eEnding != Ending::None && !typedIsWord && dictionary_.available()) {
             add(MistakeClassifier::Spelling, QStringLiteral("%1のつづりがちがいます（%2）。").arg(quoted(tw.text), ew.text));
         } else {
@@ -737,22 +779,47 @@ QList<MistakeNote> MistakeClassifier::classify(const QString &japanese, const QS
         }
         small.append({tag, sentence});
     };
-    const Parsed e = parse(expected), t = parse(typed);
+    const Parsed e = parse(expected);
+    QStringList rightWords;
+    for (const AnswerWord &w : e.words)
+        rightWords << w.key;
+    const Parsed t = parse(typed, &rightWords);
 
-    // Letter case: the first word written in another case.
-    auto caseSlip = [&](const QList<AnswerWord> &ew, const QList<AnswerWord> &tw) {
-        for (const AnswerWord &a : ew) {
-            for (const AnswerWord &b : tw) {
-                if (a.contraction.isEmpty() && b.contraction.isEmpty() && a.key == b.key && a.text != b.text) {
-                    const bool upper = std::any_of(a.text.begin(), a.text.end(), [](QChar c) { return c.isUpper(); }) &&
-                                       lettersOf(a.text).toLower() != lettersOf(a.text);
-                    const bool typedHasUpper = std::any_of(b.text.begin(), b.text.end(), [](QChar c) { return c.isUpper(); });
-                    addSmall(MistakeClassifier::Case, upper && !typedHasUpper
-                                                          ? QStringLiteral("%1は大文字で%2と書きます。").arg(quoted(b.text), quoted(a.text))
-                                                          : QStringLiteral("%1は%2と書きます。").arg(quoted(b.text), quoted(a.text)));
-                    return;
-                }
+    // Letter case: the first word written in another case, each word against the typed word
+    // of the same place among its namesakes. A word typed elsewhere is a matter of order, and
+    // a capital that only follows the word to or from the sentence's start is no slip.
+    auto caseSlip = [&](const QList<AnswerWord> &ew, const QList<AnswerWord> &tw, const QStringList &moved) {
+        auto capitalised = [](QString s, bool upper) {
+            if (!s.isEmpty())
+                s[0] = upper ? s[0].toUpper() : s[0].toLower();
+            return s;
+        };
+        for (qsizetype i = 0; i < ew.size(); ++i) {
+            const AnswerWord &a = ew[i];
+            if (moved.contains(a.key))
+                continue;
+            qsizetype nth = 0;
+            for (qsizetype k = 0; k < i; ++k)
+                nth += ew[k].key == a.key ? 1 : 0;
+            qsizetype j = 0;
+            for (; j < tw.size(); ++j) {
+                if (tw[j].key == a.key && nth-- == 0)
+                    break;
             }
+            if (j == tw.size())
+                continue;
+            const AnswerWord &b = tw[j];
+            if (!a.contraction.isEmpty() || !b.contraction.isEmpty() || a.text == b.text)
+                continue;
+            if ((i == 0) != (j == 0) && b.text == capitalised(a.text, j == 0) && a.key != u"i")
+                continue;
+            const bool upper = std::any_of(a.text.begin(), a.text.end(), [](QChar c) { return c.isUpper(); }) &&
+                               lettersOf(a.text).toLower() != lettersOf(a.text);
+            const bool typedHasUpper = std::any_of(b.text.begin(), b.text.end(), [](QChar c) { return c.isUpper(); });
+            addSmall(MistakeClassifier::Case, upper && !typedHasUpper
+                                                  ? QStringLiteral("%1は大文字で%2と書きます。").arg(quoted(b.text), quoted(a.text))
+                                                  : QStringLiteral("%1は%2と書きます。").arg(quoted(b.text), quoted(a.text)));
+            return;
         }
     };
     auto punctuationSlips = [&] {
@@ -779,7 +846,7 @@ QList<MistakeNote> MistakeClassifier::classify(const QString &japanese, const QS
     if (keyOf(expected) == keyOf(typed)) {
         // Only case, blanks and punctuation differ.
         if (lettersOf(expected) != lettersOf(typed))
-            caseSlip(e.words, t.words);
+            caseSlip(e.words, t.words, {});
         if (marksOf(expected) != marksOf(typed) || apostrophesOf(expected) != apostrophesOf(typed)) {
             // Toms for Tom's, dont for don't: an apostrophe left out or added.
             const QStringList typedTokens = typed.split(u' ', Qt::SkipEmptyParts);
@@ -835,7 +902,7 @@ QList<MistakeNote> MistakeClassifier::classify(const QString &japanese, const QS
         return sure.mid(0, 2);
     }
     QList<MistakeNote> notes = words.notes;
-    caseSlip(e.words, t.words);
+    caseSlip(e.words, t.words, words.moved);
     punctuationSlips();
     spaceSlips();
     for (const MistakeNote &n : std::as_const(small)) {

@@ -91,6 +91,25 @@ private slots:
         QTEST(MistakeClassifier::noteLine(MistakeClassifier().classify(japanese, expected, typed)), "note");
     }
 
+    // Where the right answer does not show whether the word with or without -s is a noun or a
+    // verb, neither is claimed.
+    void unclearRoleNamesNeitherPluralNorThirdPerson_data()
+    {
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("that at the start") << "That sounds good." << "That sound good.";
+        QTest::newRow("going to") << "I am going to school." << "I am going to schools.";
+        QTest::newRow("noun phrase inside") << "I gave my sister books." << "I gave my sister book.";
+    }
+    void unclearRoleNamesNeitherPluralNorThirdPerson()
+    {
+        QFETCH(QString, expected);
+        QFETCH(QString, typed);
+        const QSet<QString> tags = tagsOf(MistakeClassifier().classify({}, expected, typed));
+        QVERIFY2(!tags.contains(MistakeClassifier::Plural) && !tags.contains(MistakeClassifier::ThirdPerson),
+                 qPrintable(QStringList(tags.begin(), tags.end()).join(u',')));
+    }
+
     // Without the word list a real word cannot be told from a misspelling; what needs no
     // dictionary is still named.
     void withoutDictionary()
