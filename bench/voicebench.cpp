@@ -8,10 +8,10 @@
 //   eitango_voicebench [course folder]     (default: the bundled course of the source tree)
 //
 // Run with scripts/voicebench. Not part of the test run: it takes a few minutes.
-#include "app/speech.h"
-#include "content/datafolder.h"
-#include "content/questionbank.h"
-#include "screens/tests/readingrules.h"
+#include "files/datafolder.h"
+#include "files/questionbank.h"
+#include "rules/tests/readingrules.h"
+#include "screens/kit/speech.h"
 
 #include <QCoreApplication>
 #include <QDir>

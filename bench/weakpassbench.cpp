@@ -1,6 +1,6 @@
 // The boxes of 苦手な問題 from five years of learning record, and the 苦手な問題 pass that
 // question selection prepares from the record files. Run with scripts/bench.
-#include "content/questionbank.h"
+#include "files/questionbank.h"
 #include "rules/review/weakpass.h"
 #include "support/testcourse.h"
 

@@ -1,6 +1,6 @@
 #include "print/printprimitives.h"
 
-#include "app/fonts.h"
+#include "look/fonts.h"
 
 void MSG32(PrintJob &Printer) { Printer.setFont({fonts::PGothic, 32, false, false}); }
 void MSG16(PrintJob &Printer) { Printer.setFont({fonts::Mincho, 16, true, true}); }

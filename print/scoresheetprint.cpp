@@ -1,10 +1,10 @@
 #include "print/scoresheetprint.h"
 
-#include "app/module1.h"
-#include "content/scores.h"
+#include "files/scores.h"
 #include "print/printjob.h"
 #include "print/printprimitives.h"
-#include "screens/select/chaptercursor.h"
+#include "rules/select/chaptercursor.h"
+#include "rules/sharedstate.h"
 
 namespace {
 // The white left between a text and the next one to its right: about one blank.

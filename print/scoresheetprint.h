@@ -3,7 +3,7 @@
 // in three columns with the in-order (J) and random-order (R) score. Page 1 holds kinds 1
 // and 2, page 2 kind 3. It prints what the score sheet screen hands over and changes nothing
 // of the screen.
-#include "content/questionbank.h"
+#include "files/questionbank.h"
 
 #include <QString>
 #include <array>

@@ -1,9 +1,9 @@
 #include "print/wordsheets.h"
 
-#include "app/module1.h"
-#include "app/random.h"
 #include "print/printjob.h"
 #include "print/printprimitives.h"
+#include "rules/random.h"
+#include "rules/sharedstate.h"
 
 #include <QRegularExpression>
 

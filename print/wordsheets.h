@@ -2,7 +2,7 @@
 // F_印刷_英単語's rules: the chapter's items in the order of the chosen print mode, and the
 // test and answer sheets they are printed on. One page each: a heading block, then up to
 // 50 numbered items in two columns of 25. All positions in twips.
-#include "content/questionbank.h"
+#include "files/questionbank.h"
 
 #include <QList>
 #include <QString>

@@ -1,7 +1,7 @@
 #include "rules/review/weakpass.h"
 
-#include "content/datafolder.h"
-#include "screens/tests/testrun.h"
+#include "files/datafolder.h"
+#include "rules/tests/testrun.h"
 
 #include <QHash>
 #include <QLocale>

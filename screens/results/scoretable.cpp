@@ -1,11 +1,11 @@
 #include "screens/results/scoretable.h"
 
-#include "app/fonts.h"
-#include "app/palette.h"
-#include "content/questionbank.h"
-#include "content/scores.h"
-#include "screens/results/scoresheet.h"
-#include "screens/select/chaptercursor.h"
+#include "files/questionbank.h"
+#include "files/scores.h"
+#include "look/fonts.h"
+#include "look/palette.h"
+#include "rules/results/scoresheet.h"
+#include "rules/select/chaptercursor.h"
 
 #include <QFontMetrics>
 #include <QPainter>

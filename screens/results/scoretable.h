@@ -2,7 +2,7 @@
 // The colour table of F_成績表 (Picture1): three blocks of 20 chapters, each row a number,
 // a title and the J and R score cells, drawn in pixels into an image that the screen shows.
 // Text is drawn without smoothing, so drawing the same table again changes no pixel.
-#include "content/questionbank.h"
+#include "files/questionbank.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,7 +1,7 @@
 // The 苦手な問題 pass in a test screen: the items due today in place of a chapter's.
-#include "app/uikit.h"
 #include "rules/record/passlog.h"
-#include "screens/tests/testrun.h"
+#include "rules/tests/testrun.h"
+#include "screens/kit/uikit.h"
 #include "screens/tests/testscreen.h"
 
 bool TestScreen::loadWeakPass(TestRun &run, int kind)

@@ -2,15 +2,15 @@
 
 #include "files/learningrecord.h"
 
-#include "app/dialogs.h"
-#include "app/fonts.h"
-#include "app/palette.h"
-#include "app/speech.h"
-#include "app/uikit.h"
-#include "content/datafolder.h"
-#include "content/questionbank.h"
+#include "files/datafolder.h"
+#include "files/questionbank.h"
+#include "look/fonts.h"
+#include "look/palette.h"
+#include "rules/tests/testrun.h"
+#include "screens/kit/dialogs.h"
+#include "screens/kit/speech.h"
+#include "screens/kit/uikit.h"
 #include "screens/tests/feedbackblink.h"
-#include "screens/tests/testrun.h"
 
 namespace {
 constexpr int kListWidth = 768;

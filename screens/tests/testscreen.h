@@ -2,8 +2,8 @@
 // What the two test screens share on screen: the title lines, the prompt and the question,
 // the counter area with its frames, the two bars, the feedback strip, the result message,
 // the miss list (with pages when it has more than 20 lines) and the two return buttons.
-#include "app/screen.h"
 #include "rules/review/weakpass.h"
+#include "screens/kit/screen.h"
 #include "screens/tests/controlarray.h"
 
 #include <QColor>

@@ -1,11 +1,11 @@
 // The course that ships with the program: complete, readable by the program's own readers,
 // and fair to type.
 #include "course/coursewording.h"
-#include "content/coursefiles.h"
-#include "content/cp932.h"
-#include "content/datafolder.h"
-#include "content/questionbank.h"
-#include "content/scores.h"
+#include "files/coursefiles.h"
+#include "files/cp932.h"
+#include "files/datafolder.h"
+#include "files/questionbank.h"
+#include "files/scores.h"
 #include "support/scorefiles.h"
 
 #include <QDir>

@@ -2,8 +2,8 @@
 // socket and configuration, torn down at the end) with a cups-pdf printer as the default.
 // The queue is paused, so that the jobs stay in its spool where the test can look at them
 // and the backend writes nothing outside the test's folder.
-#include "print/f_insatsu_eitango.h"
 #include "print/qtprinter.h"
+#include "screens/printing/printscreen.h"
 #include "support/pdffile.h"
 #include "support/testapp.h"
 

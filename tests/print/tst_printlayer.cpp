@@ -1,9 +1,9 @@
 // The printer operations, the print primitives, the way a print falls back to a PDF file,
 // and the Qt printer writing real PDF files.
-#include "app/fonts.h"
+#include "look/fonts.h"
 #include "print/printprimitives.h"
-#include "print/printrun.h"
 #include "print/qtprinter.h"
+#include "screens/printing/printrun.h"
 #include "support/pdffile.h"
 #include "support/testapp.h"
 #include "support/watchdog.h"

@@ -1,13 +1,13 @@
 // Printing the score sheet: the three kinds on two pages at their positions, on the
 // recording printer and into a real PDF file.
-#include "app/uikit.h"
-#include "content/chaptertexts.h"
-#include "content/coursefiles.h"
+#include "files/coursefiles.h"
 #include "print/qtprinter.h"
-#include "screens/results/f_seisekihyou.h"
+#include "rules/editor/chaptertexts.h"
+#include "screens/kit/uikit.h"
+#include "screens/results/scoresheetscreen.h"
 #include "support/pdffile.h"
-#include "support/testapp.h"
 #include "support/scorefiles.h"
+#include "support/testapp.h"
 
 #include <QPushButton>
 #include <QTemporaryDir>

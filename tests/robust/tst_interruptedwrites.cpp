@@ -2,14 +2,14 @@
 // every save of the program keeps the old file whole, leaves no stray temporary file, and
 // says what could not be written. The writer runs in a child process whose file size
 // limit is a few bytes, which holds for root too.
-#include "app/uikit.h"
-#include "content/chaptertexts.h"
-#include "content/coursefiles.h"
-#include "content/f_sakusei.h"
-#include "content/questionslots.h"
-#include "content/scores.h"
-#include "screens/tests/f_eitango.h"
+#include "files/coursefiles.h"
+#include "files/scores.h"
+#include "rules/editor/chaptertexts.h"
+#include "rules/editor/questionslots.h"
+#include "screens/editor/editorscreen.h"
+#include "screens/kit/uikit.h"
 #include "screens/tests/feedbackblink.h"
+#include "screens/tests/wordtestscreen.h"
 #include "support/filesizelimit.h"
 #include "support/testapp.h"
 #include "support/testscreens.h"

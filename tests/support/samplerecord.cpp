@@ -1,6 +1,6 @@
 #include "support/samplerecord.h"
 
-#include "content/questionbank.h"
+#include "files/questionbank.h"
 
 #include <random>
 

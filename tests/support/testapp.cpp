@@ -1,6 +1,6 @@
 #include "testapp.h"
 
-#include "app/fonts.h"
+#include "look/fonts.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -1,11 +1,11 @@
 #pragma once
 // The whole program on a temporary data folder, with scripted dialogs and random numbers:
 // what a screen test drives.
-#include "app/appcontext.h"
-#include "app/navigator.h"
-#include "app/screen.h"
 #include "fakes.h"
 #include "recordingprinter.h"
+#include "screens/kit/appcontext.h"
+#include "screens/kit/navigator.h"
+#include "screens/kit/screen.h"
 #include "testcourse.h"
 
 #include <QUrl>

@@ -1,6 +1,6 @@
 #include "testscreens.h"
 
-#include "app/uikit.h"
+#include "screens/kit/uikit.h"
 
 #include <QLineEdit>
 #include <QTest>

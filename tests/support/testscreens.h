@@ -1,7 +1,7 @@
 #pragma once
 // Opening the two test screens and answering in them as a learner does.
-#include "screens/tests/f_eitango.h"
-#include "screens/tests/f_sentakumondai.h"
+#include "screens/tests/choicetestscreen.h"
+#include "screens/tests/wordtestscreen.h"
 #include "testapp.h"
 
 #include <QStringList>

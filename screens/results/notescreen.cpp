@@ -1,0 +1,168 @@
+#include "screens/results/notescreen.h"
+
+#include "files/questionbank.h"
+#include "look/fonts.h"
+#include "look/palette.h"
+#include "screens/kit/uikit.h"
+
+#include <QKeyEvent>
+#include <QPushButton>
+
+namespace {
+struct KindTexts {
+    QString caption;
+    QString instruction;
+};
+
+KindTexts textsOfKind(int kind)
+{
+    switch (kind) {
+    case 1:
+        return {QStringLiteral("ノートで勉強（５問から選択テスト[英→日]）"), QStringLiteral("次の英語を日本語に直しましょう。")};
+    case 2:
+        return {QStringLiteral("ノートで勉強（５問から選択テスト[日→英]）"), QStringLiteral("次の日本語を英語に直しましょう。。")};
+    case 3:
+        return {QStringLiteral("ノートで勉強（英単語）"), QStringLiteral("次の日本語を英語に直しましょう。")};
+    }
+    return {};
+}
+
+bool isSpace(const QKeyEvent *event) { return event->key() == Qt::Key_Space; }
+bool isEnter(const QKeyEvent *event) { return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter; }
+} // namespace
+
+F_NOTE::F_NOTE(AppContext &context) : Screen(context, ScreenId::Note)
+{
+    setFixedSize(800, 600);
+    setWindowColour(this, kMidGrey);
+
+    const QColor white(255, 255, 255);
+    const QColor yellow(255, 255, 0);
+    const QColor cyan(0, 255, 255);
+    const QColor green(0, 255, 0);
+
+    auto *head = new Panel(this, kDarkGrey);
+    head->setGeometry(0, 0, 800, 96);
+    Label1 = addLabel(head, QString(), {24, 8, 752, 40}, fonts::font(fonts::PGothic, 20, true), QColor(255, 0, 0));
+    Label2 = addLabel(head, QString(), {24, 52, 752, 34}, fonts::font(fonts::PGothic, 16, true), green);
+    Label3 = addLabel(this, QString(), {24, 108, 752, 30}, fonts::font(fonts::PGothic, 14, true), white, kMidGrey);
+
+    const QFont caption = fonts::font(fonts::PGothic, 12, true);
+    Label20 = addLabel(this, QStringLiteral("問題"), {24, 150, 48, 28}, caption, white);
+    Label21 = addLabel(this, QString(), {76, 146, 60, 34}, fonts::font(fonts::PGothic, 18, true), yellow, kDarkGrey);
+    Label21->setAlignment(Qt::AlignCenter);
+    Label30 = addLabel(this, QStringLiteral("全問題数"), {160, 150, 80, 28}, caption, white);
+    Label31 = addLabel(this, QString(), {244, 146, 60, 34}, fonts::font(fonts::PGothic, 18, true), green, kDarkGrey);
+    Label31->setAlignment(Qt::AlignCenter);
+
+    const QFont body = fonts::font(fonts::PGothic, 20, true);
+    Label15 = addLabel(this, QStringLiteral("問題"), {24, 206, 80, 28}, caption, white);
+    Label6 = addLabel(this, QString(), {110, 192, 666, 56}, body, white, kDarkGrey);
+    Label11 = addLabel(this, QStringLiteral("ヒント"), {24, 278, 80, 28}, caption, white);
+    Label7 = addLabel(this, QString(), {110, 264, 666, 56}, body, cyan, kDarkGrey);
+    Label12 = addLabel(this, QStringLiteral("答え"), {24, 350, 80, 28}, caption, white);
+    Label8 = addLabel(this, QString(), {110, 336, 666, 56}, body, green, kDarkGrey);
+    for (ClickLabel *shown : {Label6, Label7, Label8}) {
+        shown->setIndent(12);
+        shown->setWordWrap(true);
+    }
+
+    problemLabel = addLabel(this, QString(), {24, 404, 752, 44}, fonts::font(fonts::PGothic, 11, true), yellow, kDarkGrey);
+    problemLabel->setWordWrap(true);
+    problemLabel->setIndent(8);
+    problemLabel->hide();
+
+    const QFont buttons = fonts::font(fonts::PGothic, 12);
+    Command1 = addButton(this, QStringLiteral("順番に見る"), {110, 460, 220, 44}, buttons);
+    Command3 = addButton(this, QStringLiteral("スタートに戻る"), {350, 460, 220, 44}, buttons);
+    const QList<QPushButton *> bar =
+        addReturnBar(this, {ScreenId::QuestionSelect, ScreenId::ChapterSelect, ScreenId::Menu}, {24, 530, 236, 40}, 258, buttons);
+    Command5 = bar[0];
+    Command6 = bar[1];
+    Command7 = bar[2];
+    connect(Command1, &QPushButton::clicked, this, &F_NOTE::Command1_Click);
+    connect(Command3, &QPushButton::clicked, this, &F_NOTE::Command3_Click);
+    connect(Command5, &QPushButton::clicked, this, &F_NOTE::Command5_Click);
+    connect(Command6, &QPushButton::clicked, this, &F_NOTE::Command6_Click);
+    connect(Command7, &QPushButton::clicked, this, &F_NOTE::Command7_Click);
+
+    Form_Load();
+}
+
+void F_NOTE::Form_Load()
+{
+    M.DataDir = kDataDir;
+    JUNBI1();
+    // The file names of the chapters (JUNBI2) are levelFileName(n); SEKUSHON opens the one of KomokuNo.
+    const ChapterQuestions chapter = SEKUSHON(ctx.data, M.KomokuNo);
+    if (!chapter.readable()) {
+        problemLabel->setText(chapter.problem + QStringLiteral("　このノートは表示できません。"));
+    } else {
+        problemLabel->setText(readingNotice(ctx.data, M.KomokuNo, chapter, QStringLiteral("を表示します。")));
+    }
+    problemLabel->setVisible(!problemLabel->text().isEmpty());
+
+    study_ = std::make_unique<NoteStudy>(M.TestKind, chapter.items);
+    Label31->setText(QString::number(study_->Q_Total()));
+    NOTE_NEXT();
+}
+
+void F_NOTE::JUNBI1()
+{
+    const int kind = M.TestKind >= 0 && M.TestKind <= 3 ? M.TestKind : 0;
+    Label1->setText(M.TestName[size_t(kind)]);
+    Label2->setText(chapterLine(M));
+    const KindTexts texts = textsOfKind(kind);
+    setWindowTitle(texts.caption);
+    Label3->setText(texts.instruction);
+}
+
+void F_NOTE::showView()
+{
+    const NoteStudy::View &view = study_->view();
+    Label21->setText(view.number);
+    Label6->setText(view.question);
+    Label7->setText(view.hint);
+    Label8->setText(view.answer);
+}
+
+void F_NOTE::NOTE_NEXT()
+{
+    study_->NOTE_NEXT();
+    showView();
+}
+
+void F_NOTE::NOTE_MAE()
+{
+    study_->NOTE_MAE();
+    showView();
+}
+
+void F_NOTE::Command1_Click() { NOTE_NEXT(); }
+void F_NOTE::Command3_Click() { Form_Load(); }
+void F_NOTE::Command5_Click() { handOver(ScreenId::QuestionSelect); }
+void F_NOTE::Command6_Click() { handOver(ScreenId::ChapterSelect); }
+
+void F_NOTE::Command7_Click() { handOver(ScreenId::Menu); } // the navigator forgets the test kind
+
+bool F_NOTE::previewKeyPress(QKeyEvent *event)
+{
+    // The keys act on the whole screen and are not passed on: a Space or Enter must not
+    // also press the button that has the focus.
+    if (event->key() == Qt::Key_Up) {
+        NOTE_MAE();
+        return true;
+    }
+    if (event->key() == Qt::Key_Down || isSpace(event)) {
+        NOTE_NEXT();
+        if (study_->pastLastQuestion() && isSpace(event) && event->modifiers() == Qt::ShiftModifier)
+            handOver(ScreenId::QuestionSelect);
+        return true;
+    }
+    return isEnter(event);
+}
+
+bool F_NOTE::previewKeyRelease(QKeyEvent *event)
+{
+    return isSpace(event) || isEnter(event);
+}

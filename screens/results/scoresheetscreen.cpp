@@ -1,0 +1,170 @@
+#include "screens/results/scoresheetscreen.h"
+
+#include "files/learningrecord.h"
+#include "look/fonts.h"
+#include "look/palette.h"
+#include "print/scoresheetprint.h"
+#include "screens/kit/dialogs.h"
+#include "screens/kit/uikit.h"
+#include "screens/printing/printrun.h"
+#include "screens/results/picturebox.h"
+
+#include <QEvent>
+
+namespace {
+const QString kTitle = QStringLiteral("成績表");
+} // namespace
+
+F_Seisekihyou::F_Seisekihyou(AppContext &context)
+    : Screen(context, ScreenId::ScoreSheet), sheet(context.state, context.data), table(sheet)
+{
+    setWindowTitle(kTitle);
+    setFixedSize(800, 600);
+    setWindowColour(this, kMidGrey);
+
+    Picture2 = new Panel(this, kDarkGrey);
+    Picture2->setGeometry(0, 0, 800, 48);
+    Label1 = addLabel(this, QString(), {4, 6, 792, 38}, fonts::font(fonts::PGothic, 21.75), paletteColour(pal::Red));
+    Picture1 = new PictureBox(table.image(), this);
+    Picture1->move(5, 52);
+
+    const QFont buttonFont = fonts::font(fonts::PGothic, 11);
+    Command1 = addButton(this, QStringLiteral("初期化"), {5, 556, 100, 36}, buttonFont);
+    Command2 = addButton(this, QStringLiteral("印刷"), {110, 556, 100, 36}, buttonFont);
+    Command3 = addButton(this, QStringLiteral("５拓(英→日）"), {215, 556, 100, 36}, buttonFont);
+    Command4 = addButton(this, QStringLiteral("５拓(日→英）"), {320, 556, 100, 36}, buttonFont);
+    Command5 = addButton(this, QStringLiteral("英単語"), {425, 556, 100, 36}, buttonFont);
+    RecordButton = addButton(this, QStringLiteral("学習の記録"), {530, 556, 110, 36}, buttonFont);
+    connect(RecordButton, &QPushButton::clicked, this, [this] { handOver(ScreenId::Record); });
+    Command9 = addButton(this, QString(), {645, 556, 150, 36}, buttonFont);
+
+    connect(Command1, &QPushButton::clicked, this, &F_Seisekihyou::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &F_Seisekihyou::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &F_Seisekihyou::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &F_Seisekihyou::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &F_Seisekihyou::Command5_Click);
+    connect(Command9, &QPushButton::clicked, this, &F_Seisekihyou::Command9_Click);
+
+    Form_Load();
+}
+
+void F_Seisekihyou::Form_Load()
+{
+    const int kind = M.TestKind;
+    if (kind < 1 || kind > 3) {
+        // Opened from the menu.
+        sheet.SheetKind = 1;
+        Label1->setText(QStringLiteral("５問選択問題テスト（英語→日本語）"));
+        sheet.JUNBI();
+        Command9->setText(QStringLiteral("MENUに戻る"));
+        sheet.TENLOAD();
+        table.TENVUE();
+        redrawn();
+    } else {
+        sheet.SheetKind = kind;
+        sheet.JUNBI();
+        Command9->setText(QStringLiteral("項目選択"));
+        showKind(kind);
+    }
+    reportProblems();
+}
+
+void F_Seisekihyou::Form_Activate()
+{
+    sheet.TENLOAD();
+    table.TENVUE();
+    redrawn();
+    reportProblems();
+}
+
+bool F_Seisekihyou::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        windowActivated();
+    return Screen::event(event);
+}
+
+// Each time the window becomes active again the scores are read anew. The table is drawn
+// again only when they changed (and then on blank cells), so showing the screen just after
+// loading it, or closing one of its own message boxes, draws nothing twice.
+void F_Seisekihyou::windowActivated()
+{
+    sheet.TENLOAD();
+    if (!table.showsSheet()) {
+        table.pic7();
+        table.TENVUE();
+        redrawn();
+    }
+    reportProblems();
+}
+
+void F_Seisekihyou::showKind(int kind)
+{
+    Label1->setText(M.TestName[kind]);
+    sheet.Title_Clean();
+    table.pic7();
+    sheet.SheetKind = kind;
+    sheet.JUNBI();
+    Form_Activate();
+}
+
+void F_Seisekihyou::Command1_Click()
+{
+    sheet.ResetName = M.TestName[sheet.SheetKind];
+    Label1->setText(sheet.ResetName + QStringLiteral("の成績を初期化します"));
+    if (!ctx.dialogs->confirm(this, QStringLiteral("成績を初期化していいですか？"), QStringLiteral("成績の初期化")))
+        return;
+    QString problem = sheet.TENCLEAR();
+    if (problem.isEmpty() && ctx.dialogs->confirm(this, QStringLiteral("学習の記録からも、このテストの記録を消去しますか？"),
+                                                  QStringLiteral("成績の初期化")))
+        problem = LearningRecordWriter(ctx.data).clearKind(sheet.SheetKind);
+    if (!problem.isEmpty())
+        ctx.dialogs->inform(this, problem, QStringLiteral("成績の初期化"));
+    // Drawn from the files as they are now: after a failed write the old scores show again.
+    table.pic7();
+    Form_Activate();
+}
+
+void F_Seisekihyou::Command2_Click()
+{
+    Label1->setText(QStringLiteral("成績を印刷します"));
+    if (!ctx.dialogs->confirm(this, QStringLiteral("本当に成績表を印刷しますか？ "), QStringLiteral("成績表の印刷")))
+        return;
+    // The print gets the titles and the records of every kind as they are in the files now;
+    // the sheet keeps the kind it shows, so that a redraw or a reset acts on what the learner sees.
+    const ScoreSheetKinds kinds = kindsToPrint();
+    printPages(ctx, this, kTitle, [&kinds](PrintJob &job) { ScoreSheetPrint(kinds, job).printAllKinds(); });
+    reportProblems();
+}
+
+ScoreSheetKinds F_Seisekihyou::kindsToPrint()
+{
+    ScoreSheetKinds kinds;
+    for (int kind = 1; kind <= 3; ++kind) {
+        ScoreSheetKind &printed = kinds[size_t(kind - 1)];
+        printed.name = M.TestName[size_t(kind)];
+        printed.titles = sheet.TitleLine;
+        sheet.readKindScores(kind, printed.tenJ, printed.tenR);
+    }
+    return kinds;
+}
+
+void F_Seisekihyou::Command9_Click()
+{
+    handOver(M.TestKind >= 1 && M.TestKind <= 3 ? ScreenId::ChapterSelect : ScreenId::Menu);
+}
+
+void F_Seisekihyou::redrawn()
+{
+    Picture1->update();
+}
+
+void F_Seisekihyou::reportProblems()
+{
+    for (const FileProblem &problem : sheet.takeProblems()) {
+        if (reported_.contains(problem.file))
+            continue;
+        reported_.insert(problem.file);
+        ctx.dialogs->inform(this, problem.message, kTitle);
+    }
+}

@@ -1,0 +1,58 @@
+#pragma once
+// F_成績表: the score sheet. The colour table of all 60 chapters of one test kind, in file
+// order (J) and random order (R); switches between the kinds, resets a kind's scores and
+// prints all three kinds.
+#include "print/scoresheetprint.h"
+#include "rules/results/scoresheet.h"
+#include "screens/kit/screen.h"
+#include "screens/results/scoretable.h"
+
+#include <QSet>
+
+class ClickLabel;
+class Panel;
+class PictureBox;
+class QPushButton;
+
+class F_Seisekihyou : public Screen { // F_成績表
+    Q_OBJECT
+public:
+    explicit F_Seisekihyou(AppContext &ctx);
+
+    ScoreSheet sheet;
+    ScoreTable table;
+
+    Panel *Picture2;       // the top bar
+    ClickLabel *Label1;    // the kind shown, or what is being done
+    PictureBox *Picture1;  // the table
+    QPushButton *Command1; // 初期化
+    QPushButton *Command2; // 印刷
+    QPushButton *Command3; // ５拓(英→日）
+    QPushButton *Command4; // ５拓(日→英）
+    QPushButton *Command5; // 英単語
+    QPushButton *Command9; // MENUに戻る / 項目選択
+    QPushButton *RecordButton; // 学習の記録
+
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click() { showKind(1); }
+    void Command4_Click() { showKind(2); }
+    void Command5_Click() { showKind(3); }
+    void Command9_Click();
+
+    // What the score sheet print shows: every kind's name, the titles and the records in the files.
+    ScoreSheetKinds kindsToPrint();
+
+protected:
+    bool event(QEvent *event) override;
+
+private:
+    void Form_Load();
+    void Form_Activate();
+    void windowActivated();
+    void showKind(int kind);
+    void redrawn();
+    void reportProblems();
+
+    QSet<QString> reported_; // files the learner has already been told about
+};

@@ -1,0 +1,67 @@
+#pragma once
+// F_英単語: the word test (kind 3). The Japanese line is shown, the English typed and judged
+// on Enter; the hint shows the answer while it is held; after a failed pass the missed and
+// hinted items are listed and re-tested until a re-test ends with full marks.
+// The rules live in WordTest; this form shows them and takes the keys and clicks.
+#include "rules/tests/wordtest.h"
+#include "screens/tests/keytap.h"
+#include "screens/tests/markedlabel.h"
+#include "screens/tests/testscreen.h"
+
+class QLineEdit;
+
+class F_Eitango : public TestScreen {
+    Q_OBJECT
+public:
+    // The key that shows the hint while it is held, for learners who keep their hands on the keys.
+    static constexpr Qt::Key kHintKey = Qt::Key_F2;
+    // The key that says the English of the item judged last, pressed on its own.
+    static constexpr Qt::Key kSpeechKey = Qt::Key_Control;
+
+    explicit F_Eitango(AppContext &ctx);
+
+    WordTest Rules;
+    bool Ready = false; // the chapter was read and has items
+
+    QLineEdit *Text1;                      // the answer box
+    QPushButton *Command3;                 // ヒント
+    ControlArray<ClickLabel, 1, 3> Label7; // review headings
+    ControlArray<MarkedLabel, 1, 3> Label8; // review contents; the answers marked where they differ
+    // What kind of mistake the wrong answer was, one line a mistake; below the bars, where
+    // neither the result message nor the re-test covers it.
+    ClickLabel *ReviewNote;
+    QPushButton *Command2;                 // ミスをすべて確認
+    QPushButton *Command7;                 // 再テスト
+
+    void Text1_KeyPress_Enter();
+    void Command3_MouseDown();
+    void Command3_MouseUp();
+    void Command2_Click();
+    void Command7_Click();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    bool previewKeyPress(QKeyEvent *event) override;
+    bool previewKeyRelease(QKeyEvent *event) override;
+    void hideTestControls() override;
+    void resetRun() override;
+    QString speakableEnglish() const override;
+
+private:
+    void Form_Load();
+    void JUNBI2();
+    void KAITOU();
+    void At();
+    void Hz(const QString &typed);
+    void MIS_H(const QString &typed);
+    void OWARU1();
+    void GOUKAKU() override;
+    void DAME() override;
+    void setAnswerBoxShown(bool shown);
+    void clearReviewMarks();
+    void setBoxTextColour(const QColor &colour);
+    void focusBox();
+
+    Panel *BoxEdge;
+    KeyTap SpeechKey{kSpeechKey};
+};

@@ -1,0 +1,254 @@
+// The note screen: question, hint and answer step by step, the back step, the keys and the
+// way back, driven by key presses and clicks.
+#include "screens/kit/uikit.h"
+#include "screens/results/notescreen.h"
+#include "support/testapp.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+class TestNote : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestApp> app;
+
+    F_NOTE *open(int kind, int chapter)
+    {
+        app->ctx.state.TestKind = kind;
+        app->ctx.state.KomokuNo = chapter;
+        app->ctx.state.LvName[size_t(chapter - 1)] = QStringLiteral("果物");
+        if (app->current())
+            app->current()->close(); // one screen at a time
+        app->start(ScreenId::Note);
+        auto *form = app->currentAs<F_NOTE>();
+        Q_ASSERT(form);
+        return form;
+    }
+    static void forward(F_NOTE *form, int times = 1)
+    {
+        for (int i = 0; i < times; ++i)
+            QTest::mouseClick(form->Command1, Qt::LeftButton);
+    }
+    static void key(QWidget *target, Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier)
+    {
+        QTest::keyClick(target, k, mods);
+    }
+    // Number, question, hint, answer as the labels show them.
+    static QStringList shown(const F_NOTE *form)
+    {
+        return {form->Label21->text(), form->Label6->text(), form->Label7->text(), form->Label8->text()};
+    }
+    static QStringList row(const QString &n, const QString &q, const QString &h = {}, const QString &a = {})
+    {
+        return {n, q, h, a};
+    }
+
+private slots:
+    void init()
+    {
+        app = std::make_unique<TestApp>();
+        app->course.writeChapter(7, {{QStringLiteral("apple"), QStringLiteral("りんご"), QStringLiteral("n1")},
+                                     {QStringLiteral("orange"), QStringLiteral("みかん"), QStringLiteral("n2")}});
+    }
+    void cleanup() { app.reset(); }
+
+    void kindOneAsksEnglishHintsAndAnswersJapanese()
+    {
+        F_NOTE *form = open(1, 7);
+        QCOMPARE(shown(form), row("1", "apple"));
+        QCOMPARE(form->Label31->text(), QStringLiteral("2"));
+        key(form, Qt::Key_Space);
+        QCOMPARE(shown(form), row("1", "apple", "り"));
+        key(form, Qt::Key_Down);
+        QCOMPARE(shown(form), row("1", "apple", "り", "りんご"));
+        forward(form);
+        QCOMPARE(shown(form), row("2", "orange"));
+    }
+
+    void kindThreeAsksJapaneseHintsAndAnswersEnglish()
+    {
+        F_NOTE *form = open(3, 7);
+        QCOMPARE(shown(form), row("1", "りんご"));
+        forward(form);
+        QCOMPARE(shown(form), row("1", "りんご", "a"));
+        forward(form);
+        QCOMPARE(shown(form), row("1", "りんご", "a", "apple"));
+    }
+
+    void captionsAndInstructionsPerKind_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("instruction");
+        QTest::addColumn<QString>("question");
+        QTest::newRow("1") << 1 << "ノートで勉強（５問から選択テスト[英→日]）" << "次の英語を日本語に直しましょう。" << "apple";
+        QTest::newRow("2") << 2 << "ノートで勉強（５問から選択テスト[日→英]）" << "次の日本語を英語に直しましょう。。" << "りんご";
+        QTest::newRow("3") << 3 << "ノートで勉強（英単語）" << "次の日本語を英語に直しましょう。" << "りんご";
+    }
+    void captionsAndInstructionsPerKind()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, caption);
+        QFETCH(QString, instruction);
+        QFETCH(QString, question);
+        F_NOTE *form = open(kind, 7);
+        QCOMPARE(form->windowTitle(), caption);
+        QCOMPARE(form->Label3->text(), instruction);
+        QCOMPARE(form->Label1->text(), app->ctx.state.TestName[size_t(kind)]);
+        QCOMPARE(form->Label2->text(), QStringLiteral("No. 7\u3000果物"));
+        QCOMPARE(form->Label6->text(), question);
+        QVERIFY(form->problemLabel->isHidden());
+    }
+
+    void backAtQuestionOneShowsNothingNewThenTheHint()
+    {
+        F_NOTE *form = open(1, 7);
+        key(form, Qt::Key_Up);
+        QCOMPARE(shown(form), row("1", "apple"));
+        key(form, Qt::Key_Up);
+        QCOMPARE(shown(form), row("1", "apple"));
+        forward(form);
+        QCOMPARE(shown(form), row("1", "apple", "り"));
+        forward(form);
+        QCOMPARE(shown(form), row("1", "apple", "り", "りんご"));
+    }
+
+    void backFromTheHintOfQuestionThree()
+    {
+        app->course.writeChapter(1, TestCourse::numbered(1, 4));
+        F_NOTE *form = open(1, 1);
+        forward(form, 7); // h1 a1 q2 h2 a2 q3 h3
+        QCOMPARE(shown(form), row("3", "e1-3", "日"));
+        key(form, Qt::Key_Up);
+        QCOMPARE(shown(form), row("2", "e1-2"));
+        forward(form);
+        QCOMPARE(shown(form), row("2", "e1-2", "日"));
+        forward(form);
+        QCOMPARE(shown(form), row("2", "e1-2", "日", "日1-2"));
+        forward(form);
+        QCOMPARE(shown(form), row("3", "e1-3"));
+    }
+
+    void backRightAfterAnAnswerShowsThatQuestionAgain()
+    {
+        app->course.writeChapter(1, TestCourse::numbered(1, 4));
+        F_NOTE *form = open(3, 1);
+        forward(form, 5); // h1 a1 q2 h2 a2: the next question would be 3
+        QCOMPARE(shown(form), row("2", "日1-2", "e", "e1-2"));
+        key(form, Qt::Key_Up);
+        QCOMPARE(shown(form), row("2", "日1-2"));
+        forward(form);
+        QCOMPARE(shown(form), row("2", "日1-2", "e"));
+    }
+
+    void shiftSpaceOnTheLastAnswerShowsItAndLeaves()
+    {
+        F_NOTE *form = open(1, 7);
+        key(form, Qt::Key_Space, Qt::ShiftModifier); // hint 1: not the end yet
+        QCOMPARE(app->current(), form);
+        forward(form, 3);                            // a1 q2 h2
+        QCOMPARE(shown(form), row("2", "orange", "み"));
+        key(form, Qt::Key_Space, Qt::ShiftModifier | Qt::ControlModifier); // not exactly Shift
+        QCOMPARE(shown(form), row("2", "orange", "み", "みかん"));
+        QCOMPARE(app->current(), form);
+
+        form = open(1, 7);
+        forward(form, 4);
+        key(form, Qt::Key_Space, Qt::ShiftModifier);
+        QCOMPARE(shown(form), row("2", "orange", "み", "みかん"));
+        QCOMPARE(app->current()->id(), ScreenId::QuestionSelect);
+        QCOMPARE(app->visibleScreens(), 1);
+    }
+
+    void spaceAloneAfterTheLastAnswerDoesNothing()
+    {
+        F_NOTE *form = open(1, 7);
+        forward(form, 5);
+        QCOMPARE(shown(form), row("2", "orange", "み", "みかん"));
+        key(form, Qt::Key_Space);
+        key(form, Qt::Key_Down);
+        forward(form);
+        QCOMPARE(shown(form), row("2", "orange", "み", "みかん"));
+        QCOMPARE(app->current(), form);
+        key(form, Qt::Key_Up); // still steps back from the end
+        QCOMPARE(shown(form), row("2", "orange"));
+    }
+
+    void restartAfterABackDropsThePendingBackAndReadsTheFileAgain()
+    {
+        F_NOTE *form = open(1, 7);
+        forward(form, 3);
+        key(form, Qt::Key_Up);
+        QCOMPARE(shown(form), row("1", "apple"));
+        app->course.writeChapter(7, {{QStringLiteral("pear"), QStringLiteral("なし"), QString()}});
+        QTest::mouseClick(form->Command3, Qt::LeftButton);
+        QCOMPARE(shown(form), row("1", "pear"));
+        QCOMPARE(form->Label31->text(), QStringLiteral("1"));
+        forward(form);
+        QCOMPARE(shown(form), row("1", "pear", "な"));
+    }
+
+    void keysActOnTheScreenNotOnTheFocusedButton()
+    {
+        F_NOTE *form = open(1, 7);
+        form->Command7->setFocus();
+        key(form->Command7, Qt::Key_Space);
+        QCOMPARE(app->current(), form);
+        QCOMPARE(shown(form), row("1", "apple", "り"));
+        key(form->Command5, Qt::Key_Return);
+        key(form->Command7, Qt::Key_Enter);
+        QCOMPARE(app->current(), form);
+        QCOMPARE(shown(form), row("1", "apple", "り"));
+        key(form->Command3, Qt::Key_Down);
+        QCOMPARE(shown(form), row("1", "apple", "り", "りんご"));
+    }
+
+    void chapterOfFiftyWithoutMarkerStopsAfterTheLastAnswer()
+    {
+        app->course.writeChapter(4, TestCourse::numbered(4, 50), false);
+        F_NOTE *form = open(1, 4);
+        forward(form, 149);
+        QCOMPARE(shown(form), row("50", "e4-50", "日", "日4-50"));
+        forward(form, 3);
+        QCOMPARE(shown(form), row("50", "e4-50", "日", "日4-50"));
+    }
+
+    void chapterWithoutQuestionsShowsNothing()
+    {
+        app->course.writeChapter(8, {});
+        F_NOTE *form = open(3, 8);
+        QCOMPARE(form->Label31->text(), QStringLiteral("0"));
+        QCOMPARE(shown(form), row("", ""));
+        key(form, Qt::Key_Up);
+        forward(form, 3);
+        QCOMPARE(shown(form), row("", ""));
+    }
+
+    void missingChapterFileIsNamedAndTheWayBackStays()
+    {
+        F_NOTE *form = open(1, 9);
+        QVERIFY(!form->problemLabel->isHidden());
+        QVERIFY(form->problemLabel->text().contains(QStringLiteral("E1/T/LEVEL.9")));
+        QCOMPARE(form->Label31->text(), QStringLiteral("0"));
+        forward(form);
+        QCOMPARE(shown(form), row("", ""));
+        QTest::mouseClick(form->Command6, Qt::LeftButton);
+        QCOMPARE(app->current()->id(), ScreenId::ChapterSelect);
+    }
+
+    void returnButtons()
+    {
+        QTest::mouseClick(open(1, 7)->Command5, Qt::LeftButton);
+        QCOMPARE(app->current()->id(), ScreenId::QuestionSelect);
+        QCOMPARE(app->ctx.state.TestKind, 1);
+        QTest::mouseClick(open(2, 7)->Command7, Qt::LeftButton);
+        QCOMPARE(app->current()->id(), ScreenId::Menu);
+        QCOMPARE(app->ctx.state.TestKind, 0);
+        QCOMPARE(app->ctx.state.KomokuNo, 7);
+        QCOMPARE(app->visibleScreens(), 1);
+    }
+};
+
+QTEST_MAIN(TestNote)
+#include "tst_notescreen.moc"

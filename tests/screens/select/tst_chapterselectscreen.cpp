@@ -1,0 +1,433 @@
+// Chapter selection driven as a learner drives it: keys and clicks on the real widgets.
+#include "look/palette.h"
+#include "screens/kit/placeholderscreen.h"
+#include "screens/kit/uikit.h"
+#include "screens/menu/menuscreen.h"
+#include "screens/results/scoresheetscreen.h"
+#include "screens/select/chapterselectscreen.h"
+#include "screens/select/questionselectscreen.h"
+#include "support/testapp.h"
+
+#include <QDir>
+#include <QPointer>
+#include <QTest>
+
+namespace {
+// The chapters whose names are shown, read off the widgets.
+QList<int> shownChapters(F_KomokuSentaku *f)
+{
+    QList<int> shown;
+    for (int n = 1; n <= 60; ++n) {
+        if (f->Label3[size_t(n)]->isVisible())
+            shown.append(n);
+    }
+    return shown;
+}
+
+int shownBlock(F_KomokuSentaku *f)
+{
+    const QList<int> shown = shownChapters(f);
+    if (shown.size() != 20 || shown.last() - shown.first() != 19)
+        return -1;
+    return (shown.first() - 1) / 20 + 1;
+}
+
+// The chapter shown in the highlight colour; -1 when none or more than one.
+int highlighted(F_KomokuSentaku *f)
+{
+    int found = -1;
+    for (int n = 1; n <= 60; ++n) {
+        if (f->Label3[size_t(n)]->textColour() == paletteColour(10)) {
+            if (found != -1)
+                return -1;
+            found = n;
+        }
+    }
+    return found;
+}
+
+void type(QWidget *w, const QString &digits)
+{
+    for (QChar c : digits)
+        QTest::keyClick(w, c.toLatin1());
+}
+} // namespace
+
+class TestKomokuSentaku : public QObject {
+    Q_OBJECT
+
+    F_KomokuSentaku *open(TestApp &app, int kind)
+    {
+        app.ctx.state.TestKind = kind;
+        app.start(ScreenId::ChapterSelect);
+        return app.currentAs<F_KomokuSentaku>();
+    }
+
+private slots:
+    void firstVisitShowsBlockOneWithChapterOneHighlighted()
+    {
+        TestApp app;
+        F_KomokuSentaku *f = open(app, 3);
+        QVERIFY(f);
+        QCOMPARE(app.ctx.state.KomokuNo, 1);
+        QCOMPARE(app.ctx.state.KomokuPage, 1);
+        QCOMPARE(app.ctx.state.DataDir, QStringLiteral("E1/"));
+        QCOMPARE(f->windowTitle(), QStringLiteral("テスト教材\u3000（項目選択）"));
+        QCOMPARE(f->Label1->text(), QStringLiteral("英単語テスト"));
+        QCOMPARE(f->Label4->text(), QStringLiteral("１章から２０章まで"));
+        QCOMPARE(f->Label4->textColour(), QColor(0, 255, 0));
+        QCOMPARE(shownBlock(f), 1);
+        QCOMPARE(highlighted(f), 1);
+        QCOMPARE(f->Label3[7]->text(), QStringLiteral("第7章の名前"));
+        QCOMPARE(f->Label3[7]->textColour(), paletteColour(15));
+        QCOMPARE(f->Label3[7]->font().pointSize(), 11);
+        QVERIFY(f->Label3[7]->font().bold());
+        QCOMPARE(f->Label2[7]->text(), QStringLiteral("7"));
+        QCOMPARE(f->Label2[27]->text(), QString());
+        // One row every 24 pixels; numbers and names share their rows.
+        QCOMPARE(f->Label3[1]->geometry().topLeft(), QPoint(8, 10));
+        QCOMPARE(f->Label3[20]->geometry().top(), 10 + 24 * 19);
+        QCOMPARE(f->Label3[20]->height(), 20);
+        QCOMPARE(f->Label2[9]->x(), 16);
+        QCOMPARE(f->Label2[10]->x(), 8);
+        QCOMPARE(f->Label2[10]->geometry().top(), 76 + 24 * 9);
+        for (int n : {1, 9, 10, 20})
+            QCOMPARE(f->Label2[size_t(n)]->mapTo(f, QPoint(0, 0)).y(), f->Label3[size_t(n)]->mapTo(f, QPoint(0, 0)).y());
+        QCOMPARE(f->Label2[9]->geometry().right(), f->Label2[10]->geometry().right());
+        QCOMPARE(app.dialogs.calls.size(), 0);
+    }
+
+    void opensOnTheKeptChapterWhateverItsBlock_data()
+    {
+        QTest::addColumn<int>("komokuNo");
+        QTest::addColumn<int>("komokuPage");
+        QTest::addColumn<int>("block");
+        QTest::addColumn<int>("chapter");
+        QTest::newRow("kept pair") << 35 << 2 << 2 << 35;
+        QTest::newRow("page out of range") << 7 << 9 << 1 << 7;
+        QTest::newRow("page and chapter disagree") << 35 << 1 << 2 << 35;
+        QTest::newRow("chapter past the end") << 99 << 3 << 3 << 60;
+    }
+    void opensOnTheKeptChapterWhateverItsBlock()
+    {
+        QFETCH(int, komokuNo);
+        QFETCH(int, komokuPage);
+        QFETCH(int, block);
+        QFETCH(int, chapter);
+        TestApp app;
+        app.ctx.state.KomokuNo = komokuNo;
+        app.ctx.state.KomokuPage = komokuPage;
+        F_KomokuSentaku *f = open(app, 1);
+        QCOMPARE(shownBlock(f), block);
+        QCOMPARE(highlighted(f), chapter);
+        QTest::keyClick(f, Qt::Key_Return);
+        QCOMPARE(app.ctx.state.KomokuNo, chapter);
+        QCOMPARE(app.ctx.state.KomokuPage, block);
+    }
+
+    void spaceWrapsAndArrowsStopAtTheBlockEdges()
+    {
+        TestApp app;
+        F_KomokuSentaku *f = open(app, 1);
+        QTest::keyClick(f, Qt::Key_Up);
+        QCOMPARE(highlighted(f), 1);
+        for (int i = 0; i < 19; ++i)
+            QTest::keyClick(f, Qt::Key_Space);
+        QCOMPARE(highlighted(f), 20);
+        QTest::keyClick(f, Qt::Key_Down);
+        QCOMPARE(highlighted(f), 20);
+        QTest::keyClick(f, Qt::Key_Space);
+        QCOMPARE(highlighted(f), 1);
+        QTest::keyClick(f, Qt::Key_Down);
+        QTest::keyClick(f, Qt::Key_Down);
+        QCOMPARE(highlighted(f), 3);
+        QTest::keyClick(f, Qt::Key_Up);
+        QCOMPARE(highlighted(f), 2);
+
+        QTest::keyClick(f, Qt::Key_F2);
+        QCOMPARE(shownBlock(f), 2);
+        QCOMPARE(f->Label4->text(), QStringLiteral("２１章から４０章まで"));
+        QCOMPARE(f->Label4->textColour(), paletteColour(11));
+        QCOMPARE(highlighted(f), 21);
+        QTest::keyClick(f, Qt::Key_Up);
+        QCOMPARE(highlighted(f), 21);
+
+        // A click on the last row, then Space, goes round to the top of the same block.
+        QTest::mouseClick(f->Command3, Qt::LeftButton);
+        QCOMPARE(f->Label4->text(), QStringLiteral("４１章から６０章まで"));
+        QCOMPARE(f->Label4->textColour(), paletteColour(14));
+        QTest::mouseClick(f->Label3[60], Qt::LeftButton);
+        QCOMPARE(highlighted(f), 60);
+        QTest::keyClick(f, Qt::Key_Down);
+        QCOMPARE(highlighted(f), 60);
+        QTest::keyClick(f, Qt::Key_Space);
+        QCOMPARE(highlighted(f), 41);
+        QCOMPARE(shownBlock(f), 3);
+
+        // Keys reach the list whichever control was clicked last.
+        QTest::mouseClick(f->Command1, Qt::LeftButton);
+        QCOMPARE(highlighted(f), 1);
+        QCOMPARE(f->Label4->textColour(), paletteColour(10));
+        QTest::keyClick(f->Command1, Qt::Key_Space);
+        QCOMPARE(highlighted(f), 2);
+        QCOMPARE(shownBlock(f), 1);
+
+        // None of this is a choice.
+        QCOMPARE(app.ctx.state.KomokuNo, 1);
+        QCOMPARE(app.ctx.state.KomokuPage, 1);
+        QCOMPARE(app.current(), f);
+    }
+
+    void typedDigitsMoveTheHighlight()
+    {
+        TestApp app;
+        F_KomokuSentaku *f = open(app, 2);
+
+        type(f, QStringLiteral("3"));
+        QCOMPARE(f->Label9->text(), QStringLiteral("3"));
+        QCOMPARE(highlighted(f), 1);
+        type(f, QStringLiteral("5"));
+        QCOMPARE(shownBlock(f), 2);
+        QCOMPARE(highlighted(f), 35);
+        QCOMPARE(f->Label9->text(), QString());
+
+        // "72" is no chapter: only the buffer empties.
+        type(f, QStringLiteral("72"));
+        QCOMPARE(shownBlock(f), 2);
+        QCOMPARE(highlighted(f), 35);
+        QCOMPARE(f->Label9->text(), QString());
+
+        // "83" shows the third block.
+        type(f, QStringLiteral("83"));
+        QCOMPARE(shownBlock(f), 3);
+        QCOMPARE(highlighted(f), 41);
+        QCOMPARE(f->Label4->textColour(), paletteColour(14));
+        QCOMPARE(f->Label9->text(), QString());
+
+        // Keypad digits type digits too.
+        QTest::keyClick(f, Qt::Key_0, Qt::KeypadModifier);
+        QTest::keyClick(f, Qt::Key_9, Qt::KeypadModifier);
+        QCOMPARE(shownBlock(f), 1);
+        QCOMPARE(highlighted(f), 9);
+
+        type(f, QStringLiteral("00"));
+        QCOMPARE(highlighted(f), 9);
+        QCOMPARE(f->Label9->text(), QString());
+        type(f, QStringLiteral("60"));
+        QCOMPARE(shownBlock(f), 3);
+        QCOMPARE(highlighted(f), 60);
+        type(f, QStringLiteral("81"));
+        QCOMPARE(shownBlock(f), 1);
+        QCOMPARE(highlighted(f), 1);
+
+        // A block key leaves a waiting digit in place.
+        type(f, QStringLiteral("2"));
+        QTest::keyClick(f, Qt::Key_F3);
+        QCOMPARE(f->Label9->text(), QStringLiteral("2"));
+        type(f, QStringLiteral("4"));
+        QCOMPARE(shownBlock(f), 2);
+        QCOMPARE(highlighted(f), 24);
+
+        // "5" then Enter chooses the highlighted chapter, not chapter 5.
+        QTest::mouseClick(f->Label3[27], Qt::LeftButton);
+        type(f, QStringLiteral("5"));
+        QTest::keyClick(f, Qt::Key_Return);
+        QCOMPARE(app.ctx.state.KomokuNo, 27);
+        QCOMPARE(app.ctx.state.KomokuPage, 2);
+        QVERIFY(app.currentAs<F_MondaiSentaku>());
+    }
+
+    void blockKeyThenEnterChoosesTheBlocksFirstChapter()
+    {
+        TestApp app;
+        F_KomokuSentaku *f = open(app, 1);
+        QTest::keyClick(f, Qt::Key_F2);
+        QCOMPARE(app.ctx.state.KomokuPage, 1); // switching blocks is no choice
+        QTest::keyClick(f, Qt::Key_Enter);     // the keypad's Enter
+        QCOMPARE(app.ctx.state.KomokuNo, 21);
+        QCOMPARE(app.ctx.state.KomokuPage, 2);
+        auto *next = app.currentAs<F_MondaiSentaku>();
+        QVERIFY(next);
+        QCOMPARE(next->Label2->text(), QStringLiteral("No. 21\u3000第21章の名前"));
+        QCOMPARE(app.visibleScreens(), 1);
+    }
+
+    void finishedChaptersAreMarkedFromTheScoreFiles()
+    {
+        TestApp app;
+        //                       ch 1   ch 2           ch 3           ch 4           ch 5
+        app.course.writeScores(QStringLiteral("tenj03.dat"),
+                               {QString(), QStringLiteral("100"), QStringLiteral("101"), QStringLiteral("100"),
+                                QStringLiteral("abc")});
+        app.course.writeScores(QStringLiteral("tenr03.dat"),
+                               {QStringLiteral("100"), QString(), QStringLiteral("100"), QStringLiteral("99"),
+                                QStringLiteral("150")});
+        // Chapter 45 is finished too, on a later block.
+        QStringList j = QStringList(60, QString()), r = j;
+        j[44] = r[44] = QStringLiteral("120");
+        app.course.writeScores(QStringLiteral("tenj01.dat"), j);
+        app.course.writeScores(QStringLiteral("tenr01.dat"), r);
+
+        F_KomokuSentaku *f = open(app, 3);
+        for (int n = 1; n <= 60; ++n) {
+            const bool finished = n == 3;
+            QCOMPARE(f->Label2[size_t(n)]->textColour(), paletteColour(finished ? 7 : 15));
+            if (n != 1)
+                QCOMPARE(f->Label3[size_t(n)]->textColour(), finished ? paletteColour(8) : QColor(255, 255, 255));
+        }
+        QTest::mouseClick(f->Label3[3], Qt::LeftButton);
+        QCOMPARE(highlighted(f), 3);
+        QCOMPARE(f->Label2[3]->textColour(), paletteColour(7));
+        QTest::keyClick(f, Qt::Key_Down);
+        QCOMPARE(f->Label3[3]->textColour(), paletteColour(8));
+        QCOMPARE(f->Label3[4]->textColour(), paletteColour(10));
+
+        // Each kind has its own score files: for kind 1 only chapter 45 is finished.
+        QTest::mouseClick(f->Command6, Qt::LeftButton);
+        QTest::mouseClick(app.currentAs<F_MENU>()->Command1, Qt::LeftButton);
+        f = app.currentAs<F_KomokuSentaku>();
+        QVERIFY(f);
+        QCOMPARE(f->Label2[3]->textColour(), paletteColour(15));
+        QCOMPARE(f->Label3[45]->textColour(), paletteColour(8));
+        QTest::keyClick(f, Qt::Key_F3);
+        QCOMPARE(f->Label2[45]->text(), QStringLiteral("45"));
+        QCOMPARE(f->Label2[45]->textColour(), paletteColour(7));
+        QCOMPARE(app.dialogs.calls.size(), 0);
+    }
+
+    void chapterWithoutNameCanBeHighlightedAndChosen()
+    {
+        TestApp app;
+        QStringList names;
+        for (int n = 1; n <= 60; ++n)
+            names << (n == 4 ? QString() : QStringLiteral("名%1").arg(n));
+        app.course.writeLines(QStringLiteral("LVNAME"), names);
+        // Full marks in both orders, but a chapter without a name is never marked.
+        QStringList full = QStringList(60, QString());
+        full[3] = QStringLiteral("100");
+        app.course.writeScores(QStringLiteral("tenj03.dat"), full);
+        app.course.writeScores(QStringLiteral("tenr03.dat"), full);
+
+        F_KomokuSentaku *f = open(app, 3);
+        QCOMPARE(f->Label3[4]->text(), QString());
+        QVERIFY(f->Label3[4]->isVisible());
+        QCOMPARE(f->Label3[4]->width(), f->Label3[5]->width());
+        QCOMPARE(f->Label2[4]->text(), QStringLiteral("4"));
+        QCOMPARE(f->Label2[4]->textColour(), paletteColour(15));
+        QTest::mouseClick(f->Label3[4], Qt::LeftButton);
+        QCOMPARE(highlighted(f), 4);
+        QTest::mouseDClick(f->Label3[4], Qt::LeftButton);
+        QCOMPARE(app.ctx.state.KomokuNo, 4);
+        auto *next = app.currentAs<F_MondaiSentaku>();
+        QVERIFY(next);
+        QCOMPARE(next->Label2->text(), QStringLiteral("No. 4\u3000"));
+    }
+
+    void namesBeyondTheEndOfTheFileKeepTheirValues()
+    {
+        TestApp app;
+        app.course.writeLines(QStringLiteral("LVNAME"), {QStringLiteral("一"), QStringLiteral("二")});
+        app.ctx.state.LvName[2] = QStringLiteral("前の名前");
+        F_KomokuSentaku *f = open(app, 1);
+        QCOMPARE(f->Label3[1]->text(), QStringLiteral("一"));
+        QCOMPARE(f->Label3[3]->text(), QStringLiteral("前の名前"));
+        QCOMPARE(f->Label3[4]->text(), QString());
+        QCOMPARE(app.dialogs.calls.size(), 0); // a short name file is no fault
+    }
+
+    void returnShowsTheBlockAndChapterLastChosen()
+    {
+        TestApp app;
+        F_KomokuSentaku *f = open(app, 3);
+        QTest::mouseClick(f->Command2, Qt::LeftButton);
+        QTest::mouseDClick(f->Label3[35], Qt::LeftButton);
+        QCOMPARE(app.ctx.state.KomokuNo, 35);
+        QCOMPARE(app.ctx.state.KomokuPage, 2);
+        QTest::mouseClick(app.currentAs<F_MondaiSentaku>()->Command5, Qt::LeftButton);
+
+        f = app.currentAs<F_KomokuSentaku>();
+        QVERIFY(f);
+        QCOMPARE(shownBlock(f), 2);
+        QCOMPARE(highlighted(f), 35);
+        QCOMPARE(f->Label4->text(), QStringLiteral("２１章から４０章まで"));
+        QCOMPARE(f->Label4->textColour(), QColor(0, 255, 0)); // the designed colour on opening
+
+        // Moving about and leaving for the score sheet changes nothing that is kept.
+        QTest::keyClick(f, Qt::Key_F3);
+        QTest::keyClick(f, Qt::Key_Down);
+        QTest::mouseClick(f->Command5, Qt::LeftButton);
+        QCOMPARE(app.current()->id(), ScreenId::ScoreSheet);
+        QCOMPARE(app.ctx.state.TestKind, 3);
+        QCOMPARE(app.ctx.state.KomokuNo, 35);
+        QCOMPARE(app.ctx.state.KomokuPage, 2);
+
+        // Nor does the way back through the menu and another test kind.
+        // The score sheet opened from here goes back here; then to the menu and another kind.
+        QTest::mouseClick(app.currentAs<F_Seisekihyou>()->Command9, Qt::LeftButton);
+        QVERIFY(app.currentAs<F_KomokuSentaku>());
+        QTest::mouseClick(app.currentAs<F_KomokuSentaku>()->Command6, Qt::LeftButton);
+        QTest::mouseClick(app.currentAs<F_MENU>()->Command2, Qt::LeftButton);
+        f = app.currentAs<F_KomokuSentaku>();
+        QVERIFY(f);
+        QCOMPARE(f->Label1->text(), QStringLiteral("５問選択問題テスト（日本語→英語）"));
+        QCOMPARE(shownBlock(f), 2);
+        QCOMPARE(highlighted(f), 35);
+        type(f, QStringLiteral("12"));
+        QTest::mouseClick(f->Command6, Qt::LeftButton);
+        QCOMPARE(app.ctx.state.TestKind, 0);
+        QTest::mouseClick(app.currentAs<F_MENU>()->Command1, Qt::LeftButton);
+        f = app.currentAs<F_KomokuSentaku>();
+        QVERIFY(f);
+        QCOMPARE(app.ctx.state.TestKind, 1);
+        QCOMPARE(shownBlock(f), 2);
+        QCOMPARE(highlighted(f), 35);
+        QCOMPARE(app.visibleScreens(), 1);
+    }
+
+    void unusableFilesAreNamedOnceAndTheListStillOpens()
+    {
+        TestApp app;
+        QVERIFY(QFile::remove(QDir(app.course.root()).filePath(QStringLiteral("LVNAME"))));
+        QVERIFY(QFile::remove(QDir(app.course.root()).filePath(QStringLiteral("DAIMOKU"))));
+        app.course.writeLines(QStringLiteral("tenj02.dat"), {QStringLiteral("100"), QStringLiteral("100")});
+        QVERIFY(QFile::remove(QDir(app.course.root()).filePath(QStringLiteral("tenr02.dat"))));
+
+        F_KomokuSentaku *f = open(app, 2);
+        QVERIFY(f);
+        QCOMPARE(f->windowTitle(), QStringLiteral("\u3000（項目選択）"));
+        QCOMPARE(f->Label3[1]->text(), QString());
+        QCOMPARE(highlighted(f), 1);
+        QCOMPARE(app.dialogs.count(QStringLiteral("inform")), 1);
+        const QString text = app.dialogs.calls.first().text;
+        QVERIFY2(text.contains(QStringLiteral("E1/LVNAME")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("E1/DAIMOKU")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("E1/tenj02.dat")), qPrintable(text)); // short
+        QVERIFY2(!text.contains(QStringLiteral("tenr02")), qPrintable(text));       // missing: written later
+
+        // The keys still work, and nothing was written.
+        type(f, QStringLiteral("45"));
+        QCOMPARE(highlighted(f), 45);
+        QVERIFY(!app.course.exists(QStringLiteral("tenr02.dat")));
+        QVERIFY(!app.course.exists(QStringLiteral("LVNAME")));
+    }
+
+    void unreadableScoreFileAndForeignBytesAreReported()
+    {
+        TestApp app;
+        QVERIFY(QFile::remove(QDir(app.course.root()).filePath(QStringLiteral("tenr03.dat"))));
+        QVERIFY(QDir(app.course.root()).mkdir(QStringLiteral("tenr03.dat"))); // cannot be read as a file
+        QByteArray names("\x82\xa0\r\n\x85\x40\r\n"); // "あ", then bytes that are no code page 932
+        app.course.writeBytes(QStringLiteral("LVNAME"), names);
+
+        F_KomokuSentaku *f = open(app, 3);
+        QCOMPARE(f->Label3[1]->text(), QStringLiteral("あ"));
+        QCOMPARE(app.dialogs.count(QStringLiteral("inform")), 1);
+        const QString text = app.dialogs.calls.first().text;
+        QVERIFY2(text.contains(QStringLiteral("E1/tenr03.dat")), qPrintable(text));
+        QVERIFY2(text.contains(QStringLiteral("E1/LVNAME")), qPrintable(text));
+        QVERIFY2(!text.contains(QStringLiteral("tenj03")), qPrintable(text));
+    }
+};
+
+QTEST_MAIN(TestKomokuSentaku)
+#include "tst_chapterselectscreen.moc"

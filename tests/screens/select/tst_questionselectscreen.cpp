@@ -1,0 +1,158 @@
+// Question selection: what it shows for the chosen chapter and where each button leads.
+#include "screens/kit/uikit.h"
+#include "screens/menu/menuscreen.h"
+#include "screens/select/chapterselectscreen.h"
+#include "screens/select/questionselectscreen.h"
+#include "support/testapp.h"
+
+#include <QTest>
+
+class TestMondaiSentaku : public QObject {
+    Q_OBJECT
+
+    // Reaches question selection the learner's way: the menu, then a double click on the chapter.
+    F_MondaiSentaku *reach(TestApp &app, int kind, int chapter)
+    {
+        app.start(ScreenId::Menu);
+        QPushButton *test[] = {nullptr, app.currentAs<F_MENU>()->Command1, app.currentAs<F_MENU>()->Command2,
+                               app.currentAs<F_MENU>()->Command3};
+        QTest::mouseClick(test[kind], Qt::LeftButton);
+        auto *list = app.currentAs<F_KomokuSentaku>();
+        if (!list)
+            return nullptr;
+        QTest::keyClick(list, Qt::Key_F1 + (chapter - 1) / 20);
+        QTest::mouseDClick(list->Label3[size_t(chapter)], Qt::LeftButton);
+        return app.currentAs<F_MondaiSentaku>();
+    }
+
+private slots:
+    void showsTheKindAndTheChapter()
+    {
+        TestApp app;
+        F_MondaiSentaku *f = reach(app, 3, 7);
+        QVERIFY(f);
+        QCOMPARE(f->windowTitle(), QStringLiteral("テスト教材\u3000（問題選択）"));
+        QCOMPARE(f->Label5->text(), QStringLiteral("問題選択"));
+        QCOMPARE(f->Label1->text(), QStringLiteral("英単語テスト"));
+        QCOMPARE(f->Label2->text(), QStringLiteral("No. 7\u3000第7章の名前"));
+        QCOMPARE(f->Command2->text(), QStringLiteral("順番に問題をする"));
+        QCOMPARE(f->Command3->text(), QStringLiteral("ランダムで問題をする"));
+        QCOMPARE(f->Command1->text(), QStringLiteral("ノートで勉強する"));
+        QCOMPARE(f->Command8->text(), QStringLiteral("印刷"));
+        QCOMPARE(f->Command9->text(), QStringLiteral("新規＆修正"));
+        QCOMPARE(f->Command5->text(), QStringLiteral("項目選択画面に戻る"));
+        QCOMPARE(f->Command6->text(), QStringLiteral("MENUに戻る"));
+
+        TestApp other;
+        f = reach(other, 1, 12);
+        QVERIFY(f);
+        QCOMPARE(f->Label1->text(), QStringLiteral("５問選択問題テスト（英語→日本語）"));
+        QCOMPARE(f->Label2->text(), QStringLiteral("No. 12\u3000第12章の名前"));
+    }
+
+    void printAndEditorOnlyForTheWordTest_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("offered");
+        QTest::newRow("english to japanese") << 1 << false;
+        QTest::newRow("japanese to english") << 2 << false;
+        QTest::newRow("word test") << 3 << true;
+    }
+    void printAndEditorOnlyForTheWordTest()
+    {
+        QFETCH(int, kind);
+        QFETCH(bool, offered);
+        TestApp app;
+        F_MondaiSentaku *f = reach(app, kind, 2);
+        QVERIFY(f);
+        QCOMPARE(f->Command8->isVisible(), offered);
+        QCOMPARE(f->Command9->isVisible(), offered);
+        for (QPushButton *b : {f->Command1, f->Command2, f->Command3, f->Command5, f->Command6})
+            QVERIFY(b->isVisible());
+        if (!offered) {
+            // Hidden buttons lead nowhere, even when reached some other way.
+            f->Command8_Click();
+            f->Command9_Click();
+            QCOMPARE(app.current(), f);
+        }
+    }
+
+    void testButtonsSetTheOrderAndOpenTheKindsTest_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("random");
+        QTest::addColumn<ScreenId>("target");
+        QTest::newRow("kind 1 in order") << 1 << false << ScreenId::ChoiceTest;
+        QTest::newRow("kind 2 random") << 2 << true << ScreenId::ChoiceTest;
+        QTest::newRow("kind 3 in order") << 3 << false << ScreenId::WordTest;
+        QTest::newRow("kind 3 random") << 3 << true << ScreenId::WordTest;
+    }
+    void testButtonsSetTheOrderAndOpenTheKindsTest()
+    {
+        QFETCH(int, kind);
+        QFETCH(bool, random);
+        QFETCH(ScreenId, target);
+        TestApp app;
+        // Left over from an earlier run; the button decides.
+        app.ctx.state.RandomMode = random ? 0 : 1;
+        F_MondaiSentaku *f = reach(app, kind, 3);
+        QVERIFY(f);
+        QTest::mouseClick(random ? f->Command3 : f->Command2, Qt::LeftButton);
+        QCOMPARE(app.current()->id(), target);
+        QCOMPARE(app.ctx.state.RandomMode, random ? 1 : 0);
+        QCOMPARE(app.ctx.state.TestKind, kind);
+        QCOMPARE(app.ctx.state.KomokuNo, 3);
+        QCOMPARE(app.visibleScreens(), 1);
+    }
+
+    void otherButtonsLeadWhereTheySay_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<ScreenId>("target");
+        QTest::addColumn<int>("kindAfter");
+        QTest::newRow("note") << QStringLiteral("Command1") << ScreenId::Note << 3;
+        QTest::newRow("print") << QStringLiteral("Command8") << ScreenId::PrintWordSheets << 3;
+        QTest::newRow("editor") << QStringLiteral("Command9") << ScreenId::Editor << 3;
+        QTest::newRow("chapter selection") << QStringLiteral("Command5") << ScreenId::ChapterSelect << 3;
+        QTest::newRow("menu") << QStringLiteral("Command6") << ScreenId::Menu << 0;
+    }
+    void otherButtonsLeadWhereTheySay()
+    {
+        QFETCH(QString, button);
+        QFETCH(ScreenId, target);
+        QFETCH(int, kindAfter);
+        TestApp app;
+        F_MondaiSentaku *f = reach(app, 3, 44);
+        QVERIFY(f);
+        QPushButton *b = button == u"Command1" ? f->Command1
+                         : button == u"Command8" ? f->Command8
+                         : button == u"Command9" ? f->Command9
+                         : button == u"Command5" ? f->Command5
+                                                 : f->Command6;
+        QTest::mouseClick(b, Qt::LeftButton);
+        QCOMPARE(app.current()->id(), target);
+        QCOMPARE(app.ctx.state.TestKind, kindAfter);
+        QCOMPARE(app.ctx.state.KomokuNo, 44);
+        QCOMPARE(app.ctx.state.KomokuPage, 3);
+        QCOMPARE(app.visibleScreens(), 1);
+    }
+
+    void wholeWayFromTheMenuByKeyboard()
+    {
+        TestApp app;
+        app.start(ScreenId::Menu);
+        QTest::mouseClick(app.currentAs<F_MENU>()->Command3, Qt::LeftButton);
+        auto *list = app.currentAs<F_KomokuSentaku>();
+        QVERIFY(list);
+        QTest::keyClicks(list, QStringLiteral("05"));
+        QTest::keyClick(list, Qt::Key_Return);
+        auto *f = app.currentAs<F_MondaiSentaku>();
+        QVERIFY(f);
+        QCOMPARE(f->Label2->text(), QStringLiteral("No. 5\u3000第5章の名前"));
+        QCOMPARE(app.ctx.state.KomokuNo, 5);
+        QCOMPARE(app.ctx.state.KomokuPage, 1);
+    }
+};
+
+QTEST_MAIN(TestMondaiSentaku)
+#include "tst_questionselectscreen.moc"
