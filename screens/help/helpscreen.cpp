@@ -12,13 +12,13 @@ F_HELP::F_HELP(AppContext &context) : Screen(context, ScreenId::Help)
     setFixedSize(800, 600);
     setWindowColour(this, kMidGrey);
 
-    Label1 = addLabel(this, QString(), {40, 16, 720, 48}, fonts::font(fonts::PGothic, 22, true), Qt::white);
-    Label1->setAlignment(Qt::AlignCenter);
+    courseTitleLabel = addLabel(this, QString(), {40, 16, 720, 48}, fonts::font(fonts::PGothic, 22, true), Qt::white);
+    courseTitleLabel->setAlignment(Qt::AlignCenter);
     auto *body = new Panel(this, kDarkGrey);
     body->setGeometry(40, 80, 720, 440);
-    Label3 = addLabel(body, QString(), {16, 10, 690, 28}, fonts::font(fonts::PGothic, 14, true), QColor(fromBgr(0x00C000)));
+    headingLabel = addLabel(body, QString(), {16, 10, 690, 28}, fonts::font(fonts::PGothic, 14, true), QColor(fromBgr(0x00C000)));
     for (int i = 0; i < 18; ++i) {
-        Label2[size_t(i)] = addLabel(body, QString(), {24, 46 + i * 21, 680, 20}, fonts::font(fonts::PGothic, 11),
+        pageLines[size_t(i)] = addLabel(body, QString(), {24, 46 + i * 21, 680, 20}, fonts::font(fonts::PGothic, 11),
                                      Qt::white, kDarkGrey);
     }
     for (int p = 1; p <= kHelpPages; ++p) {
@@ -28,7 +28,7 @@ F_HELP::F_HELP(AppContext &context) : Screen(context, ScreenId::Help)
         jump->setToolTip(QStringLiteral("%1ページ目を表示します").arg(p));
         jump->setCursor(Qt::PointingHandCursor);
         connect(jump, &ClickLabel::clicked, this, [this, p] { showPage(p); });
-        Lab1x[size_t(p - 1)] = jump;
+        pageLinks[size_t(p - 1)] = jump;
     }
     RulesLink = addLabel(this, QStringLiteral("決まり"), {40 + kHelpPages * 36, 534, 66, 30},
                          fonts::font(fonts::PGothic, 12, true), Qt::white, kDarkGrey);
@@ -38,13 +38,13 @@ F_HELP::F_HELP(AppContext &context) : Screen(context, ScreenId::Help)
     connect(RulesLink, &ClickLabel::clicked, this, [this] { showPage(kRulesHelpPage); });
 
     const QFont buttonFont = fonts::font(fonts::PGothic, 12);
-    Command1 = addButton(this, QStringLiteral("前へ"), {330, 532, 120, 36}, buttonFont);
-    Command2 = addButton(this, QStringLiteral("次へ"), {460, 532, 120, 36}, buttonFont);
-    Command3 = addButton(this, QStringLiteral("MENUへ"), {620, 532, 140, 36}, buttonFont);
-    connect(Command1, &QPushButton::clicked, this, &F_HELP::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &F_HELP::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &F_HELP::Command3_Click);
-    Command3->setDefault(true);
+    previousButton = addButton(this, QStringLiteral("前へ"), {330, 532, 120, 36}, buttonFont);
+    nextButton = addButton(this, QStringLiteral("次へ"), {460, 532, 120, 36}, buttonFont);
+    menuButton = addButton(this, QStringLiteral("MENUへ"), {620, 532, 140, 36}, buttonFont);
+    connect(previousButton, &QPushButton::clicked, this, &F_HELP::onPreviousButtonClicked);
+    connect(nextButton, &QPushButton::clicked, this, &F_HELP::onNextButtonClicked);
+    connect(menuButton, &QPushButton::clicked, this, &F_HELP::onMenuButtonClicked);
+    menuButton->setDefault(true);
 
     Form_Load();
 }
@@ -55,7 +55,7 @@ void F_HELP::Form_Load()
     QStringList problems;
     M.Daimoku = readShownCourseTitle(ctx.data, problems);
     tellWhenShown(problems.join(u'\n'), QStringLiteral("HELP"));
-    Label1->setText(M.Daimoku);
+    courseTitleLabel->setText(M.Daimoku);
     HelpPage = 1;
     showPage(1);
 }
@@ -64,11 +64,11 @@ void F_HELP::showPage(int page)
 {
     HelpPage = page;
     const HelpPageText &text = helpPage(page);
-    Label3->setText(text.heading);
+    headingLabel->setText(text.heading);
     for (int i = 0; i < 18; ++i)
-        Label2[size_t(i)]->setText(text.lines.value(i));
+        pageLines[size_t(i)]->setText(text.lines.value(i));
 }
 
-void F_HELP::Command1_Click() { showPage(previousHelpPage(HelpPage)); }
-void F_HELP::Command2_Click() { showPage(nextHelpPage(HelpPage)); }
-void F_HELP::Command3_Click() { handOver(ScreenId::Menu); }
+void F_HELP::onPreviousButtonClicked() { showPage(previousHelpPage(HelpPage)); }
+void F_HELP::onNextButtonClicked() { showPage(nextHelpPage(HelpPage)); }
+void F_HELP::onMenuButtonClicked() { handOver(ScreenId::Menu); }

@@ -16,19 +16,19 @@ public:
     int HelpPage = 1;
 
     // Controls, named as the screen's design names them.
-    ClickLabel *Label1;                 // course title
-    ClickLabel *Label3;                 // page heading
-    std::array<ClickLabel *, 18> Label2; // page lines
-    std::array<ClickLabel *, 5> Lab1x;  // Lab11 to Lab15: jump to page 1 to 5
+    ClickLabel *courseTitleLabel;       // course title
+    ClickLabel *headingLabel;           // page heading
+    std::array<ClickLabel *, 18> pageLines; // page lines
+    std::array<ClickLabel *, 5> pageLinks; // Lab11 to Lab15: jump to page 1 to 5
     ClickLabel *RulesLink;              // 決まり: the page of the rules for typed answers
-    QPushButton *Command1;              // 前へ
-    QPushButton *Command2;              // 次へ
-    QPushButton *Command3;              // MENUへ
+    QPushButton *previousButton;        // 前へ
+    QPushButton *nextButton;            // 次へ
+    QPushButton *menuButton;            // MENUへ
 
     void showPage(int page);
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
+    void onPreviousButtonClicked();
+    void onNextButtonClicked();
+    void onMenuButtonClicked();
 
 private:
     void Form_Load();

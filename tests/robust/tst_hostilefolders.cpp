@@ -493,7 +493,7 @@ void actAsALearner(TestApp &app, ScreenId id)
     Screen *screen = app.current();
     switch (id) {
     case ScreenId::Help:
-        QTest::mouseClick(static_cast<F_HELP *>(screen)->Command2, Qt::LeftButton);
+        QTest::mouseClick(static_cast<F_HELP *>(screen)->nextButton, Qt::LeftButton);
         break;
     case ScreenId::ChapterSelect:
         for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_F2, Qt::Key_Up})

@@ -59,27 +59,27 @@ private slots:
         auto *help = qobject_cast<F_HELP *>(app.start(ScreenId::Help));
         QVERIFY(help);
         QCOMPARE(help->windowTitle(), QStringLiteral("HELP"));
-        QCOMPARE(help->Label1->text(), QStringLiteral("テスト教材"));
+        QCOMPARE(help->courseTitleLabel->text(), QStringLiteral("テスト教材"));
         QCOMPARE(app.ctx.state.Daimoku, QStringLiteral("テスト教材"));
         QCOMPARE(app.ctx.state.DataDir, QStringLiteral("E1/"));
         QCOMPARE(help->HelpPage, 1);
-        QCOMPARE(help->Label3->text(), QStringLiteral("＜＜項目選択画面操作＞＞"));
-        QCOMPARE(help->Label2[10]->text(), QStringLiteral("成績表をクリックすると　成績画面へ"));
+        QCOMPARE(help->headingLabel->text(), QStringLiteral("＜＜項目選択画面操作＞＞"));
+        QCOMPARE(help->pageLines[10]->text(), QStringLiteral("成績表をクリックすると　成績画面へ"));
     }
 
     void helpPagingStopsAtBothEnds()
     {
         TestApp app;
         auto *help = qobject_cast<F_HELP *>(app.start(ScreenId::Help));
-        QTest::mouseClick(help->Command1, Qt::LeftButton);
+        QTest::mouseClick(help->previousButton, Qt::LeftButton);
         QCOMPARE(help->HelpPage, 1);
         for (int i = 0; i < 6; ++i)
-            QTest::mouseClick(help->Command2, Qt::LeftButton);
+            QTest::mouseClick(help->nextButton, Qt::LeftButton);
         QCOMPARE(help->HelpPage, 5);
-        QCOMPARE(help->Label3->text(), QStringLiteral("＜＜順番とランダムのテスト画面操作（英単語・英作文テスト）＞＞"));
-        QTest::mouseClick(help->Command1, Qt::LeftButton);
+        QCOMPARE(help->headingLabel->text(), QStringLiteral("＜＜順番とランダムのテスト画面操作（英単語・英作文テスト）＞＞"));
+        QTest::mouseClick(help->previousButton, Qt::LeftButton);
         QCOMPARE(help->HelpPage, 4);
-        QCOMPARE(help->Label2[6]->text(),
+        QCOMPARE(help->pageLines[6]->text(),
                  QStringLiteral("間違えた場合、間違いを確認ボタンを押すか、[スペース]キーを押せば続ける事が出来ます。"));
     }
 
@@ -87,13 +87,13 @@ private slots:
     {
         TestApp app;
         auto *help = qobject_cast<F_HELP *>(app.start(ScreenId::Help));
-        QVERIFY(!help->Label2[10]->text().isEmpty());
-        QTest::mouseClick(help->Lab1x[2], Qt::LeftButton); // page 3 has four lines
-        QCOMPARE(help->Label3->text(), QStringLiteral("＜＜ノートに写す画面操作＞＞"));
-        QCOMPARE(help->Label2[3]->text(), QStringLiteral("スタートに戻る　→　最初から"));
+        QVERIFY(!help->pageLines[10]->text().isEmpty());
+        QTest::mouseClick(help->pageLinks[2], Qt::LeftButton); // page 3 has four lines
+        QCOMPARE(help->headingLabel->text(), QStringLiteral("＜＜ノートに写す画面操作＞＞"));
+        QCOMPARE(help->pageLines[3]->text(), QStringLiteral("スタートに戻る　→　最初から"));
         for (int i = 4; i < kHelpLines; ++i)
-            QVERIFY2(help->Label2[size_t(i)]->text().isEmpty(), qPrintable(QString::number(i)));
-        QCOMPARE(help->Label2[2]->text(), QStringLiteral("順番に見る　→　1つずつ見れる"));
+            QVERIFY2(help->pageLines[size_t(i)]->text().isEmpty(), qPrintable(QString::number(i)));
+        QCOMPARE(help->pageLines[2]->text(), QStringLiteral("順番に見る　→　1つずつ見れる"));
     }
 
     // One more page beside the five, with the course's rules for typed answers and its fixed
@@ -103,13 +103,13 @@ private slots:
         TestApp app;
         auto *help = qobject_cast<F_HELP *>(app.start(ScreenId::Help));
         QTest::mouseClick(help->RulesLink, Qt::LeftButton);
-        QCOMPARE(help->Label3->text(), QStringLiteral("＜＜英単語テストの答え方（この教材の決まり）＞＞"));
+        QCOMPARE(help->headingLabel->text(), QStringLiteral("＜＜英単語テストの答え方（この教材の決まり）＞＞"));
         QStringList shown;
-        for (ClickLabel *line : help->Label2)
+        for (ClickLabel *line : help->pageLines)
             shown << line->text();
         QVERIFY(shown.join(u'\n').contains(QStringLiteral("写真・絵 picture")));
         QVERIFY(helpPage(kRulesHelpPage).lines.size() <= kHelpLines);
-        QTest::mouseClick(help->Command1, Qt::LeftButton);
+        QTest::mouseClick(help->previousButton, Qt::LeftButton);
         QCOMPARE(help->HelpPage, 5);
     }
 
@@ -127,7 +127,7 @@ private slots:
     {
         TestApp app;
         auto *help = qobject_cast<F_HELP *>(app.start(ScreenId::Help));
-        QTest::mouseClick(help->Command3, Qt::LeftButton);
+        QTest::mouseClick(help->menuButton, Qt::LeftButton);
         QCOMPARE(app.visibleScreens(), 1);
         auto *menu = app.currentAs<F_MENU>();
         QVERIFY(menu);
@@ -241,8 +241,8 @@ private slots:
         TestApp app(false);
         auto *help = qobject_cast<F_HELP *>(app.start(ScreenId::Help));
         QVERIFY(help);
-        QCOMPARE(help->Label1->text(), QString());
-        QTest::mouseClick(help->Command3, Qt::LeftButton);
+        QCOMPARE(help->courseTitleLabel->text(), QString());
+        QTest::mouseClick(help->menuButton, Qt::LeftButton);
         QVERIFY(app.currentAs<F_MENU>());
     }
 
