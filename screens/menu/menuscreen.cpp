@@ -19,15 +19,15 @@ F_MENU::F_MENU(AppContext &context) : Screen(context, ScreenId::Menu)
     setFixedSize(800, 600);
     setWindowColour(this, kMidGrey);
 
-    Label8 = addLabel(this, QString(), {0, 0, 800, 100}, fonts::font(fonts::PGothic, 10), Qt::white, kDarkGrey);
+    decorationLabel = addLabel(this, QString(), {0, 0, 800, 100}, fonts::font(fonts::PGothic, 10), Qt::white, kDarkGrey);
     const QFont titleFont = fonts::font(fonts::PGothic, 36, true);
     const QString title = QStringLiteral("ミノリ塾　英語学習ソフト");
-    Label1[0] = addLabel(this, title, {px(1860), px(240), 660, 64}, titleFont, Qt::white);
-    Label1[1] = addLabel(this, title, {px(1860) - 2, px(225), 660, 64}, titleFont, QColor(fromBgr(0x0000FF)));
-    Label10 = addLabel(this, QStringLiteral("マナビバ"), {700, 72, 90, 22}, fonts::font(fonts::PGothic, 10, true),
+    titleLabels[0] = addLabel(this, title, {px(1860), px(240), 660, 64}, titleFont, Qt::white);
+    titleLabels[1] = addLabel(this, title, {px(1860) - 2, px(225), 660, 64}, titleFont, QColor(fromBgr(0x0000FF)));
+    makerLabel = addLabel(this, QStringLiteral("マナビバ"), {700, 72, 90, 22}, fonts::font(fonts::PGothic, 10, true),
                        QColor(fromBgr(0x00FF00)), kDarkGrey);
-    Label10->setAlignment(Qt::AlignCenter);
-    for (ClickLabel *label : {Label1[0], Label1[1], Label10}) {
+    makerLabel->setAlignment(Qt::AlignCenter);
+    for (ClickLabel *label : {titleLabels[0], titleLabels[1], makerLabel}) {
         label->setToolTip(kHomePageTip);
         label->setCursor(Qt::PointingHandCursor);
         connect(label, &ClickLabel::clicked, this, &F_MENU::openHomePage);
@@ -36,7 +36,7 @@ F_MENU::F_MENU(AppContext &context) : Screen(context, ScreenId::Menu)
     auto *frame = new Panel(this, kDarkGrey);
     frame->setGeometry(px(900) - 20, px(3600) - 20, px(8400) + px(2655) - px(900) + 40, px(3135) + 40);
     frame->lower();
-    Label8->lower();
+    decorationLabel->lower();
 
     const QFont bigFont = fonts::font(fonts::PGothic, 14, true);
     const QSize testButton(px(2655), px(3135));
@@ -46,20 +46,20 @@ F_MENU::F_MENU(AppContext &context) : Screen(context, ScreenId::Menu)
         button->setGeometry({{px(left), px(3600)}, testButton});
         return button;
     };
-    Command1 = testButtonAt(QStringLiteral("５問から選択テスト(英→日）"), 900);
-    Command2 = testButtonAt(QStringLiteral("５問から選択テスト(日→英）"), 4650);
-    Command3 = testButtonAt(QStringLiteral("英単語テスト"), 8400);
+    choiceEnglishButton = testButtonAt(QStringLiteral("５問から選択テスト(英→日）"), 900);
+    choiceJapaneseButton = testButtonAt(QStringLiteral("５問から選択テスト(日→英）"), 4650);
+    wordTestButton = testButtonAt(QStringLiteral("英単語テスト"), 8400);
     const QFont smallFont = fonts::font(fonts::PGothic, 12);
-    Command8 = addButton(this, QStringLiteral("学習ソフトの使用方法"), {px(4320), px(7920), 200, 40}, smallFont);
-    Command9 = addButton(this, QStringLiteral("テストの成績表"), {px(8100), px(7920), 200, 40}, smallFont);
+    helpButton = addButton(this, QStringLiteral("学習ソフトの使用方法"), {px(4320), px(7920), 200, 40}, smallFont);
+    scoreSheetButton = addButton(this, QStringLiteral("テストの成績表"), {px(8100), px(7920), 200, 40}, smallFont);
     RecordButton = addButton(this, QStringLiteral("学習の記録"), {px(900) - 20, px(7920), 200, 40}, smallFont);
     connect(RecordButton, &QPushButton::clicked, this, [this] { handOver(ScreenId::Record); });
 
-    connect(Command1, &QPushButton::clicked, this, [this] { startTest(1); });
-    connect(Command2, &QPushButton::clicked, this, [this] { startTest(2); });
-    connect(Command3, &QPushButton::clicked, this, [this] { startTest(3); });
-    connect(Command8, &QPushButton::clicked, this, &F_MENU::Command8_Click);
-    connect(Command9, &QPushButton::clicked, this, &F_MENU::Command9_Click);
+    connect(choiceEnglishButton, &QPushButton::clicked, this, [this] { startTest(1); });
+    connect(choiceJapaneseButton, &QPushButton::clicked, this, [this] { startTest(2); });
+    connect(wordTestButton, &QPushButton::clicked, this, [this] { startTest(3); });
+    connect(helpButton, &QPushButton::clicked, this, &F_MENU::onHelpButtonClicked);
+    connect(scoreSheetButton, &QPushButton::clicked, this, &F_MENU::onScoreSheetButtonClicked);
 
     Form_Load();
 }
@@ -75,9 +75,9 @@ void F_MENU::startTest(int kind)
     handOver(ScreenId::ChapterSelect);
 }
 
-void F_MENU::Command8_Click() { handOver(ScreenId::Help); }
+void F_MENU::onHelpButtonClicked() { handOver(ScreenId::Help); }
 
-void F_MENU::Command9_Click() { handOver(ScreenId::ScoreSheet); } // the navigator forgets the test kind
+void F_MENU::onScoreSheetButtonClicked() { handOver(ScreenId::ScoreSheet); } // the navigator forgets the test kind
 
 void F_MENU::openHomePage()
 {

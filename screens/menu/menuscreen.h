@@ -13,20 +13,20 @@ class F_MENU : public Screen {
 public:
     explicit F_MENU(AppContext &ctx);
 
-    QPushButton *Command1; // ５問から選択テスト(英→日）
-    QPushButton *Command2; // ５問から選択テスト(日→英）
-    QPushButton *Command3; // 英単語テスト
-    QPushButton *Command8; // 学習ソフトの使用方法
-    QPushButton *Command9; // テストの成績表
+    QPushButton *choiceEnglishButton; // ５問から選択テスト(英→日）
+    QPushButton *choiceJapaneseButton; // ５問から選択テスト(日→英）
+    QPushButton *wordTestButton; // 英単語テスト
+    QPushButton *helpButton; // 学習ソフトの使用方法
+    QPushButton *scoreSheetButton; // テストの成績表
     QPushButton *RecordButton; // 学習の記録
-    std::array<ClickLabel *, 2> Label1; // the title, white copy behind the red one
-    ClickLabel *Label10;   // the maker's mark
-    ClickLabel *Label8;    // decoration
+    std::array<ClickLabel *, 2> titleLabels; // the title, white copy behind the red one
+    ClickLabel *makerLabel; // the maker's mark
+    ClickLabel *decorationLabel; // decoration
 
-    void startTest(int kind); // Command1_Click to Command3_Click
-    void Command8_Click();
-    void Command9_Click();
-    void openHomePage();      // Label1_Click, Label10_Click
+    void startTest(int kind); // onChoiceEnglishButtonClicked to onWordTestButtonClicked
+    void onHelpButtonClicked();
+    void onScoreSheetButtonClicked();
+    void openHomePage();      // onTitleLabelsClicked, onMakerLabelClicked
 
 private:
     void Form_Load();

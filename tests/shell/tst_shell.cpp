@@ -137,7 +137,7 @@ private slots:
         QCOMPARE(app.ctx.state.TenrFile[2], QStringLiteral("tenr02.dat"));
 
         // Back to the help screen, which starts on page 1 again.
-        QTest::mouseClick(menu->Command8, Qt::LeftButton);
+        QTest::mouseClick(menu->helpButton, Qt::LeftButton);
         QCOMPARE(app.visibleScreens(), 1);
         auto *again = app.currentAs<F_HELP>();
         QVERIFY(again);
@@ -164,8 +164,8 @@ private slots:
         app.ctx.state.KomokuNo = 35;
         app.ctx.state.KomokuPage = 2;
         auto *menu = qobject_cast<F_MENU *>(app.start(ScreenId::Menu));
-        QPushButton *buttons[] = {nullptr, menu->Command1, menu->Command2, menu->Command3};
-        QTest::mouseClick(button == 9 ? menu->Command9 : buttons[button], Qt::LeftButton);
+        QPushButton *buttons[] = {nullptr, menu->choiceEnglishButton, menu->choiceJapaneseButton, menu->wordTestButton};
+        QTest::mouseClick(button == 9 ? menu->scoreSheetButton : buttons[button], Qt::LeftButton);
         QCOMPARE(app.visibleScreens(), 1);
         QCOMPARE(int(app.current()->id()), target);
         QCOMPARE(app.ctx.state.TestKind, kind);
@@ -219,19 +219,19 @@ private slots:
         file.close();
         app.ctx.homePage = page;
         auto *menu = qobject_cast<F_MENU *>(app.start(ScreenId::Menu));
-        QCOMPARE(menu->Label1[1]->toolTip(), QStringLiteral("クリックするとマナビバのホームページに行きます。"));
-        QTest::mouseClick(menu->Label1[1], Qt::LeftButton);
-        QTest::mouseClick(menu->Label10, Qt::LeftButton);
+        QCOMPARE(menu->titleLabels[1]->toolTip(), QStringLiteral("クリックするとマナビバのホームページに行きます。"));
+        QTest::mouseClick(menu->titleLabels[1], Qt::LeftButton);
+        QTest::mouseClick(menu->makerLabel, Qt::LeftButton);
         QCOMPARE(app.openedUrls.size(), 2); // twice clicked, twice opened
         QCOMPARE(app.openedUrls[0], QUrl::fromLocalFile(page));
         QCOMPARE(app.current(), static_cast<Screen *>(menu));
         QCOMPARE(app.dialogs.count(QStringLiteral("inform")), 0);
 
         app.urlOpenSucceeds = false;
-        QTest::mouseClick(menu->Label1[0], Qt::LeftButton);
+        QTest::mouseClick(menu->titleLabels[0], Qt::LeftButton);
         QCOMPARE(app.dialogs.count(QStringLiteral("inform")), 1);
         app.ctx.homePage.clear();
-        QTest::mouseClick(menu->Label10, Qt::LeftButton);
+        QTest::mouseClick(menu->makerLabel, Qt::LeftButton);
         QCOMPARE(app.dialogs.count(QStringLiteral("inform")), 2);
         QCOMPARE(app.openedUrls.size(), 3);
     }

@@ -284,7 +284,7 @@ private slots:
 
         // Each kind has its own score files: for kind 1 only chapter 45 is finished.
         QTest::mouseClick(f->Command6, Qt::LeftButton);
-        QTest::mouseClick(app.currentAs<F_MENU>()->Command1, Qt::LeftButton);
+        QTest::mouseClick(app.currentAs<F_MENU>()->choiceEnglishButton, Qt::LeftButton);
         f = app.currentAs<F_KomokuSentaku>();
         QVERIFY(f);
         QCOMPARE(f->Label2[3]->textColour(), paletteColour(15));
@@ -366,7 +366,7 @@ private slots:
         QTest::mouseClick(app.currentAs<F_Seisekihyou>()->Command9, Qt::LeftButton);
         QVERIFY(app.currentAs<F_KomokuSentaku>());
         QTest::mouseClick(app.currentAs<F_KomokuSentaku>()->Command6, Qt::LeftButton);
-        QTest::mouseClick(app.currentAs<F_MENU>()->Command2, Qt::LeftButton);
+        QTest::mouseClick(app.currentAs<F_MENU>()->choiceJapaneseButton, Qt::LeftButton);
         f = app.currentAs<F_KomokuSentaku>();
         QVERIFY(f);
         QCOMPARE(f->Label1->text(), QStringLiteral("５問選択問題テスト（日本語→英語）"));
@@ -375,7 +375,7 @@ private slots:
         type(f, QStringLiteral("12"));
         QTest::mouseClick(f->Command6, Qt::LeftButton);
         QCOMPARE(app.ctx.state.TestKind, 0);
-        QTest::mouseClick(app.currentAs<F_MENU>()->Command1, Qt::LeftButton);
+        QTest::mouseClick(app.currentAs<F_MENU>()->choiceEnglishButton, Qt::LeftButton);
         f = app.currentAs<F_KomokuSentaku>();
         QVERIFY(f);
         QCOMPARE(app.ctx.state.TestKind, 1);

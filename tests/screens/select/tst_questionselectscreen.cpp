@@ -14,8 +14,8 @@ class TestMondaiSentaku : public QObject {
     F_MondaiSentaku *reach(TestApp &app, int kind, int chapter)
     {
         app.start(ScreenId::Menu);
-        QPushButton *test[] = {nullptr, app.currentAs<F_MENU>()->Command1, app.currentAs<F_MENU>()->Command2,
-                               app.currentAs<F_MENU>()->Command3};
+        QPushButton *test[] = {nullptr, app.currentAs<F_MENU>()->choiceEnglishButton, app.currentAs<F_MENU>()->choiceJapaneseButton,
+                               app.currentAs<F_MENU>()->wordTestButton};
         QTest::mouseClick(test[kind], Qt::LeftButton);
         auto *list = app.currentAs<F_KomokuSentaku>();
         if (!list)
@@ -141,7 +141,7 @@ private slots:
     {
         TestApp app;
         app.start(ScreenId::Menu);
-        QTest::mouseClick(app.currentAs<F_MENU>()->Command3, Qt::LeftButton);
+        QTest::mouseClick(app.currentAs<F_MENU>()->wordTestButton, Qt::LeftButton);
         auto *list = app.currentAs<F_KomokuSentaku>();
         QVERIFY(list);
         QTest::keyClicks(list, QStringLiteral("05"));
