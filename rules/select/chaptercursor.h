@@ -1,6 +1,6 @@
 #pragma once
 // The rules of the chapter list, without widgets: which block of 20 chapters is shown,
-// which chapter is highlighted (CurNo), the two typed digits waiting in Label9, the
+// which chapter is highlighted (CurNo), the two typed digits waiting in typedDigits, the
 // finished marks (Kanryo), and the colours and positions the list computes from them.
 #include "files/questionbank.h"
 #include "rules/paletteindex.h"
@@ -29,10 +29,10 @@ public:
     void setFinished(const std::array<bool, kChapterCount> &finished) { Kanryo = finished; }
     bool finished(int chapter) const;
 
-    // Command1_Click to Command3_Click (and F1 to F3): shows the block and highlights its
+    // onFirstBlockButtonClicked to onThirdBlockButtonClicked (and F1 to F3): shows the block and highlights its
     // first chapter; the digit buffer stays as it is.
     void showBlock(int block);
-    // Label3_Click: highlights the chapter (CurNo 0 for anything outside 1 to 60) and
+    // onChapterNameClicked: highlights the chapter (CurNo 0 for anything outside 1 to 60) and
     // empties the digit buffer.
     void highlight(int chapter);
 
@@ -50,14 +50,14 @@ public:
 
     int CurNo() const { return curNo_; }
     int shownBlock() const { return block_; }
-    const QString &buffer() const { return buffer_; } // the text of Label9
+    const QString &buffer() const { return buffer_; } // the text of typedDigits
 
     // What the list shows.
     bool nameVisible(int chapter) const { return blockOfChapter(chapter) == block_; }
     QString numberText(int chapter) const; // decimal chapter number in the shown block, else empty
-    int nameColour(int chapter) const;     // palette colour of Label3(n)
-    int numberColour(int chapter) const;   // palette colour of Label2(n)
-    QString blockCaption() const;          // the text of Label4
+    int nameColour(int chapter) const;     // palette colour of chapterNames(n)
+    int numberColour(int chapter) const;   // palette colour of chapterNumbers(n)
+    QString blockCaption() const;          // the text of blockLabel
     int blockCaptionColour() const { return captionColour_; }
 
     // Positions inside the panels that hold the labels (pixels); one row every 24.
@@ -70,7 +70,7 @@ private:
 
     int curNo_ = 0;
     int block_ = 1;
-    int captionColour_ = pal::Green; // Label4 keeps its designed green until a block button
+    int captionColour_ = pal::Green; // blockLabel keeps its designed green until a block button
     QString buffer_;
     std::array<bool, kChapterCount> Kanryo{};
 };

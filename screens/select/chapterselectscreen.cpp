@@ -18,47 +18,47 @@ F_KomokuSentaku::F_KomokuSentaku(AppContext &context) : Screen(context, ScreenId
 
     // The numbers' panel starts 66 pixels above the names' panel, so that number and name
     // of a chapter share a row.
-    Picture1 = new Panel(this, kDarkGrey);
-    Picture1->setGeometry(24, 14, 40, 562);
-    Picture2 = new Panel(this, Qt::black);
-    Picture2->setGeometry(68, 80, kNameWidth + 16, 496);
+    numbersPanel = new Panel(this, kDarkGrey);
+    numbersPanel->setGeometry(24, 14, 40, 562);
+    namesPanel = new Panel(this, Qt::black);
+    namesPanel->setGeometry(68, 80, kNameWidth + 16, 496);
 
-    Label1 = addLabel(this, QString(), {68, 14, 500, 30}, fonts::font(fonts::PGothic, 14, true),
+    testKindLabel = addLabel(this, QString(), {68, 14, 500, 30}, fonts::font(fonts::PGothic, 14, true),
                       QColor(fromBgr(0x0000FF)), kDarkGrey);
-    Label1->setIndent(8);
-    Label4 = addLabel(this, QString(), {68, 48, kNameWidth + 16, 26}, fonts::font(fonts::PGothic, 12, true),
+    testKindLabel->setIndent(8);
+    blockLabel = addLabel(this, QString(), {68, 48, kNameWidth + 16, 26}, fonts::font(fonts::PGothic, 12, true),
                       QColor(fromBgr(0x00FF00)), kDarkGrey);
-    Label4->setIndent(8);
+    blockLabel->setIndent(8);
 
     const QFont listFont = fonts::font(fonts::PGothic, 11, true);
     for (int n = 1; n <= kChapterCount; ++n) {
-        ClickLabel *number = addLabel(Picture1, QString(), ChapterCursor::numberGeometry(n), listFont, Qt::white);
+        ClickLabel *number = addLabel(numbersPanel, QString(), ChapterCursor::numberGeometry(n), listFont, Qt::white);
         number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        Label2[size_t(n)] = number;
-        ClickLabel *name = addLabel(Picture2, QString(), ChapterCursor::nameGeometry(n, kNameWidth), listFont,
+        chapterNumbers[size_t(n)] = number;
+        ClickLabel *name = addLabel(namesPanel, QString(), ChapterCursor::nameGeometry(n, kNameWidth), listFont,
                                     Qt::white, Qt::black);
         name->setCursor(Qt::PointingHandCursor);
-        connect(name, &ClickLabel::clicked, this, [this, n] { Label3_Click(n); });
-        connect(name, &ClickLabel::doubleClicked, this, [this, n] { Label3_DblClick(n); });
-        Label3[size_t(n)] = name;
+        connect(name, &ClickLabel::clicked, this, [this, n] { onChapterNameClicked(n); });
+        connect(name, &ClickLabel::doubleClicked, this, [this, n] { onChapterNameDoubleClicked(n); });
+        chapterNames[size_t(n)] = name;
     }
-    Label9 = addLabel(this, QString(), {720, 570, 50, 20}, fonts::font(fonts::PGothic, 10), kMidGrey, kMidGrey);
+    typedDigits = addLabel(this, QString(), {720, 570, 50, 20}, fonts::font(fonts::PGothic, 10), kMidGrey, kMidGrey);
 
     const QFont buttonFont = fonts::font(fonts::PGothic, 12, true);
-    Command1 = addButton(this, QStringLiteral("MENU(F1）"), {420, 110, 260, 48}, buttonFont);
-    Command2 = addButton(this, QStringLiteral("MENU（F2）"), {420, 172, 260, 48}, buttonFont);
-    Command3 = addButton(this, QStringLiteral("MENU（F3）"), {420, 234, 260, 48}, buttonFont);
-    Command5 = addButton(this, QStringLiteral("成績表"), {420, 420, 260, 48}, buttonFont);
-    Command6 = addButton(this, QStringLiteral("MENUに戻る"), {420, 490, 260, 48}, buttonFont);
+    firstBlockButton = addButton(this, QStringLiteral("MENU(F1）"), {420, 110, 260, 48}, buttonFont);
+    secondBlockButton = addButton(this, QStringLiteral("MENU（F2）"), {420, 172, 260, 48}, buttonFont);
+    thirdBlockButton = addButton(this, QStringLiteral("MENU（F3）"), {420, 234, 260, 48}, buttonFont);
+    scoreSheetButton = addButton(this, QStringLiteral("成績表"), {420, 420, 260, 48}, buttonFont);
+    menuButton = addButton(this, QStringLiteral("MENUに戻る"), {420, 490, 260, 48}, buttonFont);
     // The keys belong to the chapter list: no button takes the focus, so Space and Enter
     // always move in and choose from the list.
-    for (QPushButton *button : {Command1, Command2, Command3, Command5, Command6})
+    for (QPushButton *button : {firstBlockButton, secondBlockButton, thirdBlockButton, scoreSheetButton, menuButton})
         button->setFocusPolicy(Qt::NoFocus);
-    connect(Command1, &QPushButton::clicked, this, &F_KomokuSentaku::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &F_KomokuSentaku::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &F_KomokuSentaku::Command3_Click);
-    connect(Command5, &QPushButton::clicked, this, &F_KomokuSentaku::Command5_Click);
-    connect(Command6, &QPushButton::clicked, this, &F_KomokuSentaku::Command6_Click);
+    connect(firstBlockButton, &QPushButton::clicked, this, &F_KomokuSentaku::onFirstBlockButtonClicked);
+    connect(secondBlockButton, &QPushButton::clicked, this, &F_KomokuSentaku::onSecondBlockButtonClicked);
+    connect(thirdBlockButton, &QPushButton::clicked, this, &F_KomokuSentaku::onThirdBlockButtonClicked);
+    connect(scoreSheetButton, &QPushButton::clicked, this, &F_KomokuSentaku::onScoreSheetButtonClicked);
+    connect(menuButton, &QPushButton::clicked, this, &F_KomokuSentaku::onMenuButtonClicked);
     setFocusPolicy(Qt::StrongFocus);
 
     Form_Load();
@@ -75,9 +75,9 @@ void F_KomokuSentaku::Form_Load()
     // JUNBI2
     setWindowTitle(M.Daimoku + QStringLiteral("　（項目選択）"));
     // PROGRAM_60
-    Label1->setText(M.TestKind >= 0 && M.TestKind <= 3 ? M.TestName[size_t(M.TestKind)] : QString());
+    testKindLabel->setText(M.TestKind >= 0 && M.TestKind <= 3 ? M.TestName[size_t(M.TestKind)] : QString());
     for (int n = 1; n <= kChapterCount; ++n)
-        Label3[size_t(n)]->setText(M.LvName[size_t(n - 1)]);
+        chapterNames[size_t(n)]->setText(M.LvName[size_t(n - 1)]);
     cursor.setFinished(list.Kanryo);
     // The block and chapter last chosen.
     cursor.load(M.KomokuNo, M.KomokuPage);
@@ -86,42 +86,42 @@ void F_KomokuSentaku::Form_Load()
 
 void F_KomokuSentaku::showCursor()
 {
-    Label4->setText(cursor.blockCaption());
-    Label4->setTextColour(paletteColour(cursor.blockCaptionColour()));
+    blockLabel->setText(cursor.blockCaption());
+    blockLabel->setTextColour(paletteColour(cursor.blockCaptionColour()));
     for (int n = 1; n <= kChapterCount; ++n) {
-        Label2[size_t(n)]->setText(cursor.numberText(n));
-        Label2[size_t(n)]->setTextColour(paletteColour(cursor.numberColour(n)));
-        Label3[size_t(n)]->setTextColour(paletteColour(cursor.nameColour(n)));
-        Label3[size_t(n)]->setVisible(cursor.nameVisible(n));
+        chapterNumbers[size_t(n)]->setText(cursor.numberText(n));
+        chapterNumbers[size_t(n)]->setTextColour(paletteColour(cursor.numberColour(n)));
+        chapterNames[size_t(n)]->setTextColour(paletteColour(cursor.nameColour(n)));
+        chapterNames[size_t(n)]->setVisible(cursor.nameVisible(n));
     }
-    Label9->setText(cursor.buffer());
+    typedDigits->setText(cursor.buffer());
 }
 
-void F_KomokuSentaku::Command1_Click()
+void F_KomokuSentaku::onFirstBlockButtonClicked()
 {
     cursor.showBlock(1);
     showCursor();
 }
 
-void F_KomokuSentaku::Command2_Click()
+void F_KomokuSentaku::onSecondBlockButtonClicked()
 {
     cursor.showBlock(2);
     showCursor();
 }
 
-void F_KomokuSentaku::Command3_Click()
+void F_KomokuSentaku::onThirdBlockButtonClicked()
 {
     cursor.showBlock(3);
     showCursor();
 }
 
-void F_KomokuSentaku::Label3_Click(int index)
+void F_KomokuSentaku::onChapterNameClicked(int index)
 {
     cursor.highlight(index);
     showCursor();
 }
 
-void F_KomokuSentaku::Label3_DblClick(int index)
+void F_KomokuSentaku::onChapterNameDoubleClicked(int index)
 {
     if (index >= 1 && index <= kChapterCount)
         choose(index);
@@ -134,25 +134,25 @@ void F_KomokuSentaku::choose(int chapter)
     handOver(ScreenId::QuestionSelect);
 }
 
-void F_KomokuSentaku::Command5_Click()
+void F_KomokuSentaku::onScoreSheetButtonClicked()
 {
     // TestKind stays, so that the score sheet comes back here.
     handOver(ScreenId::ScoreSheet);
 }
 
-void F_KomokuSentaku::Command6_Click() { handOver(ScreenId::Menu); } // the navigator forgets the test kind
+void F_KomokuSentaku::onMenuButtonClicked() { handOver(ScreenId::Menu); } // the navigator forgets the test kind
 
 bool F_KomokuSentaku::previewKeyPress(QKeyEvent *event)
 {
     switch (event->key()) {
     case Qt::Key_F1:
-        Command1_Click();
+        onFirstBlockButtonClicked();
         return true;
     case Qt::Key_F2:
-        Command2_Click();
+        onSecondBlockButtonClicked();
         return true;
     case Qt::Key_F3:
-        Command3_Click();
+        onThirdBlockButtonClicked();
         return true;
     case Qt::Key_Space:
         cursor.space();

@@ -16,30 +16,30 @@ class F_KomokuSentaku : public Screen { // F_項目選択
 public:
     explicit F_KomokuSentaku(AppContext &ctx);
 
-    // Controls, named as the screen's design names them; Label2 and Label3 are indexed
+    // Controls, named as the screen's design names them; chapterNumbers and chapterNames are indexed
     // by chapter, 1 to 60 (element 0 is unused).
-    ClickLabel *Label1;                  // the test kind
-    ClickLabel *Label4;                  // which block is shown
-    std::array<ClickLabel *, kChapterCount + 1> Label2{}; // chapter numbers
-    std::array<ClickLabel *, kChapterCount + 1> Label3{}; // chapter names
-    ClickLabel *Label9;                  // typed digits, in the colour of the window
-    QPushButton *Command1;               // MENU(F1）
-    QPushButton *Command2;               // MENU（F2）
-    QPushButton *Command3;               // MENU（F3）
-    QPushButton *Command5;               // 成績表
-    QPushButton *Command6;               // MENUに戻る
-    Panel *Picture1;                     // behind the numbers
-    Panel *Picture2;                     // behind the names
+    ClickLabel *testKindLabel;           // the test kind
+    ClickLabel *blockLabel;              // which block is shown
+    std::array<ClickLabel *, kChapterCount + 1> chapterNumbers{}; // chapter numbers
+    std::array<ClickLabel *, kChapterCount + 1> chapterNames{}; // chapter names
+    ClickLabel *typedDigits;             // typed digits, in the colour of the window
+    QPushButton *firstBlockButton;       // MENU(F1）
+    QPushButton *secondBlockButton;      // MENU（F2）
+    QPushButton *thirdBlockButton;       // MENU（F3）
+    QPushButton *scoreSheetButton;       // 成績表
+    QPushButton *menuButton;             // MENUに戻る
+    Panel *numbersPanel;                 // behind the numbers
+    Panel *namesPanel;                   // behind the names
 
     ChapterCursor cursor;
 
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Command5_Click();
-    void Command6_Click();
-    void Label3_Click(int index);
-    void Label3_DblClick(int index);
+    void onFirstBlockButtonClicked();
+    void onSecondBlockButtonClicked();
+    void onThirdBlockButtonClicked();
+    void onScoreSheetButtonClicked();
+    void onMenuButtonClicked();
+    void onChapterNameClicked(int index);
+    void onChapterNameDoubleClicked(int index);
 
 protected:
     bool previewKeyPress(QKeyEvent *event) override;

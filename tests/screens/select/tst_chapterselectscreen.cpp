@@ -18,7 +18,7 @@ QList<int> shownChapters(F_KomokuSentaku *f)
 {
     QList<int> shown;
     for (int n = 1; n <= 60; ++n) {
-        if (f->Label3[size_t(n)]->isVisible())
+        if (f->chapterNames[size_t(n)]->isVisible())
             shown.append(n);
     }
     return shown;
@@ -37,7 +37,7 @@ int highlighted(F_KomokuSentaku *f)
 {
     int found = -1;
     for (int n = 1; n <= 60; ++n) {
-        if (f->Label3[size_t(n)]->textColour() == paletteColour(10)) {
+        if (f->chapterNames[size_t(n)]->textColour() == paletteColour(10)) {
             if (found != -1)
                 return -1;
             found = n;
@@ -73,27 +73,27 @@ private slots:
         QCOMPARE(app.ctx.state.KomokuPage, 1);
         QCOMPARE(app.ctx.state.DataDir, QStringLiteral("E1/"));
         QCOMPARE(f->windowTitle(), QStringLiteral("テスト教材\u3000（項目選択）"));
-        QCOMPARE(f->Label1->text(), QStringLiteral("英単語テスト"));
-        QCOMPARE(f->Label4->text(), QStringLiteral("１章から２０章まで"));
-        QCOMPARE(f->Label4->textColour(), QColor(0, 255, 0));
+        QCOMPARE(f->testKindLabel->text(), QStringLiteral("英単語テスト"));
+        QCOMPARE(f->blockLabel->text(), QStringLiteral("１章から２０章まで"));
+        QCOMPARE(f->blockLabel->textColour(), QColor(0, 255, 0));
         QCOMPARE(shownBlock(f), 1);
         QCOMPARE(highlighted(f), 1);
-        QCOMPARE(f->Label3[7]->text(), QStringLiteral("第7章の名前"));
-        QCOMPARE(f->Label3[7]->textColour(), paletteColour(15));
-        QCOMPARE(f->Label3[7]->font().pointSize(), 11);
-        QVERIFY(f->Label3[7]->font().bold());
-        QCOMPARE(f->Label2[7]->text(), QStringLiteral("7"));
-        QCOMPARE(f->Label2[27]->text(), QString());
+        QCOMPARE(f->chapterNames[7]->text(), QStringLiteral("第7章の名前"));
+        QCOMPARE(f->chapterNames[7]->textColour(), paletteColour(15));
+        QCOMPARE(f->chapterNames[7]->font().pointSize(), 11);
+        QVERIFY(f->chapterNames[7]->font().bold());
+        QCOMPARE(f->chapterNumbers[7]->text(), QStringLiteral("7"));
+        QCOMPARE(f->chapterNumbers[27]->text(), QString());
         // One row every 24 pixels; numbers and names share their rows.
-        QCOMPARE(f->Label3[1]->geometry().topLeft(), QPoint(8, 10));
-        QCOMPARE(f->Label3[20]->geometry().top(), 10 + 24 * 19);
-        QCOMPARE(f->Label3[20]->height(), 20);
-        QCOMPARE(f->Label2[9]->x(), 16);
-        QCOMPARE(f->Label2[10]->x(), 8);
-        QCOMPARE(f->Label2[10]->geometry().top(), 76 + 24 * 9);
+        QCOMPARE(f->chapterNames[1]->geometry().topLeft(), QPoint(8, 10));
+        QCOMPARE(f->chapterNames[20]->geometry().top(), 10 + 24 * 19);
+        QCOMPARE(f->chapterNames[20]->height(), 20);
+        QCOMPARE(f->chapterNumbers[9]->x(), 16);
+        QCOMPARE(f->chapterNumbers[10]->x(), 8);
+        QCOMPARE(f->chapterNumbers[10]->geometry().top(), 76 + 24 * 9);
         for (int n : {1, 9, 10, 20})
-            QCOMPARE(f->Label2[size_t(n)]->mapTo(f, QPoint(0, 0)).y(), f->Label3[size_t(n)]->mapTo(f, QPoint(0, 0)).y());
-        QCOMPARE(f->Label2[9]->geometry().right(), f->Label2[10]->geometry().right());
+            QCOMPARE(f->chapterNumbers[size_t(n)]->mapTo(f, QPoint(0, 0)).y(), f->chapterNames[size_t(n)]->mapTo(f, QPoint(0, 0)).y());
+        QCOMPARE(f->chapterNumbers[9]->geometry().right(), f->chapterNumbers[10]->geometry().right());
         QCOMPARE(app.dialogs.calls.size(), 0);
     }
 
@@ -146,17 +146,17 @@ private slots:
 
         QTest::keyClick(f, Qt::Key_F2);
         QCOMPARE(shownBlock(f), 2);
-        QCOMPARE(f->Label4->text(), QStringLiteral("２１章から４０章まで"));
-        QCOMPARE(f->Label4->textColour(), paletteColour(11));
+        QCOMPARE(f->blockLabel->text(), QStringLiteral("２１章から４０章まで"));
+        QCOMPARE(f->blockLabel->textColour(), paletteColour(11));
         QCOMPARE(highlighted(f), 21);
         QTest::keyClick(f, Qt::Key_Up);
         QCOMPARE(highlighted(f), 21);
 
         // A click on the last row, then Space, goes round to the top of the same block.
-        QTest::mouseClick(f->Command3, Qt::LeftButton);
-        QCOMPARE(f->Label4->text(), QStringLiteral("４１章から６０章まで"));
-        QCOMPARE(f->Label4->textColour(), paletteColour(14));
-        QTest::mouseClick(f->Label3[60], Qt::LeftButton);
+        QTest::mouseClick(f->thirdBlockButton, Qt::LeftButton);
+        QCOMPARE(f->blockLabel->text(), QStringLiteral("４１章から６０章まで"));
+        QCOMPARE(f->blockLabel->textColour(), paletteColour(14));
+        QTest::mouseClick(f->chapterNames[60], Qt::LeftButton);
         QCOMPARE(highlighted(f), 60);
         QTest::keyClick(f, Qt::Key_Down);
         QCOMPARE(highlighted(f), 60);
@@ -165,10 +165,10 @@ private slots:
         QCOMPARE(shownBlock(f), 3);
 
         // Keys reach the list whichever control was clicked last.
-        QTest::mouseClick(f->Command1, Qt::LeftButton);
+        QTest::mouseClick(f->firstBlockButton, Qt::LeftButton);
         QCOMPARE(highlighted(f), 1);
-        QCOMPARE(f->Label4->textColour(), paletteColour(10));
-        QTest::keyClick(f->Command1, Qt::Key_Space);
+        QCOMPARE(f->blockLabel->textColour(), paletteColour(10));
+        QTest::keyClick(f->firstBlockButton, Qt::Key_Space);
         QCOMPARE(highlighted(f), 2);
         QCOMPARE(shownBlock(f), 1);
 
@@ -184,25 +184,25 @@ private slots:
         F_KomokuSentaku *f = open(app, 2);
 
         type(f, QStringLiteral("3"));
-        QCOMPARE(f->Label9->text(), QStringLiteral("3"));
+        QCOMPARE(f->typedDigits->text(), QStringLiteral("3"));
         QCOMPARE(highlighted(f), 1);
         type(f, QStringLiteral("5"));
         QCOMPARE(shownBlock(f), 2);
         QCOMPARE(highlighted(f), 35);
-        QCOMPARE(f->Label9->text(), QString());
+        QCOMPARE(f->typedDigits->text(), QString());
 
         // "72" is no chapter: only the buffer empties.
         type(f, QStringLiteral("72"));
         QCOMPARE(shownBlock(f), 2);
         QCOMPARE(highlighted(f), 35);
-        QCOMPARE(f->Label9->text(), QString());
+        QCOMPARE(f->typedDigits->text(), QString());
 
         // "83" shows the third block.
         type(f, QStringLiteral("83"));
         QCOMPARE(shownBlock(f), 3);
         QCOMPARE(highlighted(f), 41);
-        QCOMPARE(f->Label4->textColour(), paletteColour(14));
-        QCOMPARE(f->Label9->text(), QString());
+        QCOMPARE(f->blockLabel->textColour(), paletteColour(14));
+        QCOMPARE(f->typedDigits->text(), QString());
 
         // Keypad digits type digits too.
         QTest::keyClick(f, Qt::Key_0, Qt::KeypadModifier);
@@ -212,7 +212,7 @@ private slots:
 
         type(f, QStringLiteral("00"));
         QCOMPARE(highlighted(f), 9);
-        QCOMPARE(f->Label9->text(), QString());
+        QCOMPARE(f->typedDigits->text(), QString());
         type(f, QStringLiteral("60"));
         QCOMPARE(shownBlock(f), 3);
         QCOMPARE(highlighted(f), 60);
@@ -223,13 +223,13 @@ private slots:
         // A block key leaves a waiting digit in place.
         type(f, QStringLiteral("2"));
         QTest::keyClick(f, Qt::Key_F3);
-        QCOMPARE(f->Label9->text(), QStringLiteral("2"));
+        QCOMPARE(f->typedDigits->text(), QStringLiteral("2"));
         type(f, QStringLiteral("4"));
         QCOMPARE(shownBlock(f), 2);
         QCOMPARE(highlighted(f), 24);
 
         // "5" then Enter chooses the highlighted chapter, not chapter 5.
-        QTest::mouseClick(f->Label3[27], Qt::LeftButton);
+        QTest::mouseClick(f->chapterNames[27], Qt::LeftButton);
         type(f, QStringLiteral("5"));
         QTest::keyClick(f, Qt::Key_Return);
         QCOMPARE(app.ctx.state.KomokuNo, 27);
@@ -271,27 +271,27 @@ private slots:
         F_KomokuSentaku *f = open(app, 3);
         for (int n = 1; n <= 60; ++n) {
             const bool finished = n == 3;
-            QCOMPARE(f->Label2[size_t(n)]->textColour(), paletteColour(finished ? 7 : 15));
+            QCOMPARE(f->chapterNumbers[size_t(n)]->textColour(), paletteColour(finished ? 7 : 15));
             if (n != 1)
-                QCOMPARE(f->Label3[size_t(n)]->textColour(), finished ? paletteColour(8) : QColor(255, 255, 255));
+                QCOMPARE(f->chapterNames[size_t(n)]->textColour(), finished ? paletteColour(8) : QColor(255, 255, 255));
         }
-        QTest::mouseClick(f->Label3[3], Qt::LeftButton);
+        QTest::mouseClick(f->chapterNames[3], Qt::LeftButton);
         QCOMPARE(highlighted(f), 3);
-        QCOMPARE(f->Label2[3]->textColour(), paletteColour(7));
+        QCOMPARE(f->chapterNumbers[3]->textColour(), paletteColour(7));
         QTest::keyClick(f, Qt::Key_Down);
-        QCOMPARE(f->Label3[3]->textColour(), paletteColour(8));
-        QCOMPARE(f->Label3[4]->textColour(), paletteColour(10));
+        QCOMPARE(f->chapterNames[3]->textColour(), paletteColour(8));
+        QCOMPARE(f->chapterNames[4]->textColour(), paletteColour(10));
 
         // Each kind has its own score files: for kind 1 only chapter 45 is finished.
-        QTest::mouseClick(f->Command6, Qt::LeftButton);
+        QTest::mouseClick(f->menuButton, Qt::LeftButton);
         QTest::mouseClick(app.currentAs<F_MENU>()->choiceEnglishButton, Qt::LeftButton);
         f = app.currentAs<F_KomokuSentaku>();
         QVERIFY(f);
-        QCOMPARE(f->Label2[3]->textColour(), paletteColour(15));
-        QCOMPARE(f->Label3[45]->textColour(), paletteColour(8));
+        QCOMPARE(f->chapterNumbers[3]->textColour(), paletteColour(15));
+        QCOMPARE(f->chapterNames[45]->textColour(), paletteColour(8));
         QTest::keyClick(f, Qt::Key_F3);
-        QCOMPARE(f->Label2[45]->text(), QStringLiteral("45"));
-        QCOMPARE(f->Label2[45]->textColour(), paletteColour(7));
+        QCOMPARE(f->chapterNumbers[45]->text(), QStringLiteral("45"));
+        QCOMPARE(f->chapterNumbers[45]->textColour(), paletteColour(7));
         QCOMPARE(app.dialogs.calls.size(), 0);
     }
 
@@ -309,14 +309,14 @@ private slots:
         app.course.writeScores(QStringLiteral("tenr03.dat"), full);
 
         F_KomokuSentaku *f = open(app, 3);
-        QCOMPARE(f->Label3[4]->text(), QString());
-        QVERIFY(f->Label3[4]->isVisible());
-        QCOMPARE(f->Label3[4]->width(), f->Label3[5]->width());
-        QCOMPARE(f->Label2[4]->text(), QStringLiteral("4"));
-        QCOMPARE(f->Label2[4]->textColour(), paletteColour(15));
-        QTest::mouseClick(f->Label3[4], Qt::LeftButton);
+        QCOMPARE(f->chapterNames[4]->text(), QString());
+        QVERIFY(f->chapterNames[4]->isVisible());
+        QCOMPARE(f->chapterNames[4]->width(), f->chapterNames[5]->width());
+        QCOMPARE(f->chapterNumbers[4]->text(), QStringLiteral("4"));
+        QCOMPARE(f->chapterNumbers[4]->textColour(), paletteColour(15));
+        QTest::mouseClick(f->chapterNames[4], Qt::LeftButton);
         QCOMPARE(highlighted(f), 4);
-        QTest::mouseDClick(f->Label3[4], Qt::LeftButton);
+        QTest::mouseDClick(f->chapterNames[4], Qt::LeftButton);
         QCOMPARE(app.ctx.state.KomokuNo, 4);
         auto *next = app.currentAs<F_MondaiSentaku>();
         QVERIFY(next);
@@ -329,9 +329,9 @@ private slots:
         app.course.writeLines(QStringLiteral("LVNAME"), {QStringLiteral("一"), QStringLiteral("二")});
         app.ctx.state.LvName[2] = QStringLiteral("前の名前");
         F_KomokuSentaku *f = open(app, 1);
-        QCOMPARE(f->Label3[1]->text(), QStringLiteral("一"));
-        QCOMPARE(f->Label3[3]->text(), QStringLiteral("前の名前"));
-        QCOMPARE(f->Label3[4]->text(), QString());
+        QCOMPARE(f->chapterNames[1]->text(), QStringLiteral("一"));
+        QCOMPARE(f->chapterNames[3]->text(), QStringLiteral("前の名前"));
+        QCOMPARE(f->chapterNames[4]->text(), QString());
         QCOMPARE(app.dialogs.calls.size(), 0); // a short name file is no fault
     }
 
@@ -339,8 +339,8 @@ private slots:
     {
         TestApp app;
         F_KomokuSentaku *f = open(app, 3);
-        QTest::mouseClick(f->Command2, Qt::LeftButton);
-        QTest::mouseDClick(f->Label3[35], Qt::LeftButton);
+        QTest::mouseClick(f->secondBlockButton, Qt::LeftButton);
+        QTest::mouseDClick(f->chapterNames[35], Qt::LeftButton);
         QCOMPARE(app.ctx.state.KomokuNo, 35);
         QCOMPARE(app.ctx.state.KomokuPage, 2);
         QTest::mouseClick(app.currentAs<F_MondaiSentaku>()->Command5, Qt::LeftButton);
@@ -349,13 +349,13 @@ private slots:
         QVERIFY(f);
         QCOMPARE(shownBlock(f), 2);
         QCOMPARE(highlighted(f), 35);
-        QCOMPARE(f->Label4->text(), QStringLiteral("２１章から４０章まで"));
-        QCOMPARE(f->Label4->textColour(), QColor(0, 255, 0)); // the designed colour on opening
+        QCOMPARE(f->blockLabel->text(), QStringLiteral("２１章から４０章まで"));
+        QCOMPARE(f->blockLabel->textColour(), QColor(0, 255, 0)); // the designed colour on opening
 
         // Moving about and leaving for the score sheet changes nothing that is kept.
         QTest::keyClick(f, Qt::Key_F3);
         QTest::keyClick(f, Qt::Key_Down);
-        QTest::mouseClick(f->Command5, Qt::LeftButton);
+        QTest::mouseClick(f->scoreSheetButton, Qt::LeftButton);
         QCOMPARE(app.current()->id(), ScreenId::ScoreSheet);
         QCOMPARE(app.ctx.state.TestKind, 3);
         QCOMPARE(app.ctx.state.KomokuNo, 35);
@@ -365,15 +365,15 @@ private slots:
         // The score sheet opened from here goes back here; then to the menu and another kind.
         QTest::mouseClick(app.currentAs<F_Seisekihyou>()->Command9, Qt::LeftButton);
         QVERIFY(app.currentAs<F_KomokuSentaku>());
-        QTest::mouseClick(app.currentAs<F_KomokuSentaku>()->Command6, Qt::LeftButton);
+        QTest::mouseClick(app.currentAs<F_KomokuSentaku>()->menuButton, Qt::LeftButton);
         QTest::mouseClick(app.currentAs<F_MENU>()->choiceJapaneseButton, Qt::LeftButton);
         f = app.currentAs<F_KomokuSentaku>();
         QVERIFY(f);
-        QCOMPARE(f->Label1->text(), QStringLiteral("５問選択問題テスト（日本語→英語）"));
+        QCOMPARE(f->testKindLabel->text(), QStringLiteral("５問選択問題テスト（日本語→英語）"));
         QCOMPARE(shownBlock(f), 2);
         QCOMPARE(highlighted(f), 35);
         type(f, QStringLiteral("12"));
-        QTest::mouseClick(f->Command6, Qt::LeftButton);
+        QTest::mouseClick(f->menuButton, Qt::LeftButton);
         QCOMPARE(app.ctx.state.TestKind, 0);
         QTest::mouseClick(app.currentAs<F_MENU>()->choiceEnglishButton, Qt::LeftButton);
         f = app.currentAs<F_KomokuSentaku>();
@@ -395,7 +395,7 @@ private slots:
         F_KomokuSentaku *f = open(app, 2);
         QVERIFY(f);
         QCOMPARE(f->windowTitle(), QStringLiteral("\u3000（項目選択）"));
-        QCOMPARE(f->Label3[1]->text(), QString());
+        QCOMPARE(f->chapterNames[1]->text(), QString());
         QCOMPARE(highlighted(f), 1);
         QCOMPARE(app.dialogs.count(QStringLiteral("inform")), 1);
         const QString text = app.dialogs.calls.first().text;
@@ -420,7 +420,7 @@ private slots:
         app.course.writeBytes(QStringLiteral("LVNAME"), names);
 
         F_KomokuSentaku *f = open(app, 3);
-        QCOMPARE(f->Label3[1]->text(), QStringLiteral("あ"));
+        QCOMPARE(f->chapterNames[1]->text(), QStringLiteral("あ"));
         QCOMPARE(app.dialogs.count(QStringLiteral("inform")), 1);
         const QString text = app.dialogs.calls.first().text;
         QVERIFY2(text.contains(QStringLiteral("E1/tenr03.dat")), qPrintable(text));

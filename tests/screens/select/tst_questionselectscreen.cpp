@@ -21,7 +21,7 @@ class TestMondaiSentaku : public QObject {
         if (!list)
             return nullptr;
         QTest::keyClick(list, Qt::Key_F1 + (chapter - 1) / 20);
-        QTest::mouseDClick(list->Label3[size_t(chapter)], Qt::LeftButton);
+        QTest::mouseDClick(list->chapterNames[size_t(chapter)], Qt::LeftButton);
         return app.currentAs<F_MondaiSentaku>();
     }
 
