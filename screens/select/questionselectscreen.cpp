@@ -10,40 +10,40 @@ F_MondaiSentaku::F_MondaiSentaku(AppContext &context) : Screen(context, ScreenId
     setFixedSize(800, 600);
     setWindowColour(this, kMidGrey);
 
-    Picture1 = new Panel(this, kDarkGrey);
-    Picture1->setGeometry(24, 20, 752, 150);
-    Label5 = addLabel(Picture1, QStringLiteral("問題選択"), {20, 10, 300, 40}, fonts::font(fonts::PGothic, 20, true),
+    titlePanel = new Panel(this, kDarkGrey);
+    titlePanel->setGeometry(24, 20, 752, 150);
+    titleLabel = addLabel(titlePanel, QStringLiteral("問題選択"), {20, 10, 300, 40}, fonts::font(fonts::PGothic, 20, true),
                       Qt::white);
-    Label1 = addLabel(Picture1, QString(), {20, 60, 712, 30}, fonts::font(fonts::PGothic, 14, true),
+    testKindLabel = addLabel(titlePanel, QString(), {20, 60, 712, 30}, fonts::font(fonts::PGothic, 14, true),
                       QColor(fromBgr(0x0000FF)));
-    Label2 = addLabel(Picture1, QString(), {20, 100, 712, 36}, fonts::font(fonts::PGothic, 16, true),
+    chapterLabel = addLabel(titlePanel, QString(), {20, 100, 712, 36}, fonts::font(fonts::PGothic, 16, true),
                       paletteColour(pal::Yellow));
 
-    Picture2 = new Panel(this, kDarkGrey);
-    Picture2->setGeometry(24, 190, 752, 390);
+    buttonPanel = new Panel(this, kDarkGrey);
+    buttonPanel->setGeometry(24, 190, 752, 390);
     const QFont bigFont = fonts::font(fonts::PGothic, 14, true);
     const QFont buttonFont = fonts::font(fonts::PGothic, 12, true);
-    Command2 = addButton(Picture2, QStringLiteral("順番に問題をする"), {40, 28, 320, 72}, bigFont);
-    Command3 = addButton(Picture2, QStringLiteral("ランダムで問題をする"), {392, 28, 320, 72}, bigFont);
-    Command1 = addButton(Picture2, QStringLiteral("ノートで勉強する"), {40, 124, 320, 56}, buttonFont);
-    Command8 = addButton(Picture2, QStringLiteral("印刷"), {392, 124, 150, 56}, buttonFont);
-    Command9 = addButton(Picture2, QStringLiteral("新規＆修正"), {562, 124, 150, 56}, buttonFont);
-    WeakButton = addButton(Picture2, QStringLiteral("苦手な問題"), {40, 204, 320, 56}, buttonFont);
+    inOrderButton = addButton(buttonPanel, QStringLiteral("順番に問題をする"), {40, 28, 320, 72}, bigFont);
+    randomButton = addButton(buttonPanel, QStringLiteral("ランダムで問題をする"), {392, 28, 320, 72}, bigFont);
+    noteButton = addButton(buttonPanel, QStringLiteral("ノートで勉強する"), {40, 124, 320, 56}, buttonFont);
+    printButton = addButton(buttonPanel, QStringLiteral("印刷"), {392, 124, 150, 56}, buttonFont);
+    editorButton = addButton(buttonPanel, QStringLiteral("新規＆修正"), {562, 124, 150, 56}, buttonFont);
+    WeakButton = addButton(buttonPanel, QStringLiteral("苦手な問題"), {40, 204, 320, 56}, buttonFont);
     WeakButton->setToolTip(QStringLiteral("これまでに間違えた問題のうち、今日が復習の日の問題を、章をまたいでテストします。"));
     const QList<QPushButton *> bar =
-        addReturnBar(Picture2, {ScreenId::ChapterSelect, ScreenId::Menu}, {40, 308, 320, 52}, 352, buttonFont);
-    Command5 = bar[0];
-    Command6 = bar[1];
-    Command8->setVisible(false);
-    Command9->setVisible(false);
+        addReturnBar(buttonPanel, {ScreenId::ChapterSelect, ScreenId::Menu}, {40, 308, 320, 52}, 352, buttonFont);
+    chapterSelectButton = bar[0];
+    menuButton = bar[1];
+    printButton->setVisible(false);
+    editorButton->setVisible(false);
 
-    connect(Command2, &QPushButton::clicked, this, &F_MondaiSentaku::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &F_MondaiSentaku::Command3_Click);
-    connect(Command1, &QPushButton::clicked, this, &F_MondaiSentaku::Command1_Click);
-    connect(Command8, &QPushButton::clicked, this, &F_MondaiSentaku::Command8_Click);
-    connect(Command9, &QPushButton::clicked, this, &F_MondaiSentaku::Command9_Click);
-    connect(Command5, &QPushButton::clicked, this, &F_MondaiSentaku::Command5_Click);
-    connect(Command6, &QPushButton::clicked, this, &F_MondaiSentaku::Command6_Click);
+    connect(inOrderButton, &QPushButton::clicked, this, &F_MondaiSentaku::onInOrderButtonClicked);
+    connect(randomButton, &QPushButton::clicked, this, &F_MondaiSentaku::onRandomButtonClicked);
+    connect(noteButton, &QPushButton::clicked, this, &F_MondaiSentaku::onNoteButtonClicked);
+    connect(printButton, &QPushButton::clicked, this, &F_MondaiSentaku::onPrintButtonClicked);
+    connect(editorButton, &QPushButton::clicked, this, &F_MondaiSentaku::onEditorButtonClicked);
+    connect(chapterSelectButton, &QPushButton::clicked, this, &F_MondaiSentaku::onChapterSelectButtonClicked);
+    connect(menuButton, &QPushButton::clicked, this, &F_MondaiSentaku::onMenuButtonClicked);
     connect(WeakButton, &QPushButton::clicked, this, &F_MondaiSentaku::WeakButton_Click);
 
     Form_Load();
@@ -52,8 +52,8 @@ F_MondaiSentaku::F_MondaiSentaku(AppContext &context) : Screen(context, ScreenId
 void F_MondaiSentaku::Form_Load()
 {
     if (offersPrintAndEditor(M.TestKind)) {
-        Command8->setVisible(true);
-        Command9->setVisible(true);
+        printButton->setVisible(true);
+        editorButton->setVisible(true);
     }
     JUNBI2();
 }
@@ -61,8 +61,8 @@ void F_MondaiSentaku::Form_Load()
 void F_MondaiSentaku::JUNBI2()
 {
     setWindowTitle(M.Daimoku + QStringLiteral("　（問題選択）"));
-    Label1->setText(M.TestKind >= 0 && M.TestKind <= 3 ? M.TestName[size_t(M.TestKind)] : QString());
-    Label2->setText(chapterLine(M));
+    testKindLabel->setText(M.TestKind >= 0 && M.TestKind <= 3 ? M.TestName[size_t(M.TestKind)] : QString());
+    chapterLabel->setText(chapterLine(M));
 }
 
 void F_MondaiSentaku::startTest(int randomMode)
@@ -74,25 +74,25 @@ void F_MondaiSentaku::startTest(int randomMode)
     handOver(*target);
 }
 
-void F_MondaiSentaku::Command2_Click() { startTest(0); }
-void F_MondaiSentaku::Command3_Click() { startTest(1); }
-void F_MondaiSentaku::Command1_Click() { handOver(ScreenId::Note); }
+void F_MondaiSentaku::onInOrderButtonClicked() { startTest(0); }
+void F_MondaiSentaku::onRandomButtonClicked() { startTest(1); }
+void F_MondaiSentaku::onNoteButtonClicked() { handOver(ScreenId::Note); }
 
-void F_MondaiSentaku::Command8_Click()
+void F_MondaiSentaku::onPrintButtonClicked()
 {
     if (offersPrintAndEditor(M.TestKind))
         handOver(ScreenId::PrintWordSheets);
 }
 
-void F_MondaiSentaku::Command9_Click()
+void F_MondaiSentaku::onEditorButtonClicked()
 {
     if (offersPrintAndEditor(M.TestKind))
         handOver(ScreenId::Editor);
 }
 
-void F_MondaiSentaku::Command5_Click() { handOver(ScreenId::ChapterSelect); }
+void F_MondaiSentaku::onChapterSelectButtonClicked() { handOver(ScreenId::ChapterSelect); }
 
-void F_MondaiSentaku::Command6_Click() { handOver(ScreenId::Menu); } // the navigator forgets the test kind
+void F_MondaiSentaku::onMenuButtonClicked() { handOver(ScreenId::Menu); } // the navigator forgets the test kind
 
 void F_MondaiSentaku::WeakButton_Click()
 {

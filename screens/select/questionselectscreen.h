@@ -13,27 +13,27 @@ public:
     explicit F_MondaiSentaku(AppContext &ctx);
 
     // Controls, named as the screen's design names them.
-    ClickLabel *Label5;    // 問題選択
-    ClickLabel *Label1;    // the test kind
-    ClickLabel *Label2;    // the chapter line
-    QPushButton *Command2; // 順番に問題をする
-    QPushButton *Command3; // ランダムで問題をする
-    QPushButton *Command1; // ノートで勉強する
-    QPushButton *Command8; // 印刷 (word test only)
-    QPushButton *Command9; // 新規＆修正 (word test only)
-    QPushButton *Command5; // 項目選択画面に戻る
-    QPushButton *Command6; // MENUに戻る
+    ClickLabel *titleLabel; // 問題選択
+    ClickLabel *testKindLabel; // the test kind
+    ClickLabel *chapterLabel; // the chapter line
+    QPushButton *inOrderButton; // 順番に問題をする
+    QPushButton *randomButton; // ランダムで問題をする
+    QPushButton *noteButton; // ノートで勉強する
+    QPushButton *printButton; // 印刷 (word test only)
+    QPushButton *editorButton; // 新規＆修正 (word test only)
+    QPushButton *chapterSelectButton; // 項目選択画面に戻る
+    QPushButton *menuButton; // MENUに戻る
     QPushButton *WeakButton; // 苦手な問題: the kind's items due today, across chapters
-    Panel *Picture1;       // behind the title lines
-    Panel *Picture2;       // behind the buttons
+    Panel *titlePanel;     // behind the title lines
+    Panel *buttonPanel;    // behind the buttons
 
-    void Command2_Click();
-    void Command3_Click();
-    void Command1_Click();
-    void Command8_Click();
-    void Command9_Click();
-    void Command5_Click();
-    void Command6_Click();
+    void onInOrderButtonClicked();
+    void onRandomButtonClicked();
+    void onNoteButtonClicked();
+    void onPrintButtonClicked();
+    void onEditorButtonClicked();
+    void onChapterSelectButtonClicked();
+    void onMenuButtonClicked();
     void WeakButton_Click();
 
 private:

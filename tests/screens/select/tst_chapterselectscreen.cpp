@@ -248,7 +248,7 @@ private slots:
         QCOMPARE(app.ctx.state.KomokuPage, 2);
         auto *next = app.currentAs<F_MondaiSentaku>();
         QVERIFY(next);
-        QCOMPARE(next->Label2->text(), QStringLiteral("No. 21\u3000第21章の名前"));
+        QCOMPARE(next->chapterLabel->text(), QStringLiteral("No. 21\u3000第21章の名前"));
         QCOMPARE(app.visibleScreens(), 1);
     }
 
@@ -320,7 +320,7 @@ private slots:
         QCOMPARE(app.ctx.state.KomokuNo, 4);
         auto *next = app.currentAs<F_MondaiSentaku>();
         QVERIFY(next);
-        QCOMPARE(next->Label2->text(), QStringLiteral("No. 4\u3000"));
+        QCOMPARE(next->chapterLabel->text(), QStringLiteral("No. 4\u3000"));
     }
 
     void namesBeyondTheEndOfTheFileKeepTheirValues()
@@ -343,7 +343,7 @@ private slots:
         QTest::mouseDClick(f->chapterNames[35], Qt::LeftButton);
         QCOMPARE(app.ctx.state.KomokuNo, 35);
         QCOMPARE(app.ctx.state.KomokuPage, 2);
-        QTest::mouseClick(app.currentAs<F_MondaiSentaku>()->Command5, Qt::LeftButton);
+        QTest::mouseClick(app.currentAs<F_MondaiSentaku>()->chapterSelectButton, Qt::LeftButton);
 
         f = app.currentAs<F_KomokuSentaku>();
         QVERIFY(f);

@@ -32,22 +32,22 @@ private slots:
         F_MondaiSentaku *f = reach(app, 3, 7);
         QVERIFY(f);
         QCOMPARE(f->windowTitle(), QStringLiteral("テスト教材\u3000（問題選択）"));
-        QCOMPARE(f->Label5->text(), QStringLiteral("問題選択"));
-        QCOMPARE(f->Label1->text(), QStringLiteral("英単語テスト"));
-        QCOMPARE(f->Label2->text(), QStringLiteral("No. 7\u3000第7章の名前"));
-        QCOMPARE(f->Command2->text(), QStringLiteral("順番に問題をする"));
-        QCOMPARE(f->Command3->text(), QStringLiteral("ランダムで問題をする"));
-        QCOMPARE(f->Command1->text(), QStringLiteral("ノートで勉強する"));
-        QCOMPARE(f->Command8->text(), QStringLiteral("印刷"));
-        QCOMPARE(f->Command9->text(), QStringLiteral("新規＆修正"));
-        QCOMPARE(f->Command5->text(), QStringLiteral("項目選択画面に戻る"));
-        QCOMPARE(f->Command6->text(), QStringLiteral("MENUに戻る"));
+        QCOMPARE(f->titleLabel->text(), QStringLiteral("問題選択"));
+        QCOMPARE(f->testKindLabel->text(), QStringLiteral("英単語テスト"));
+        QCOMPARE(f->chapterLabel->text(), QStringLiteral("No. 7\u3000第7章の名前"));
+        QCOMPARE(f->inOrderButton->text(), QStringLiteral("順番に問題をする"));
+        QCOMPARE(f->randomButton->text(), QStringLiteral("ランダムで問題をする"));
+        QCOMPARE(f->noteButton->text(), QStringLiteral("ノートで勉強する"));
+        QCOMPARE(f->printButton->text(), QStringLiteral("印刷"));
+        QCOMPARE(f->editorButton->text(), QStringLiteral("新規＆修正"));
+        QCOMPARE(f->chapterSelectButton->text(), QStringLiteral("項目選択画面に戻る"));
+        QCOMPARE(f->menuButton->text(), QStringLiteral("MENUに戻る"));
 
         TestApp other;
         f = reach(other, 1, 12);
         QVERIFY(f);
-        QCOMPARE(f->Label1->text(), QStringLiteral("５問選択問題テスト（英語→日本語）"));
-        QCOMPARE(f->Label2->text(), QStringLiteral("No. 12\u3000第12章の名前"));
+        QCOMPARE(f->testKindLabel->text(), QStringLiteral("５問選択問題テスト（英語→日本語）"));
+        QCOMPARE(f->chapterLabel->text(), QStringLiteral("No. 12\u3000第12章の名前"));
     }
 
     void printAndEditorOnlyForTheWordTest_data()
@@ -65,14 +65,14 @@ private slots:
         TestApp app;
         F_MondaiSentaku *f = reach(app, kind, 2);
         QVERIFY(f);
-        QCOMPARE(f->Command8->isVisible(), offered);
-        QCOMPARE(f->Command9->isVisible(), offered);
-        for (QPushButton *b : {f->Command1, f->Command2, f->Command3, f->Command5, f->Command6})
+        QCOMPARE(f->printButton->isVisible(), offered);
+        QCOMPARE(f->editorButton->isVisible(), offered);
+        for (QPushButton *b : {f->noteButton, f->inOrderButton, f->randomButton, f->chapterSelectButton, f->menuButton})
             QVERIFY(b->isVisible());
         if (!offered) {
             // Hidden buttons lead nowhere, even when reached some other way.
-            f->Command8_Click();
-            f->Command9_Click();
+            f->onPrintButtonClicked();
+            f->onEditorButtonClicked();
             QCOMPARE(app.current(), f);
         }
     }
@@ -97,7 +97,7 @@ private slots:
         app.ctx.state.RandomMode = random ? 0 : 1;
         F_MondaiSentaku *f = reach(app, kind, 3);
         QVERIFY(f);
-        QTest::mouseClick(random ? f->Command3 : f->Command2, Qt::LeftButton);
+        QTest::mouseClick(random ? f->randomButton : f->inOrderButton, Qt::LeftButton);
         QCOMPARE(app.current()->id(), target);
         QCOMPARE(app.ctx.state.RandomMode, random ? 1 : 0);
         QCOMPARE(app.ctx.state.TestKind, kind);
@@ -110,11 +110,11 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<ScreenId>("target");
         QTest::addColumn<int>("kindAfter");
-        QTest::newRow("note") << QStringLiteral("Command1") << ScreenId::Note << 3;
-        QTest::newRow("print") << QStringLiteral("Command8") << ScreenId::PrintWordSheets << 3;
-        QTest::newRow("editor") << QStringLiteral("Command9") << ScreenId::Editor << 3;
-        QTest::newRow("chapter selection") << QStringLiteral("Command5") << ScreenId::ChapterSelect << 3;
-        QTest::newRow("menu") << QStringLiteral("Command6") << ScreenId::Menu << 0;
+        QTest::newRow("note") << QStringLiteral("noteButton") << ScreenId::Note << 3;
+        QTest::newRow("print") << QStringLiteral("printButton") << ScreenId::PrintWordSheets << 3;
+        QTest::newRow("editor") << QStringLiteral("editorButton") << ScreenId::Editor << 3;
+        QTest::newRow("chapter selection") << QStringLiteral("chapterSelectButton") << ScreenId::ChapterSelect << 3;
+        QTest::newRow("menu") << QStringLiteral("menuButton") << ScreenId::Menu << 0;
     }
     void otherButtonsLeadWhereTheySay()
     {
@@ -124,11 +124,11 @@ private slots:
         TestApp app;
         F_MondaiSentaku *f = reach(app, 3, 44);
         QVERIFY(f);
-        QPushButton *b = button == u"Command1" ? f->Command1
-                         : button == u"Command8" ? f->Command8
-                         : button == u"Command9" ? f->Command9
-                         : button == u"Command5" ? f->Command5
-                                                 : f->Command6;
+        QPushButton *b = button == u"noteButton" ? f->noteButton
+                         : button == u"printButton" ? f->printButton
+                         : button == u"editorButton" ? f->editorButton
+                         : button == u"chapterSelectButton" ? f->chapterSelectButton
+                                                 : f->menuButton;
         QTest::mouseClick(b, Qt::LeftButton);
         QCOMPARE(app.current()->id(), target);
         QCOMPARE(app.ctx.state.TestKind, kindAfter);
@@ -148,7 +148,7 @@ private slots:
         QTest::keyClick(list, Qt::Key_Return);
         auto *f = app.currentAs<F_MondaiSentaku>();
         QVERIFY(f);
-        QCOMPARE(f->Label2->text(), QStringLiteral("No. 5\u3000第5章の名前"));
+        QCOMPARE(f->chapterLabel->text(), QStringLiteral("No. 5\u3000第5章の名前"));
         QCOMPARE(app.ctx.state.KomokuNo, 5);
         QCOMPARE(app.ctx.state.KomokuPage, 1);
     }
