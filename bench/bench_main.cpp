@@ -316,8 +316,8 @@ void BM_NextItemWordTest(benchmark::State &state)
 {
     measureNextItem<F_Eitango>(
         state, [](TestApp &app) { return openWordTest(app, 1); },
-        [](F_Eitango *f) { f->Text1->setText(f->Rules.run.currentEng()); },
-        [](F_Eitango *f) { QTest::keyClick(f->Text1, Qt::Key_Return); });
+        [](F_Eitango *f) { f->answerBox->setText(f->Rules.run.currentEng()); },
+        [](F_Eitango *f) { QTest::keyClick(f->answerBox, Qt::Key_Return); });
 }
 BENCHMARK(BM_NextItemWordTest)->Unit(benchmark::kMicrosecond);
 

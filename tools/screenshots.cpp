@@ -140,24 +140,24 @@ int main(int argc, char **argv)
     m.KomokuNo = 16;
     auto *word = open<F_Eitango>(app, ScreenId::WordTest);
     // A learner's slip: the right answer with its third letter left out.
-    QTest::keyClicks(word->Text1, word->Rules.run.currentEng().remove(2, 1));
-    QTest::keyClick(word->Text1, Qt::Key_Return);
+    QTest::keyClicks(word->answerBox, word->Rules.run.currentEng().remove(2, 1));
+    QTest::keyClick(word->answerBox, Qt::Key_Return);
     save(word, QStringLiteral("word-test-review"));
-    const int total = word->Label52->text().toInt();
+    const int total = word->totalNumber->text().toInt();
     for (int i = 1; i < total - 1; ++i) {
-        QTest::keyClicks(word->Text1, QStringLiteral("x"));
-        QTest::keyClick(word->Text1, Qt::Key_Return);
+        QTest::keyClicks(word->answerBox, QStringLiteral("x"));
+        QTest::keyClick(word->answerBox, Qt::Key_Return);
     }
     // The last answer with a slip of letter case: its note stays beside the result.
-    QTest::keyClicks(word->Text1, word->Rules.run.currentEng().toLower());
-    QTest::keyClick(word->Text1, Qt::Key_Return);
+    QTest::keyClicks(word->answerBox, word->Rules.run.currentEng().toLower());
+    QTest::keyClick(word->answerBox, Qt::Key_Return);
     save(word, QStringLiteral("word-test-failed"));
-    QTest::mouseClick(word->Command2, Qt::LeftButton);
+    QTest::mouseClick(word->allMissesButton, Qt::LeftButton);
     save(word, QStringLiteral("word-test-miss-list"));
     // A re-test after a wrong answer: the note under the bars, the result message above.
-    QTest::mouseClick(word->Command7, Qt::LeftButton);
-    QTest::keyClicks(word->Text1, word->Rules.run.currentEng() + QStringLiteral("s"));
-    QTest::keyClick(word->Text1, Qt::Key_Return);
+    QTest::mouseClick(word->retestButton, Qt::LeftButton);
+    QTest::keyClicks(word->answerBox, word->Rules.run.currentEng() + QStringLiteral("s"));
+    QTest::keyClick(word->answerBox, Qt::Key_Return);
     save(word, QStringLiteral("word-test-retest"));
 
     // 苦手な問題: items of several chapters missed on the days before, due today.
@@ -179,11 +179,11 @@ int main(int argc, char **argv)
     m.TestKind = 3;
     m.WeakMode = 1;
     auto *weak = open<F_Eitango>(app, ScreenId::WordTest);
-    QTest::keyClicks(weak->Text1, weak->Rules.run.currentEng());
-    QTest::keyClick(weak->Text1, Qt::Key_Return);
+    QTest::keyClicks(weak->answerBox, weak->Rules.run.currentEng());
+    QTest::keyClick(weak->answerBox, Qt::Key_Return);
     // A slip on the second: the review shows it as in a chapter's test.
-    QTest::keyClicks(weak->Text1, weak->Rules.run.currentEng().remove(0, 1));
-    QTest::keyClick(weak->Text1, Qt::Key_Return);
+    QTest::keyClicks(weak->answerBox, weak->Rules.run.currentEng().remove(0, 1));
+    QTest::keyClick(weak->answerBox, Qt::Key_Return);
     save(weak, QStringLiteral("weak-pass"));
     m.WeakMode = 0;
 

@@ -40,7 +40,7 @@ public:
     // a key of the numeric keypad). Highlight means Sel changed and the answers are redrawn.
     enum class KeyEffect { None, Highlight, Judge, LeaveReview };
     KeyEffect Form_KeyDown(int qtKey, bool keypad);
-    // Label7_Click: highlight answer i.
+    // onAnswerClicked: highlight answer i.
     void select(int i) { Sel = i; }
 
     bool canJudge() const;

@@ -46,16 +46,16 @@ public:
     bool passed() const { return run.passed(); }
     void GOUKAKU() { Finished = 1; }
 
-    // Command3_MouseDown: true when the hint is shown (it costs a point).
+    // onHintButtonPressed: true when the hint is shown (it costs a point).
     bool hintDown();
-    // Command3_MouseUp: true when a shown hint was taken back.
+    // onHintButtonReleased: true when a shown hint was taken back.
     bool hintUp();
 
     // MACHIGAIWOMOU: the missed and hinted items move to the front as the list of the re-test;
     // returns their lines ("Japanese　→　English", and the tags of a missed item's mistake).
     QStringList MACHIGAIWOMOU();
-    // Command7: counters back to 0 and the re-test begins at its first item.
+    // retestButton: counters back to 0 and the re-test begins at its first item.
     void startRetest();
-    // Command5 / Command6: nothing of the run is kept.
+    // questionSelectButton / chapterSelectButton: nothing of the run is kept.
     void leave();
 };

@@ -7,8 +7,8 @@
 bool TestScreen::loadWeakPass(TestRun &run, int kind)
 {
     Weak = WeakPass::prepare(ctx.data, kind, PassLog::now().date());
-    Label2->setText(Weak->chapterLine());
-    fit(Label2);
+    chapterLabel->setText(Weak->chapterLine());
+    fit(chapterLabel);
     if (!Weak->problems.isEmpty())
         tellWhenShown(Weak->problems.join(QLatin1Char('\n')) +
                           QStringLiteral("\n読めた記録から苦手な問題を選びました。"),

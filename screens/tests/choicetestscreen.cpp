@@ -27,26 +27,26 @@ F_SentakuMondai::F_SentakuMondai(AppContext &context)
 {
     const QFont answerFont = fonts::font(fonts::PGothic, 14);
     for (int i = 1; i <= 5; ++i) {
-        Label7[i] = addLabel(this, QString(), {40, i * 30 + 120, 10, 26}, answerFont, Qt::white, Qt::black);
-        Label7[i]->setMaximumWidth(740);
-        Label7[i]->setCursor(Qt::PointingHandCursor);
-        connect(Label7[i], &ClickLabel::clicked, this, [this, i] { Label7_Click(i); });
-        connect(Label7[i], &ClickLabel::doubleClicked, this, [this, i] { Label7_DblClick(i); });
-        Label10[i] = addLabel(this, QString(), {20, i * 30 + 120, 10, 20}, answerFont, Qt::white, Qt::black);
-        Label11[i] = addLabel(this, QString(), {138, i * 30 + 120, 10, 20}, answerFont, Qt::white, Qt::black);
-        for (ClickLabel *review : {Label10[i], Label11[i]}) {
+        answerLabels[i] = addLabel(this, QString(), {40, i * 30 + 120, 10, 26}, answerFont, Qt::white, Qt::black);
+        answerLabels[i]->setMaximumWidth(740);
+        answerLabels[i]->setCursor(Qt::PointingHandCursor);
+        connect(answerLabels[i], &ClickLabel::clicked, this, [this, i] { onAnswerClicked(i); });
+        connect(answerLabels[i], &ClickLabel::doubleClicked, this, [this, i] { onAnswerDoubleClicked(i); });
+        reviewHeadings[i] = addLabel(this, QString(), {20, i * 30 + 120, 10, 20}, answerFont, Qt::white, Qt::black);
+        reviewContents[i] = addLabel(this, QString(), {138, i * 30 + 120, 10, 20}, answerFont, Qt::white, Qt::black);
+        for (ClickLabel *review : {reviewHeadings[i], reviewContents[i]}) {
             review->setMaximumWidth(760);
             review->hide();
         }
-        connect(Label10[i], &ClickLabel::clicked, this, [this, i] { Label10_Click(i); });
-        connect(Label11[i], &ClickLabel::clicked, this, [this, i] { Label11_Click(i); });
+        connect(reviewHeadings[i], &ClickLabel::clicked, this, [this, i] { onReviewHeadingClicked(i); });
+        connect(reviewContents[i], &ClickLabel::clicked, this, [this, i] { onReviewContentClicked(i); });
     }
-    Command1 = addButton(this, QStringLiteral("間違いを確認する"), {20, 552, 200, 36}, fonts::font(fonts::PGothic, 11));
-    Command1->hide();
-    connect(Command1, &QPushButton::clicked, this, &F_SentakuMondai::Command1_Click);
+    missesButton = addButton(this, QStringLiteral("間違いを確認する"), {20, 552, 200, 36}, fonts::font(fonts::PGothic, 11));
+    missesButton->hide();
+    connect(missesButton, &QPushButton::clicked, this, &F_SentakuMondai::onMissesButtonClicked);
 
     // While the pass runs, the keys belong to the answers: no button may take Space or Enter.
-    for (QPushButton *button : {Command1, Command5, Command6, MissPrev, MissNext})
+    for (QPushButton *button : {missesButton, questionSelectButton, chapterSelectButton, MissPrev, MissNext})
         button->setFocusPolicy(Qt::TabFocus);
     setFocusPolicy(Qt::StrongFocus);
     setSpeechKeyHelp(QStringLiteral("[Enter] キーで答えると、その問題の英語も読み上げます。"));
@@ -72,9 +72,9 @@ void F_SentakuMondai::Form_Load()
     run.Help_Count = 0;
     run.Pass_Goal = 50;
     Rules.Review_On = Rules.Pass_Done = Rules.Mis_Done = 0;
-    Label7_Click(1);
-    Label52->setText(QString::number(run.Q_Total));
-    Label54->setText(QStringLiteral("0"));
+    onAnswerClicked(1);
+    totalNumber->setText(QString::number(run.Q_Total));
+    wrongNumber->setText(QStringLiteral("0"));
     HYOUJI();
     setFocus();
 }
@@ -82,27 +82,27 @@ void F_SentakuMondai::Form_Load()
 void F_SentakuMondai::JUNBI1()
 {
     setWindowTitle(QStringLiteral("選択問題"));
-    Label1->setText(M.TestName[size_t(Rules.kind)]);
-    fit(Label1);
-    Label2->setText(chapterLine(M));
-    fit(Label2);
-    Label3->setText(Rules.kind == 1 ? QStringLiteral("次の英語に適するよう日本語を選びなさい。")
+    testNameLabel->setText(M.TestName[size_t(Rules.kind)]);
+    fit(testNameLabel);
+    chapterLabel->setText(chapterLine(M));
+    fit(chapterLabel);
+    promptLabel->setText(Rules.kind == 1 ? QStringLiteral("次の英語に適するよう日本語を選びなさい。")
                                     : QStringLiteral("次の日本文に適するよう英語を選びなさい。"));
-    fit(Label3);
+    fit(promptLabel);
 }
 
 void F_SentakuMondai::HYOUJI()
 {
     const TestRun &run = Rules.run;
-    Label30->setText(QStringLiteral("全問題数"));
-    Label52->setText(QString::number(run.Q_Total));
+    totalCaption->setText(QStringLiteral("全問題数"));
+    totalNumber->setText(QString::number(run.Q_Total));
     showOrder();
-    Label53->setText(QString::number(run.OK_Count));
-    Label50->setText(QString::number(run.Pass_No));
+    rightNumber->setText(QString::number(run.OK_Count));
+    passNumber->setText(QString::number(run.Pass_No));
     Rules.run.TENH();
     showScore(run);
-    Label5->setTextColour(paletteColour(pal::White));
-    Label5->setText(Rules.questionLine(run.Q_Pos));
+    questionLabel->setTextColour(paletteColour(pal::White));
+    questionLabel->setText(Rules.questionLine(run.Q_Pos));
     if (run.isPastEnd())
         return;
     Rules.buildItem(*ctx.random);
@@ -111,35 +111,35 @@ void F_SentakuMondai::HYOUJI()
 
 void F_SentakuMondai::MONDAI2()
 {
-    Label5->show();
+    questionLabel->show();
     for (int k = 1; k <= 5; ++k) {
-        Label7[k]->setText(Rules.Choice[size_t(k)]);
-        fit(Label7[k]);
-        Label7[k]->setFixedHeight(26);
-        Label7[k]->show();
+        answerLabels[k]->setText(Rules.Choice[size_t(k)]);
+        fit(answerLabels[k]);
+        answerLabels[k]->setFixedHeight(26);
+        answerLabels[k]->show();
     }
 }
 
-void F_SentakuMondai::Label7White()
+void F_SentakuMondai::whitenAnswers()
 {
-    for (ClickLabel *answer : Label7)
+    for (ClickLabel *answer : answerLabels)
         answer->setTextColour(QColor(255, 255, 255));
 }
 
-void F_SentakuMondai::Label7_Click(int i)
+void F_SentakuMondai::onAnswerClicked(int i)
 {
     if (Blink->isRunning())
         return;
     Rules.select(i);
-    Label7White();
-    Label7[i]->setTextColour(kHighlight);
+    whitenAnswers();
+    answerLabels[i]->setTextColour(kHighlight);
 }
 
-void F_SentakuMondai::Label7_DblClick(int i)
+void F_SentakuMondai::onAnswerDoubleClicked(int i)
 {
     if (Blink->isRunning())
         return;
-    Label7_Click(i); // the click of the double click
+    onAnswerClicked(i); // the click of the double click
     if (Rules.canJudge())
         judge(false);
 }
@@ -157,8 +157,8 @@ bool F_SentakuMondai::previewKeyPress(QKeyEvent *event)
         return true; // held back: an answer is judged once
     switch (Rules.Form_KeyDown(key, keypad)) {
     case ChoiceTest::KeyEffect::Highlight:
-        Label7White();
-        Label7[Rules.Sel]->setTextColour(kHighlight);
+        whitenAnswers();
+        answerLabels[Rules.Sel]->setTextColour(kHighlight);
         break;
     case ChoiceTest::KeyEffect::Judge:
         judge(true);
@@ -192,59 +192,59 @@ void F_SentakuMondai::judge(bool byEnter)
 void F_SentakuMondai::At()
 {
     const bool next = Rules.At();
-    Label53->setText(QString::number(Rules.run.OK_Count));
+    rightNumber->setText(QString::number(Rules.run.OK_Count));
     showScore(Rules.run);
     tenmarubatu(Rules.run);
     if (next) {
         HYOUJI();
-        Label7_Click(1);
+        onAnswerClicked(1);
     }
 }
 
 void F_SentakuMondai::Hz()
 {
     Rules.Hz();
-    for (ClickLabel *answer : Label7)
+    for (ClickLabel *answer : answerLabels)
         answer->hide();
-    ich_Label11();
-    Label54->setText(QString::number(Rules.run.NG_Count));
+    placeReviewContents();
+    wrongNumber->setText(QString::number(Rules.run.NG_Count));
     showScore(Rules.run);
     tenmarubatu(Rules.run);
 }
 
-void F_SentakuMondai::ich_Label11()
+void F_SentakuMondai::placeReviewContents()
 {
     const int p = Rules.run.Q_Pos;
-    Label10[1]->setText(QStringLiteral("なぜ間違えたか確認をしよう。　(確認できたらここをクリックしてください）"));
-    Label10[1]->setTextColour(paletteColour(pal::White));
-    Label10[2]->setText(QStringLiteral("（問　　　　題）"));
-    Label10[3]->setText(QStringLiteral("（正　　　　答）"));
-    Label10[4]->setText(QStringLiteral("（あなたの答）"));
-    Label11[2]->setText(Rules.questionLine(p));
-    Label11[2]->setTextColour(paletteColour(pal::Cyan));
-    Label11[3]->setText(Rules.answerLine(p));
-    Label11[3]->setTextColour(paletteColour(pal::Yellow));
-    Label11[4]->setText(Rules.lastAnswer);
-    Label11[4]->setTextColour(paletteColour(pal::Red));
+    reviewHeadings[1]->setText(QStringLiteral("なぜ間違えたか確認をしよう。　(確認できたらここをクリックしてください）"));
+    reviewHeadings[1]->setTextColour(paletteColour(pal::White));
+    reviewHeadings[2]->setText(QStringLiteral("（問　　　　題）"));
+    reviewHeadings[3]->setText(QStringLiteral("（正　　　　答）"));
+    reviewHeadings[4]->setText(QStringLiteral("（あなたの答）"));
+    reviewContents[2]->setText(Rules.questionLine(p));
+    reviewContents[2]->setTextColour(paletteColour(pal::Cyan));
+    reviewContents[3]->setText(Rules.answerLine(p));
+    reviewContents[3]->setTextColour(paletteColour(pal::Yellow));
+    reviewContents[4]->setText(Rules.lastAnswer);
+    reviewContents[4]->setTextColour(paletteColour(pal::Red));
 
     const QFont font = fonts::font(fonts::PGothic, 14);
     for (int i = 1; i <= 4; ++i) {
         if (i >= 2)
-            Label10[i]->setTextColour(paletteColour(pal::Green));
-        Label10[i]->setFont(font);
-        Label10[i]->move(20, i * 30 + 120);
-        fit(Label10[i]);
-        Label10[i]->setFixedHeight(20);
+            reviewHeadings[i]->setTextColour(paletteColour(pal::Green));
+        reviewHeadings[i]->setFont(font);
+        reviewHeadings[i]->move(20, i * 30 + 120);
+        fit(reviewHeadings[i]);
+        reviewHeadings[i]->setFixedHeight(20);
     }
     // Row 1 is the line across the top; the review proper is rows 2 to 4.
     for (int i = 2; i <= 4; ++i)
-        Label11[i]->setFont(font);
-    placeReview({Label10[2], Label10[3], Label10[4]}, {Label11[2], Label11[3], Label11[4]});
+        reviewContents[i]->setFont(font);
+    placeReview({reviewHeadings[2], reviewHeadings[3], reviewHeadings[4]}, {reviewContents[2], reviewContents[3], reviewContents[4]});
     for (int i = 2; i <= 4; ++i)
-        Label11[i]->setFixedHeight(20);
+        reviewContents[i]->setFixedHeight(20);
     for (int i = 1; i <= 4; ++i) {
-        for (ClickLabel *review : {Label10[i], Label11[i]}) {
-            if (review == Label11[1])
+        for (ClickLabel *review : {reviewHeadings[i], reviewContents[i]}) {
+            if (review == reviewContents[1])
                 continue;
             review->setCursor(Qt::PointingHandCursor);
             review->show();
@@ -256,8 +256,8 @@ void F_SentakuMondai::ich_Label11()
 void F_SentakuMondai::hideReview()
 {
     for (int i = 1; i <= 5; ++i) {
-        Label10[i]->hide();
-        Label11[i]->hide();
+        reviewHeadings[i]->hide();
+        reviewContents[i]->hide();
     }
     Rules.Review_On = 0;
 }
@@ -270,16 +270,16 @@ void F_SentakuMondai::leaveReview(bool byClick)
     if (Rules.leaveReview()) { // TSUGI
         Rules.buildItem(*ctx.random);
         MONDAI2();
-        Label7_Click(1);
-        Label5->setText(Rules.questionLine(Rules.run.Q_Pos));
+        onAnswerClicked(1);
+        questionLabel->setText(Rules.questionLine(Rules.run.Q_Pos));
     }
     if (byClick && Rules.passEnded)
-        Command1_Click();
+        onMissesButtonClicked();
     refreshSpeechButton();
 }
 
-void F_SentakuMondai::Label10_Click(int) { leaveReview(true); }
-void F_SentakuMondai::Label11_Click(int) { leaveReview(true); }
+void F_SentakuMondai::onReviewHeadingClicked(int) { leaveReview(true); }
+void F_SentakuMondai::onReviewContentClicked(int) { leaveReview(true); }
 
 void F_SentakuMondai::Hantei()
 {
@@ -292,10 +292,10 @@ void F_SentakuMondai::owari()
     endOfPass(Rules.run, Rules.kind);
 }
 
-void F_SentakuMondai::Label7_Clean()
+void F_SentakuMondai::clearAnswers()
 {
-    Label5->hide();
-    for (ClickLabel *answer : Label7) {
+    questionLabel->hide();
+    for (ClickLabel *answer : answerLabels) {
         answer->hide();
         answer->clear();
     }
@@ -304,9 +304,9 @@ void F_SentakuMondai::Label7_Clean()
 void F_SentakuMondai::GOUKAKU()
 {
     Rules.GOUKAKU();
-    Picture3->hide();
-    Label3->hide();
-    Label7_Clean();
+    feedbackStrip->hide();
+    promptLabel->hide();
+    clearAnswers();
     if (Rules.run.Pass_No == 1)
         showResult(QStringLiteral("合格おめでとうございます。"));
 }
@@ -314,16 +314,16 @@ void F_SentakuMondai::GOUKAKU()
 void F_SentakuMondai::DAME()
 {
     Rules.DAME();
-    Command1->show();
-    Picture3->hide();
-    Label7_Clean();
+    missesButton->show();
+    feedbackStrip->hide();
+    clearAnswers();
     showResult(QStringLiteral("不合格です。間違った問題を確認してください。"));
-    Command1->setFocus();
+    missesButton->setFocus();
 }
 
 void F_SentakuMondai::G_Clean() { clearRunArea(); }
 
-void F_SentakuMondai::Command1_Click()
+void F_SentakuMondai::onMissesButtonClicked()
 {
     G_Clean();
     if (Rules.Mis_Done == 1)
@@ -336,7 +336,7 @@ void F_SentakuMondai::Command1_Click()
 void F_SentakuMondai::hideTestControls()
 {
     TestScreen::hideTestControls();
-    for (ClickLabel *answer : Label7)
+    for (ClickLabel *answer : answerLabels)
         answer->hide();
 }
 

@@ -12,16 +12,16 @@ public:
     ChoiceTest Rules;
     bool Ready = false; // the chapter was read and has items
 
-    ControlArray<ClickLabel, 1, 5> Label7;  // the five answers
-    ControlArray<ClickLabel, 1, 5> Label10; // review headings (1 to 4 used)
-    ControlArray<ClickLabel, 1, 5> Label11; // review contents (2 to 4 used)
-    QPushButton *Command1;                  // 間違いを確認する
+    ControlArray<ClickLabel, 1, 5> answerLabels; // the five answers
+    ControlArray<ClickLabel, 1, 5> reviewHeadings; // review headings (1 to 4 used)
+    ControlArray<ClickLabel, 1, 5> reviewContents; // review contents (2 to 4 used)
+    QPushButton *missesButton;              // 間違いを確認する
 
-    void Label7_Click(int i);
-    void Label7_DblClick(int i);
-    void Label10_Click(int i);
-    void Label11_Click(int i);
-    void Command1_Click();
+    void onAnswerClicked(int i);
+    void onAnswerDoubleClicked(int i);
+    void onReviewHeadingClicked(int i);
+    void onReviewContentClicked(int i);
+    void onMissesButtonClicked();
 
 protected:
     bool previewKeyPress(QKeyEvent *event) override;
@@ -34,12 +34,12 @@ private:
     void JUNBI1();
     void HYOUJI();
     void MONDAI2();
-    void Label7White();
-    void Label7_Clean();
+    void whitenAnswers();
+    void clearAnswers();
     void judge(bool byEnter);
     void At();
     void Hz();
-    void ich_Label11();
+    void placeReviewContents();
     void Hantei();
     void owari();
     void GOUKAKU() override;

@@ -30,44 +30,44 @@ F_Eitango::F_Eitango(AppContext &context) : TestScreen(context, ScreenId::WordTe
     // A grey edge around the box, which is black on the black window.
     BoxEdge = new Panel(this, kMidGrey);
     BoxEdge->setGeometry(18, 148, 424, 38);
-    Text1 = new AnswerBox(this);
-    Text1->setFrame(false);
-    Text1->setTextMargins(6, 0, 6, 0);
-    Text1->setGeometry(20, 150, 420, 34);
-    Text1->setFont(fonts::font(fonts::PGothic, 14));
-    QPalette box = Text1->palette();
+    answerBox = new AnswerBox(this);
+    answerBox->setFrame(false);
+    answerBox->setTextMargins(6, 0, 6, 0);
+    answerBox->setGeometry(20, 150, 420, 34);
+    answerBox->setFont(fonts::font(fonts::PGothic, 14));
+    QPalette box = answerBox->palette();
     box.setColor(QPalette::Base, Qt::black);
     box.setColor(QPalette::Text, paletteColour(pal::White));
-    Text1->setPalette(box);
-    connect(Text1, &QLineEdit::returnPressed, this, &F_Eitango::Text1_KeyPress_Enter);
+    answerBox->setPalette(box);
+    connect(answerBox, &QLineEdit::returnPressed, this, &F_Eitango::onAnswerEntered);
 
-    Command3 = addButton(this, QStringLiteral("ヒント"), {450, 150, 90, 34}, fonts::font(fonts::PGothic, 12));
-    Command3->setFocusPolicy(Qt::NoFocus); // the typing stays in the answer box
-    Command3->setToolTip(QStringLiteral("押している間だけ答えを表示します（押すたびに1点減点）。\n"
+    hintButton = addButton(this, QStringLiteral("ヒント"), {450, 150, 90, 34}, fonts::font(fonts::PGothic, 12));
+    hintButton->setFocusPolicy(Qt::NoFocus); // the typing stays in the answer box
+    hintButton->setToolTip(QStringLiteral("押している間だけ答えを表示します（押すたびに1点減点）。\n"
                                         "キーボードでは F2 キーを押している間表示します。"));
 
     const QFont reviewFont = fonts::font(fonts::PGothic, 12);
     const QColor contentColours[] = {QColor(0, 255, 255), QColor(255, 255, 0), QColor(255, 0, 0)};
     for (int i = 1; i <= 3; ++i) {
-        Label7[i] = addLabel(this, QString(), {20, 170 + i * 30, 10, 22}, reviewFont, paletteColour(pal::Green), Qt::black);
-        Label8[i] = new MarkedLabel(QString(), this);
-        Label8[i]->setFont(reviewFont);
-        Label8[i]->setColours(contentColours[i - 1], Qt::black);
-        Label8[i]->setGeometry(138, 170 + i * 30, 10, 22);
-        Label8[i]->setMaximumWidth(640);
-        Label7[i]->hide();
-        Label8[i]->hide();
+        reviewHeadings[i] = addLabel(this, QString(), {20, 170 + i * 30, 10, 22}, reviewFont, paletteColour(pal::Green), Qt::black);
+        reviewContents[i] = new MarkedLabel(QString(), this);
+        reviewContents[i]->setFont(reviewFont);
+        reviewContents[i]->setColours(contentColours[i - 1], Qt::black);
+        reviewContents[i]->setGeometry(138, 170 + i * 30, 10, 22);
+        reviewContents[i]->setMaximumWidth(640);
+        reviewHeadings[i]->hide();
+        reviewContents[i]->hide();
     }
     ReviewNote = addLabel(this, QString(), {kNoteLeft, kNoteTop, 10, 22}, reviewFont, paletteColour(pal::White), Qt::black);
     ReviewNote->hide();
 
     const QFont buttonFont = fonts::font(fonts::PGothic, 11);
-    Command2 = addButton(this, QStringLiteral("ミスをすべて確認"), {20, 552, 200, 36}, buttonFont);
-    Command7 = addButton(this, QStringLiteral("再テスト"), {20, 552, 200, 36}, buttonFont);
-    Command2->hide();
-    Command7->hide();
-    connect(Command2, &QPushButton::clicked, this, &F_Eitango::Command2_Click);
-    connect(Command7, &QPushButton::clicked, this, &F_Eitango::Command7_Click);
+    allMissesButton = addButton(this, QStringLiteral("ミスをすべて確認"), {20, 552, 200, 36}, buttonFont);
+    retestButton = addButton(this, QStringLiteral("再テスト"), {20, 552, 200, 36}, buttonFont);
+    allMissesButton->hide();
+    retestButton->hide();
+    connect(allMissesButton, &QPushButton::clicked, this, &F_Eitango::onAllMissesButtonClicked);
+    connect(retestButton, &QPushButton::clicked, this, &F_Eitango::onRetestButtonClicked);
     setSpeechKeyHelp(QStringLiteral("[Ctrl] キーだけを押しても読み上げます。"));
 
     Form_Load();
@@ -84,8 +84,8 @@ void F_Eitango::Form_Load()
     if (M.RandomMode == 1)
         Rules.run.JUNBI3(*ctx.random);
     Rules.run.Q_Pos = 1;
-    Label5->setText(Rules.run.currentJpn());
-    Label54->setText(QStringLiteral("0"));
+    questionLabel->setText(Rules.run.currentJpn());
+    wrongNumber->setText(QStringLiteral("0"));
     focusBox();
     KAITOU(); // the box is empty: only the display is refreshed
 }
@@ -93,10 +93,10 @@ void F_Eitango::Form_Load()
 void F_Eitango::JUNBI2()
 {
     setWindowTitle(QStringLiteral("英単語テスト"));
-    Label1->setText(M.TestName[3]);
-    fit(Label1);
-    Label2->setText(chapterLine(M));
-    fit(Label2);
+    testNameLabel->setText(M.TestName[3]);
+    fit(testNameLabel);
+    chapterLabel->setText(chapterLine(M));
+    fit(chapterLabel);
     TestRun &run = Rules.run;
     run.Pass_No = 1;
     run.Pass_Goal = 100;
@@ -106,25 +106,25 @@ void F_Eitango::JUNBI2()
 
 void F_Eitango::focusBox()
 {
-    if (Text1->isVisible() || !isVisible())
-        Text1->setFocus();
+    if (answerBox->isVisible() || !isVisible())
+        answerBox->setFocus();
 }
 
 void F_Eitango::setBoxTextColour(const QColor &colour)
 {
-    QPalette p = Text1->palette();
+    QPalette p = answerBox->palette();
     p.setColor(QPalette::Text, colour);
-    Text1->setPalette(p);
+    answerBox->setPalette(p);
 }
 
 void F_Eitango::setAnswerBoxShown(bool shown)
 {
-    Text1->setVisible(shown);
+    answerBox->setVisible(shown);
     BoxEdge->setVisible(shown);
-    Command3->setVisible(shown); // the hint belongs to the box
+    hintButton->setVisible(shown); // the hint belongs to the box
 }
 
-void F_Eitango::Text1_KeyPress_Enter()
+void F_Eitango::onAnswerEntered()
 {
     if (!Ready || !Rules.takesEnter() || Blink->isRunning())
         return;
@@ -135,23 +135,23 @@ void F_Eitango::Text1_KeyPress_Enter()
 void F_Eitango::KAITOU()
 {
     TestRun &run = Rules.run;
-    Label52->setText(QString::number(Rules.shownTotal()));
+    totalNumber->setText(QString::number(Rules.shownTotal()));
     showOrder();
-    Label53->setText(QString::number(run.OK_Count));
-    Label50->setText(QString::number(run.Pass_No));
+    rightNumber->setText(QString::number(run.OK_Count));
+    passNumber->setText(QString::number(run.Pass_No));
     run.TENH();
     showScore(run);
-    Label3->setText(kPrompt);
-    fit(Label3);
+    promptLabel->setText(kPrompt);
+    fit(promptLabel);
 
     if (!run.isPastEnd()) {
-        Label5->setText(run.currentJpn());
-        const QString typed = WordTest::withoutLeadingBlanks(Text1->text());
-        Text1->setText(typed);
+        questionLabel->setText(run.currentJpn());
+        const QString typed = WordTest::withoutLeadingBlanks(answerBox->text());
+        answerBox->setText(typed);
         const WordTest::Verdict verdict = Rules.judge(typed);
         if (verdict != WordTest::Verdict::None) {
             // The box is free for the next answer at once; the judgement shows after the blink.
-            Text1->clear();
+            answerBox->clear();
             const bool right = verdict == WordTest::Verdict::Right;
             Blink->start(right ? kRightSignal : kWrongSignal, [this, right, typed] {
                 if (right)
@@ -165,7 +165,7 @@ void F_Eitango::KAITOU()
             return;
         }
     }
-    Text1->clear();
+    answerBox->clear();
     if (Rules.endCheck())
         OWARU1();
     refreshSpeechButton();
@@ -174,40 +174,40 @@ void F_Eitango::KAITOU()
 void F_Eitango::At()
 {
     const bool done = Rules.At();
-    Label5->clear();
+    questionLabel->clear();
     if (done) {
-        for (ClickLabel *heading : Label7)
+        for (ClickLabel *heading : reviewHeadings)
             heading->hide();
     }
-    for (ClickLabel *content : Label8)
+    for (ClickLabel *content : reviewContents)
         content->clear();
     clearReviewMarks();
-    Label53->setText(QString::number(Rules.run.OK_Count));
+    rightNumber->setText(QString::number(Rules.run.OK_Count));
     showScore(Rules.run);
     tenmarubatu(Rules.run);
-    Label5->setText(Rules.run.currentJpn());
+    questionLabel->setText(Rules.run.currentJpn());
     focusBox();
 }
 
 void F_Eitango::MIS_H(const QString &typed)
 {
     const TestRun &run = Rules.run;
-    Label7[1]->setText(QStringLiteral("（問  　 　 題）"));
-    Label7[2]->setText(QStringLiteral("（正        答）"));
-    Label7[3]->setText(QStringLiteral("（あなたの答）"));
-    Label8[1]->setText(run.currentJpn());
-    Label8[2]->setText(run.currentEng());
-    Label8[3]->setText(typed);
+    reviewHeadings[1]->setText(QStringLiteral("（問  　 　 題）"));
+    reviewHeadings[2]->setText(QStringLiteral("（正        答）"));
+    reviewHeadings[3]->setText(QStringLiteral("（あなたの答）"));
+    reviewContents[1]->setText(run.currentJpn());
+    reviewContents[2]->setText(run.currentEng());
+    reviewContents[3]->setText(typed);
     const AnswerDiff diff = AnswerDiff::compare(typed, run.currentEng());
-    Label8[2]->setMarks(diff.rightMarks);
-    Label8[3]->setMarks(diff.typedMarks);
+    reviewContents[2]->setMarks(diff.rightMarks);
+    reviewContents[3]->setMarks(diff.typedMarks);
     ReviewNote->setText(MistakeClassifier::noteLine(Rules.lastMistakes, QStringLiteral("\n")));
-    for (ClickLabel *heading : Label7)
+    for (ClickLabel *heading : reviewHeadings)
         fit(heading);
-    placeReview({Label7[1], Label7[2], Label7[3]}, {Label8[1], Label8[2], Label8[3]});
+    placeReview({reviewHeadings[1], reviewHeadings[2], reviewHeadings[3]}, {reviewContents[1], reviewContents[2], reviewContents[3]});
     for (int i = 1; i <= 3; ++i) {
-        Label7[i]->show();
-        Label8[i]->show();
+        reviewHeadings[i]->show();
+        reviewContents[i]->show();
     }
     ReviewNote->move(kNoteLeft, kNoteTop);
     fit(ReviewNote);
@@ -216,7 +216,7 @@ void F_Eitango::MIS_H(const QString &typed)
 
 void F_Eitango::clearReviewMarks()
 {
-    for (MarkedLabel *content : Label8)
+    for (MarkedLabel *content : reviewContents)
         content->setMarks({});
     ReviewNote->clear();
     ReviewNote->hide();
@@ -226,10 +226,10 @@ void F_Eitango::Hz(const QString &typed)
 {
     MIS_H(typed);
     Rules.Hz();
-    Label5->clear();
-    Label54->setText(QString::number(Rules.run.NG_Count));
+    questionLabel->clear();
+    wrongNumber->setText(QString::number(Rules.run.NG_Count));
     tenmarubatu(Rules.run);
-    Label5->setText(Rules.run.currentJpn());
+    questionLabel->setText(Rules.run.currentJpn());
     focusBox();
 }
 
@@ -242,14 +242,14 @@ void F_Eitango::GOUKAKU()
 {
     Rules.GOUKAKU();
     const bool firstPass = Rules.run.Pass_No == 1;
-    Picture3->hide();
+    feedbackStrip->hide();
     setAnswerBoxShown(false);
-    Label5->clear();
+    questionLabel->clear();
     showScore(Rules.run);
     if (firstPass) {
         showResult(QStringLiteral("合格おめでとう。"));
     } else {
-        Label61->hide();
+        wrongBar->hide();
         showResult(QStringLiteral("また、挑戦してください。"));
     }
     setFocus(); // not on a return button, where a key pressed on would leave the screen
@@ -257,57 +257,57 @@ void F_Eitango::GOUKAKU()
 
 void F_Eitango::DAME()
 {
-    Command2->show();
-    Picture3->hide();
+    allMissesButton->show();
+    feedbackStrip->hide();
     setAnswerBoxShown(false);
-    Label5->clear();
+    questionLabel->clear();
     showScore(Rules.run); // a hint on the last item lowered it after the last Enter
     showResult(QStringLiteral("HELP・ミス問題をテストします。"));
-    Command2->setFocus();
+    allMissesButton->setFocus();
 }
 
-void F_Eitango::Command2_Click()
+void F_Eitango::onAllMissesButtonClicked()
 {
     clearRunArea(); // clean2
     setAnswerBoxShown(false);
     // MACHIGAIWOMOU
-    Command2->hide();
+    allMissesButton->hide();
     for (int i = 1; i <= 3; ++i) {
-        Label7[i]->clear();
-        Label8[i]->clear();
-        Label7[i]->hide(); // an empty review row would lie across the list
-        Label8[i]->hide();
+        reviewHeadings[i]->clear();
+        reviewContents[i]->clear();
+        reviewHeadings[i]->hide(); // an empty review row would lie across the list
+        reviewContents[i]->hide();
     }
     clearReviewMarks();
     const QStringList lines = Rules.MACHIGAIWOMOU();
     showMissList(lines);
-    Label3->setText(Rules.run.currentJpn());
-    fit(Label3);
+    promptLabel->setText(Rules.run.currentJpn());
+    fit(promptLabel);
     if (!lines.isEmpty()) {
-        Command7->show();
-        Command7->setFocus();
+        retestButton->show();
+        retestButton->setFocus();
     }
 }
 
-void F_Eitango::Command7_Click()
+void F_Eitango::onRetestButtonClicked()
 {
     hideMissList(); // clean3
     Rules.startRetest();
-    Picture3->setColour(QColor(0, 0, 0));
-    Label54->setText(QStringLiteral("0"));
+    feedbackStrip->setColour(QColor(0, 0, 0));
+    wrongNumber->setText(QStringLiteral("0"));
     // The bars start again as one grey space each.
-    for (ClickLabel *bar : {Label60, Label61}) {
+    for (ClickLabel *bar : {rightBar, wrongBar}) {
         bar->setText(QStringLiteral("　"));
         bar->setBackground(kMidGrey);
         fitBar(bar);
     }
     // cleanout
-    Label3->show();
+    promptLabel->show();
     setCounterArea(true);
-    Label70->show();
-    Picture3->show();
+    resultLabel->show();
+    feedbackStrip->show();
     setAnswerBoxShown(true);
-    Command7->hide();
+    retestButton->hide();
     focusBox();
     KAITOU();
 }
@@ -315,12 +315,12 @@ void F_Eitango::Command7_Click()
 bool F_Eitango::eventFilter(QObject *watched, QEvent *event)
 {
     // The screen sees the events of all its widgets (it filters the whole application).
-    if (watched == Command3) {
+    if (watched == hintButton) {
         // Any mouse button presses the hint, as on the button's own press and release.
         if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)
-            Command3_MouseDown();
+            onHintButtonPressed();
         else if (event->type() == QEvent::MouseButtonRelease)
-            Command3_MouseUp();
+            onHintButtonReleased();
     }
     return TestScreen::eventFilter(watched, event);
 }
@@ -333,8 +333,8 @@ bool F_Eitango::previewKeyPress(QKeyEvent *event)
     if (event->key() != kHintKey)
         return false;
     if (!event->isAutoRepeat()) {
-        Command3_MouseDown();
-        Command3->setDown(Rules.hintShown);
+        onHintButtonPressed();
+        hintButton->setDown(Rules.hintShown);
     }
     return true;
 }
@@ -349,30 +349,30 @@ bool F_Eitango::previewKeyRelease(QKeyEvent *event)
     if (event->key() != kHintKey)
         return false;
     if (!event->isAutoRepeat()) {
-        Command3_MouseUp();
-        Command3->setDown(false);
+        onHintButtonReleased();
+        hintButton->setDown(false);
     }
     return true;
 }
 
-void F_Eitango::Command3_MouseDown()
+void F_Eitango::onHintButtonPressed()
 {
-    if (!Ready || Blink->isRunning() || !Text1->isVisible())
+    if (!Ready || Blink->isRunning() || !answerBox->isVisible())
         return;
     if (!Rules.hintDown())
         return;
     setBoxTextColour(paletteColour(pal::Yellow));
-    Text1->setText(Rules.run.currentEng());
-    Text1->setReadOnly(true); // the hint is to be read, not edited
+    answerBox->setText(Rules.run.currentEng());
+    answerBox->setReadOnly(true); // the hint is to be read, not edited
 }
 
-void F_Eitango::Command3_MouseUp()
+void F_Eitango::onHintButtonReleased()
 {
     if (!Rules.hintUp())
         return;
     setBoxTextColour(paletteColour(pal::White));
-    Text1->setReadOnly(false);
-    Text1->clear();
+    answerBox->setReadOnly(false);
+    answerBox->clear();
     focusBox();
 }
 

@@ -23,21 +23,21 @@ public:
     WordTest Rules;
     bool Ready = false; // the chapter was read and has items
 
-    QLineEdit *Text1;                      // the answer box
-    QPushButton *Command3;                 // ヒント
-    ControlArray<ClickLabel, 1, 3> Label7; // review headings
-    ControlArray<MarkedLabel, 1, 3> Label8; // review contents; the answers marked where they differ
+    QLineEdit *answerBox;                  // the answer box
+    QPushButton *hintButton;               // ヒント
+    ControlArray<ClickLabel, 1, 3> reviewHeadings; // review headings
+    ControlArray<MarkedLabel, 1, 3> reviewContents; // review contents; the answers marked where they differ
     // What kind of mistake the wrong answer was, one line a mistake; below the bars, where
     // neither the result message nor the re-test covers it.
     ClickLabel *ReviewNote;
-    QPushButton *Command2;                 // ミスをすべて確認
-    QPushButton *Command7;                 // 再テスト
+    QPushButton *allMissesButton;          // ミスをすべて確認
+    QPushButton *retestButton;             // 再テスト
 
-    void Text1_KeyPress_Enter();
-    void Command3_MouseDown();
-    void Command3_MouseUp();
-    void Command2_Click();
-    void Command7_Click();
+    void onAnswerEntered();
+    void onHintButtonPressed();
+    void onHintButtonReleased();
+    void onAllMissesButtonClicked();
+    void onRetestButtonClicked();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

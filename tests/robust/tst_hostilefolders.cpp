@@ -502,8 +502,8 @@ void actAsALearner(TestApp &app, ScreenId id)
     case ScreenId::ChoiceTest: {
         auto *test = static_cast<F_SentakuMondai *>(screen);
         for (int i = 1; i <= 5; ++i) {
-            if (test->Label7[i]->isVisible() && test->Label7[i]->text() != QStringLiteral("日1-1")) {
-                QTest::mouseDClick(test->Label7[i], Qt::LeftButton);
+            if (test->answerLabels[i]->isVisible() && test->answerLabels[i]->text() != QStringLiteral("日1-1")) {
+                QTest::mouseDClick(test->answerLabels[i], Qt::LeftButton);
                 break;
             }
         }
@@ -511,10 +511,10 @@ void actAsALearner(TestApp &app, ScreenId id)
     }
     case ScreenId::WordTest: {
         auto *test = static_cast<F_Eitango *>(screen);
-        QTest::mousePress(test->Command3, Qt::LeftButton);
-        QTest::mouseRelease(test->Command3, Qt::LeftButton);
-        QTest::keyClicks(test->Text1, QStringLiteral("wrong"));
-        QTest::keyClick(test->Text1, Qt::Key_Return);
+        QTest::mousePress(test->hintButton, Qt::LeftButton);
+        QTest::mouseRelease(test->hintButton, Qt::LeftButton);
+        QTest::keyClicks(test->answerBox, QStringLiteral("wrong"));
+        QTest::keyClick(test->answerBox, Qt::Key_Return);
         break;
     }
     case ScreenId::ScoreSheet: {
@@ -692,10 +692,10 @@ private slots:
             for (int n = 1; n <= 10; ++n) {
                 const QString right = QStringLiteral("日1-%1").arg(n);
                 int at = 1;
-                while (at < 5 && test->Label7[at]->text() != right)
+                while (at < 5 && test->answerLabels[at]->text() != right)
                     ++at;
-                QCOMPARE(test->Label7[at]->text(), right);
-                QTest::mouseDClick(test->Label7[at], Qt::LeftButton);
+                QCOMPARE(test->answerLabels[at]->text(), right);
+                QTest::mouseDClick(test->answerLabels[at], Qt::LeftButton);
             }
             QCOMPARE(scoreShown(test), QStringLiteral("100"));
         } else {
@@ -704,8 +704,8 @@ private slots:
             QVERIFY(test);
             app.dialogs.calls.clear();
             for (int n = 1; n <= 10; ++n) {
-                QTest::keyClicks(test->Text1, QStringLiteral("e1-%1").arg(n));
-                QTest::keyClick(test->Text1, Qt::Key_Return);
+                QTest::keyClicks(test->answerBox, QStringLiteral("e1-%1").arg(n));
+                QTest::keyClick(test->answerBox, Qt::Key_Return);
             }
             QCOMPARE(scoreShown(test), QStringLiteral("100"));
         }

@@ -181,8 +181,8 @@ private slots:
 
         const ChildResult child = withFileSizeLimit(8, [&] {
             for (int n = 1; n <= 10; ++n) {
-                QTest::keyClicks(test->Text1, QStringLiteral("e1-%1").arg(n));
-                QTest::keyClick(test->Text1, Qt::Key_Return);
+                QTest::keyClicks(test->answerBox, QStringLiteral("e1-%1").arg(n));
+                QTest::keyClick(test->answerBox, Qt::Key_Return);
             }
             return messages(app) << QStringLiteral("score:") + scoreShown(test);
         });

@@ -36,7 +36,7 @@ QStringList answers(const F_SentakuMondai *f)
 {
     QStringList texts;
     for (int i = 1; i <= 5; ++i)
-        texts << f->Label7[i]->text();
+        texts << f->answerLabels[i]->text();
     return texts;
 }
 
@@ -69,13 +69,13 @@ bool answerWrong(F_SentakuMondai *f, const QString &right)
 
 void answer(F_Eitango *f, const QString &text)
 {
-    QTest::keyClicks(f->Text1, text);
-    QTest::keyClick(f->Text1, Qt::Key_Return);
+    QTest::keyClicks(f->answerBox, text);
+    QTest::keyClick(f->answerBox, Qt::Key_Return);
 }
 
-QString passShown(const TestScreen *f) { return f->Label50->text(); }
-QString scoreShown(const TestScreen *f) { return f->Label51->text(); }
-QString itemCountShown(const TestScreen *f) { return f->Label52->text(); }
-QString rightAnswersShown(const TestScreen *f) { return f->Label53->text(); }
-QString wrongAnswersShown(const TestScreen *f) { return f->Label54->text(); }
-QString resultShown(const TestScreen *f) { return f->Label70->text(); }
+QString passShown(const TestScreen *f) { return f->passNumber->text(); }
+QString scoreShown(const TestScreen *f) { return f->scoreNumber->text(); }
+QString itemCountShown(const TestScreen *f) { return f->totalNumber->text(); }
+QString rightAnswersShown(const TestScreen *f) { return f->rightNumber->text(); }
+QString wrongAnswersShown(const TestScreen *f) { return f->wrongNumber->text(); }
+QString resultShown(const TestScreen *f) { return f->resultLabel->text(); }

@@ -25,9 +25,9 @@ void space(QWidget *w);
 void answer(F_Eitango *f, const QString &text);
 
 // What the counter area and the result message of a test screen show.
-QString passShown(const TestScreen *f);         // the pass number (Label50)
-QString scoreShown(const TestScreen *f);        // the score (Label51)
-QString itemCountShown(const TestScreen *f);    // 全問題数 (Label52)
-QString rightAnswersShown(const TestScreen *f); // 正解数 (Label53)
-QString wrongAnswersShown(const TestScreen *f); // 不正解数 (Label54)
-QString resultShown(const TestScreen *f);       // the result message (Label70)
+QString passShown(const TestScreen *f);         // the pass number (passNumber)
+QString scoreShown(const TestScreen *f);        // the score (scoreNumber)
+QString itemCountShown(const TestScreen *f);    // 全問題数 (totalNumber)
+QString rightAnswersShown(const TestScreen *f); // 正解数 (rightNumber)
+QString wrongAnswersShown(const TestScreen *f); // 不正解数 (wrongNumber)
+QString resultShown(const TestScreen *f);       // the result message (resultLabel)

@@ -38,7 +38,7 @@ private slots:
         after(7);
         answer(f, QStringLiteral("e2-1"));
         after(5);
-        QTest::mouseClick(f->Command3, Qt::LeftButton); // the hint
+        QTest::mouseClick(f->hintButton, Qt::LeftButton); // the hint
         answer(f, QStringLiteral("e2-2"));
         QVERIFY(record().isEmpty()); // nothing before the end of the pass
         after(10);
@@ -49,8 +49,8 @@ private slots:
                                      "2026-12-08 18:00:00,3,1,2,1,3,\"e2-3\",0,0,22,65,22\r\n";
         QCOMPARE(record(), firstPass);
 
-        QTest::mouseClick(f->Command2, Qt::LeftButton); // the miss list: the hinted item and the wrong one
-        QTest::mouseClick(f->Command7, Qt::LeftButton); // their re-test
+        QTest::mouseClick(f->allMissesButton, Qt::LeftButton); // the miss list: the hinted item and the wrong one
+        QTest::mouseClick(f->retestButton, Qt::LeftButton); // their re-test
         after(4);
         answer(f, QStringLiteral("e2-2"));
         after(3);
@@ -64,7 +64,7 @@ private slots:
         F_SentakuMondai *f = openChoiceTest(*app, 1, 1);
         after(9);
         QVERIFY(answerWith(f, QStringLiteral("日1-1")));
-        QTest::mouseClick(f->Command5, Qt::LeftButton);
+        QTest::mouseClick(f->questionSelectButton, Qt::LeftButton);
         QCOMPARE(record(), learningrecord::headingLine() + "2026-12-08 18:00:00,1,0,1,1,1,\"e1-1\",1,0,9,,9\r\n");
     }
 

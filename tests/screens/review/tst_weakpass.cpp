@@ -146,7 +146,7 @@ private slots:
         QTest::mouseClick(app.currentAs<F_MondaiSentaku>()->WeakButton, Qt::LeftButton);
         auto *screen = qobject_cast<TestScreen *>(app.current());
         QVERIFY(screen);
-        QCOMPARE(screen->Label2->text(), QStringLiteral("苦手な問題　今日の分 2問"));
+        QCOMPARE(screen->chapterLabel->text(), QStringLiteral("苦手な問題　今日の分 2問"));
         if (kind == 1) {
             auto *f = app.currentAs<F_SentakuMondai>();
             QCOMPARE(answers(f).size(), 5); // wrong answers from the item's own chapter

@@ -37,7 +37,7 @@ class TestSpeechButtons : public QObject {
     QStringList click(TestScreen *f)
     {
         const qsizetype before = spoken().size();
-        QTest::mouseClick(f->SpeechButton, Qt::LeftButton);
+        QTest::mouseClick(f->speechButton, Qt::LeftButton);
         return spoken().mid(before);
     }
     QByteArray allScoreFiles() const
@@ -59,27 +59,27 @@ private slots:
     {
         const QList<TestScreen *> screens{openChoiceTest(*app, 1, 1), openWordTest(*app, 1)};
         for (TestScreen *f : screens) {
-            QCOMPARE(f->SpeechButton->text(), QStringLiteral("音声"));
-            QCOMPARE(f->SpeechButton->geometry(), TestScreen::speechButtonRoom());
-            QCOMPARE(f->SpeechButton->focusPolicy(), Qt::NoFocus);
-            QVERIFY(f->SpeechButton->isVisible());
-            QVERIFY(f->SpeechButton->toolTip().contains(QStringLiteral("読み上げます")));
+            QCOMPARE(f->speechButton->text(), QStringLiteral("音声"));
+            QCOMPARE(f->speechButton->geometry(), TestScreen::speechButtonRoom());
+            QCOMPARE(f->speechButton->focusPolicy(), Qt::NoFocus);
+            QVERIFY(f->speechButton->isVisible());
+            QVERIFY(f->speechButton->toolTip().contains(QStringLiteral("読み上げます")));
         }
-        QVERIFY(screens[0]->SpeechButton->toolTip().contains(QStringLiteral("[Enter]")));
+        QVERIFY(screens[0]->speechButton->toolTip().contains(QStringLiteral("[Enter]")));
         auto *word = static_cast<F_Eitango *>(screens[1]);
-        QVERIFY(word->SpeechButton->toolTip().contains(QStringLiteral("[Ctrl]")));
+        QVERIFY(word->speechButton->toolTip().contains(QStringLiteral("[Ctrl]")));
         // A click leaves the typing where it was.
-        QTest::keyClicks(word->Text1, QStringLiteral("e1"));
+        QTest::keyClicks(word->answerBox, QStringLiteral("e1"));
         click(word);
-        QCOMPARE(word->focusWidget(), word->Text1);
-        QTest::keyClicks(word->Text1, QStringLiteral("-1"));
-        QCOMPARE(word->Text1->text(), eng(1, 1));
+        QCOMPARE(word->focusWidget(), word->answerBox);
+        QTest::keyClicks(word->answerBox, QStringLiteral("-1"));
+        QCOMPARE(word->answerBox->text(), eng(1, 1));
     }
 
     void englishToJapaneseSaysTheQuestionAndEnterTheItemJudged()
     {
         F_SentakuMondai *f = openChoiceTest(*app, 1, 2);
-        QVERIFY(f->SpeechButton->isEnabled());
+        QVERIFY(f->speechButton->isEnabled());
         QCOMPARE(click(f), QStringList{eng(2, 1)});
 
         QVERIFY(answerWith(f, jpn(2, 1)));
@@ -88,7 +88,7 @@ private slots:
 
         QVERIFY(answerWrong(f, jpn(2, 2)));
         QCOMPARE(spoken().last(), eng(2, 2));
-        QVERIFY(f->Label10[1]->isVisible());
+        QVERIFY(f->reviewHeadings[1]->isVisible());
         QCOMPARE(click(f), QStringList{eng(2, 2)});
         enter(f); // Enter in the review judges nothing and says nothing
         QCOMPARE(spoken().size(), 5);
@@ -96,7 +96,7 @@ private slots:
         QCOMPARE(click(f), QStringList{eng(2, 3)});
 
         // A double click judges without a voice.
-        QTest::mouseDClick(f->Label7[answers(f).indexOf(jpn(2, 3)) + 1], Qt::LeftButton);
+        QTest::mouseDClick(f->answerLabels[answers(f).indexOf(jpn(2, 3)) + 1], Qt::LeftButton);
         QCOMPARE(rightAnswersShown(f), QStringLiteral("2"));
         QCOMPARE(spoken().size(), 6);
         // After the end of the pass: the item judged last; Enter says no more.
@@ -109,12 +109,12 @@ private slots:
     void japaneseToEnglishWaitsForTheFirstJudgement()
     {
         F_SentakuMondai *f = openChoiceTest(*app, 2, 2);
-        QVERIFY(!f->SpeechButton->isEnabled());
+        QVERIFY(!f->speechButton->isEnabled());
         QVERIFY(click(f).isEmpty());
 
         QVERIFY(answerWith(f, eng(2, 1)));
         QCOMPARE(spoken(), QStringList{eng(2, 1)});
-        QVERIFY(f->SpeechButton->isEnabled());
+        QVERIFY(f->speechButton->isEnabled());
         QCOMPARE(click(f), QStringList{eng(2, 1)}); // the one just answered right, not e2-2
 
         QVERIFY(answerWrong(f, eng(2, 2)));
@@ -133,43 +133,43 @@ private slots:
         QCOMPARE(app->speech.prepared, (QStringList{eng(2, 1), eng(2, 2), eng(2, 2), eng(2, 3), eng(2, 3)}));
 
         // The miss list covers the button's place.
-        QTest::mouseClick(f->Command1, Qt::LeftButton);
-        QVERIFY(f->Label4[1]->isVisible());
-        QVERIFY(!f->SpeechButton->isVisible());
+        QTest::mouseClick(f->missesButton, Qt::LeftButton);
+        QVERIFY(f->missList[1]->isVisible());
+        QVERIFY(!f->speechButton->isVisible());
     }
 
     void wordTestCtrlSaysTheItemJudgedLastAndTypesNothing()
     {
         F_Eitango *f = openWordTest(*app, 1);
-        QVERIFY(!f->SpeechButton->isEnabled());
-        ctrl(f->Text1);
+        QVERIFY(!f->speechButton->isEnabled());
+        ctrl(f->answerBox);
         QVERIFY(click(f).isEmpty());
         QVERIFY(spoken().isEmpty());
 
         answer(f, eng(1, 1));
         QVERIFY(spoken().isEmpty()); // Enter judges in silence
-        QVERIFY(f->SpeechButton->isEnabled());
-        QTest::keyClicks(f->Text1, QStringLiteral("e1"));
-        ctrl(f->Text1);
+        QVERIFY(f->speechButton->isEnabled());
+        QTest::keyClicks(f->answerBox, QStringLiteral("e1"));
+        ctrl(f->answerBox);
         QCOMPARE(spoken(), QStringList{eng(1, 1)}); // one press, one voice
-        QCOMPARE(f->Text1->text(), QStringLiteral("e1"));
-        QCOMPARE(f->focusWidget(), f->Text1);
+        QCOMPARE(f->answerBox->text(), QStringLiteral("e1"));
+        QCOMPARE(f->focusWidget(), f->answerBox);
         // Ctrl with a key is a shortcut of the box, not a request to speak.
-        QTest::keyClick(f->Text1, Qt::Key_A, Qt::ControlModifier);
-        QCOMPARE(f->Text1->selectedText(), QStringLiteral("e1"));
+        QTest::keyClick(f->answerBox, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(f->answerBox->selectedText(), QStringLiteral("e1"));
         QCOMPARE(spoken().size(), 1);
-        f->Text1->clear();
+        f->answerBox->clear();
 
         answer(f, QStringLiteral("wrong")); // item 2: its review shows e1-2
-        QVERIFY(f->Label8[2]->isVisible());
-        ctrl(f->Text1);
+        QVERIFY(f->reviewContents[2]->isVisible());
+        ctrl(f->answerBox);
         QCOMPARE(spoken().last(), eng(1, 2));
         QCOMPARE(click(f), QStringList{eng(1, 2)});
         // The hint shows e1-3; the voice still says the item judged last.
-        QTest::keyPress(f->Text1, F_Eitango::kHintKey);
-        QCOMPARE(f->Text1->text(), eng(1, 3));
+        QTest::keyPress(f->answerBox, F_Eitango::kHintKey);
+        QCOMPARE(f->answerBox->text(), eng(1, 3));
         QCOMPARE(click(f), QStringList{eng(1, 2)});
-        QTest::keyRelease(f->Text1, F_Eitango::kHintKey);
+        QTest::keyRelease(f->answerBox, F_Eitango::kHintKey);
         QVERIFY(!spoken().contains(eng(1, 3)));
     }
 
@@ -179,22 +179,22 @@ private slots:
         answer(f, QStringLiteral("wrong"));
         answer(f, eng(2, 2));
         answer(f, QStringLiteral("wrong"));
-        QVERIFY(f->Command2->isVisible());
-        QVERIFY(!f->Text1->isVisible());
-        QVERIFY(f->SpeechButton->isVisible() && f->SpeechButton->isEnabled());
+        QVERIFY(f->allMissesButton->isVisible());
+        QVERIFY(!f->answerBox->isVisible());
+        QVERIFY(f->speechButton->isVisible() && f->speechButton->isEnabled());
         QCOMPARE(click(f), QStringList{eng(2, 3)});
         ctrl(f);
         QCOMPARE(spoken().last(), eng(2, 3));
 
-        QTest::mouseClick(f->Command2, Qt::LeftButton); // the miss list
-        QVERIFY(!f->SpeechButton->isVisible());
-        QTest::mouseClick(f->Command7, Qt::LeftButton); // the re-test: nothing judged yet
-        QVERIFY(f->SpeechButton->isVisible());
-        QVERIFY(!f->SpeechButton->isEnabled());
-        ctrl(f->Text1);
+        QTest::mouseClick(f->allMissesButton, Qt::LeftButton); // the miss list
+        QVERIFY(!f->speechButton->isVisible());
+        QTest::mouseClick(f->retestButton, Qt::LeftButton); // the re-test: nothing judged yet
+        QVERIFY(f->speechButton->isVisible());
+        QVERIFY(!f->speechButton->isEnabled());
+        ctrl(f->answerBox);
         QCOMPARE(spoken().size(), 2);
         answer(f, eng(2, 1));
-        ctrl(f->Text1);
+        ctrl(f->answerBox);
         QCOMPARE(spoken().last(), eng(2, 1));
         answer(f, eng(2, 3)); // full marks in the re-test
         QCOMPARE(resultShown(f), QStringLiteral("また、挑戦してください。"));
@@ -214,11 +214,11 @@ private slots:
 
         F_Eitango *word = openWordTest(*app, 1);
         answer(word, QStringLiteral("wrong"));
-        QTest::keyClicks(word->Text1, QStringLiteral("e1-"));
+        QTest::keyClicks(word->answerBox, QStringLiteral("e1-"));
         texts = screenTexts(word);
         const int score = word->Rules.run.Score;
         QCOMPARE(click(word), QStringList{eng(1, 1)});
-        ctrl(word->Text1);
+        ctrl(word->answerBox);
         QCOMPARE(spoken().last(), eng(1, 1));
         QCOMPARE(screenTexts(word), texts);
         QCOMPARE(word->Rules.run.Score, score);
@@ -234,19 +234,19 @@ private slots:
         QVERIFY(!reason.isEmpty());
 
         F_SentakuMondai *choice = openChoiceTest(*app, 1, 1);
-        QVERIFY(!choice->SpeechButton->isEnabled());
-        QCOMPARE(choice->SpeechButton->toolTip(), reason);
+        QVERIFY(!choice->speechButton->isEnabled());
+        QCOMPARE(choice->speechButton->toolTip(), reason);
         QVERIFY(answerWith(choice, jpn(1, 1))); // Enter judges as ever
         QCOMPARE(rightAnswersShown(choice), QStringLiteral("1"));
-        QVERIFY(!choice->SpeechButton->isEnabled());
+        QVERIFY(!choice->speechButton->isEnabled());
 
         F_Eitango *word = openWordTest(*app, 1);
-        QCOMPARE(word->SpeechButton->toolTip(), reason);
+        QCOMPARE(word->speechButton->toolTip(), reason);
         answer(word, eng(1, 1));
-        QVERIFY(!word->SpeechButton->isEnabled());
+        QVERIFY(!word->speechButton->isEnabled());
         click(word);
-        ctrl(word->Text1);
-        QCOMPARE(word->Text1->text(), QString());
+        ctrl(word->answerBox);
+        QCOMPARE(word->answerBox->text(), QString());
         QCOMPARE(app->dialogs.calls.size(), 0);
         QVERIFY(spoken().isEmpty());
     }
@@ -254,8 +254,8 @@ private slots:
     void aTestThatCannotRunHasNoButton()
     {
         app->course.writeChapter(5, {});
-        QVERIFY(!openChoiceTest(*app, 1, 5)->SpeechButton->isVisible());
-        QVERIFY(!openWordTest(*app, 9)->SpeechButton->isVisible());
+        QVERIFY(!openChoiceTest(*app, 1, 5)->speechButton->isVisible());
+        QVERIFY(!openWordTest(*app, 9)->speechButton->isVisible());
     }
 };
 

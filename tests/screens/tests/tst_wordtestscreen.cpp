@@ -31,13 +31,13 @@ void commitFromInputMethod(F_Eitango *f, const QString &text)
 {
     QInputMethodEvent commit;
     commit.setCommitString(text);
-    QApplication::sendEvent(f->Text1, &commit);
+    QApplication::sendEvent(f->answerBox, &commit);
 }
 
 void hint(F_Eitango *f)
 {
-    QTest::mousePress(f->Command3, Qt::LeftButton);
-    QTest::mouseRelease(f->Command3, Qt::LeftButton);
+    QTest::mousePress(f->hintButton, Qt::LeftButton);
+    QTest::mouseRelease(f->hintButton, Qt::LeftButton);
 }
 } // namespace
 
@@ -77,20 +77,20 @@ private slots:
     {
         F_Eitango *f = open(1);
         QCOMPARE(f->windowTitle(), QStringLiteral("英単語テスト"));
-        QCOMPARE(f->Label1->text(), QStringLiteral("英単語テスト"));
-        QCOMPARE(f->Label2->text(), QStringLiteral("No. 1\u3000第1章の名前"));
-        QCOMPARE(f->Label3->text(), QStringLiteral("次の日本文を英語で答えなさい。"));
-        QCOMPARE(f->Label5->text(), jpn(1, 1));
+        QCOMPARE(f->testNameLabel->text(), QStringLiteral("英単語テスト"));
+        QCOMPARE(f->chapterLabel->text(), QStringLiteral("No. 1\u3000第1章の名前"));
+        QCOMPARE(f->promptLabel->text(), QStringLiteral("次の日本文を英語で答えなさい。"));
+        QCOMPARE(f->questionLabel->text(), jpn(1, 1));
         QCOMPARE(itemCountShown(f), QStringLiteral("10"));
         QCOMPARE(passShown(f), QStringLiteral("1"));
         QCOMPARE(scoreShown(f), QStringLiteral("0"));
         QCOMPARE(rightAnswersShown(f), QStringLiteral("0"));
-        QCOMPARE(f->Label9->text(), QStringLiteral("順番"));
-        QCOMPARE(f->Command3->text(), QStringLiteral("ヒント"));
-        QVERIFY(f->Command3->toolTip().contains(QStringLiteral("F2")));
-        QCOMPARE(f->focusWidget(), f->Text1);
-        QVERIFY(!f->Label7[1]->isVisible() && !f->Command2->isVisible() && !f->Command7->isVisible());
-        QVERIFY(!f->Label70->isVisible());
+        QCOMPARE(f->orderLabel->text(), QStringLiteral("順番"));
+        QCOMPARE(f->hintButton->text(), QStringLiteral("ヒント"));
+        QVERIFY(f->hintButton->toolTip().contains(QStringLiteral("F2")));
+        QCOMPARE(f->focusWidget(), f->answerBox);
+        QVERIFY(!f->reviewHeadings[1]->isVisible() && !f->allMissesButton->isVisible() && !f->retestButton->isVisible());
+        QVERIFY(!f->resultLabel->isVisible());
     }
 
     void judgesTheTypedAnswerExactly()
@@ -99,49 +99,49 @@ private slots:
         answer(f, QStringLiteral("  e1-1  "));
         QCOMPARE(rightAnswersShown(f), QStringLiteral("1"));
         QCOMPARE(scoreShown(f), QStringLiteral("10"));
-        QCOMPARE(f->Label5->text(), jpn(1, 2));
-        QCOMPARE(f->Text1->text(), QString());
-        QCOMPARE(f->Picture3->colour(), QColor(0, 0, 255));
-        QCOMPARE(f->Label60->text(), QStringLiteral("\u3000"));
+        QCOMPARE(f->questionLabel->text(), jpn(1, 2));
+        QCOMPARE(f->answerBox->text(), QString());
+        QCOMPARE(f->feedbackStrip->colour(), QColor(0, 0, 255));
+        QCOMPARE(f->rightBar->text(), QStringLiteral("\u3000"));
 
         answer(f, QStringLiteral("E1-2"));
         QCOMPARE(rightAnswersShown(f), QStringLiteral("1"));
         QCOMPARE(wrongAnswersShown(f), QStringLiteral("1"));
-        QCOMPARE(f->Picture3->colour(), QColor(255, 0, 0));
-        QCOMPARE(f->Label7[1]->text(), QStringLiteral("（問  　 　 題）"));
-        QCOMPARE(f->Label7[2]->text(), QStringLiteral("（正        答）"));
-        QCOMPARE(f->Label7[3]->text(), QStringLiteral("（あなたの答）"));
-        QCOMPARE(f->Label8[1]->text(), jpn(1, 2));
-        QCOMPARE(f->Label8[2]->text(), eng(1, 2));
-        QCOMPARE(f->Label8[3]->text(), QStringLiteral("E1-2"));
-        QVERIFY(f->Label8[3]->isVisible());
-        QCOMPARE(f->Label8[2]->textColour(), QColor(255, 255, 0));
+        QCOMPARE(f->feedbackStrip->colour(), QColor(255, 0, 0));
+        QCOMPARE(f->reviewHeadings[1]->text(), QStringLiteral("（問  　 　 題）"));
+        QCOMPARE(f->reviewHeadings[2]->text(), QStringLiteral("（正        答）"));
+        QCOMPARE(f->reviewHeadings[3]->text(), QStringLiteral("（あなたの答）"));
+        QCOMPARE(f->reviewContents[1]->text(), jpn(1, 2));
+        QCOMPARE(f->reviewContents[2]->text(), eng(1, 2));
+        QCOMPARE(f->reviewContents[3]->text(), QStringLiteral("E1-2"));
+        QVERIFY(f->reviewContents[3]->isVisible());
+        QCOMPARE(f->reviewContents[2]->textColour(), QColor(255, 255, 0));
         for (int i = 1; i <= 3; ++i)
-            QVERIFY(f->Label7[i]->geometry().right() < f->Label8[i]->x());
+            QVERIFY(f->reviewHeadings[i]->geometry().right() < f->reviewContents[i]->x());
         // The review stays while the next item is asked.
-        QCOMPARE(f->Label5->text(), jpn(1, 3));
+        QCOMPARE(f->questionLabel->text(), jpn(1, 3));
 
         answer(f, QStringLiteral("e1-3."));
         QCOMPARE(wrongAnswersShown(f), QStringLiteral("2"));
-        QCOMPARE(f->Label8[3]->text(), QStringLiteral("e1-3."));
-        QCOMPARE(f->Label61->text(), QStringLiteral("\u3000\u3000"));
+        QCOMPARE(f->reviewContents[3]->text(), QStringLiteral("e1-3."));
+        QCOMPARE(f->wrongBar->text(), QStringLiteral("\u3000\u3000"));
 
         // Full-width blanks from an input method count as blanks too.
         commitFromInputMethod(f, QStringLiteral("\u3000"));
-        QTest::keyClicks(f->Text1, QStringLiteral(" e1-4"));
+        QTest::keyClicks(f->answerBox, QStringLiteral(" e1-4"));
         commitFromInputMethod(f, QStringLiteral("\u3000"));
-        QCOMPARE(f->Text1->text(), QStringLiteral("\u3000 e1-4\u3000"));
-        QTest::keyClick(f->Text1, Qt::Key_Return);
+        QCOMPARE(f->answerBox->text(), QStringLiteral("\u3000 e1-4\u3000"));
+        QTest::keyClick(f->answerBox, Qt::Key_Return);
         QCOMPARE(rightAnswersShown(f), QStringLiteral("2"));
-        QCOMPARE(f->Label8[1]->text(), QString()); // a right answer clears the review
-        QVERIFY(f->Label7[1]->isVisible());
+        QCOMPARE(f->reviewContents[1]->text(), QString()); // a right answer clears the review
+        QVERIFY(f->reviewHeadings[1]->isVisible());
         // A blank inside the answer is not trimmed.
         answer(f, QStringLiteral("e1 -5"));
         QCOMPARE(wrongAnswersShown(f), QStringLiteral("3"));
-        QCOMPARE(f->Label8[3]->text(), QStringLiteral("e1 -5"));
+        QCOMPARE(f->reviewContents[3]->text(), QStringLiteral("e1 -5"));
         // Leading blanks are gone from what the review shows, trailing ones stay.
         answer(f, QStringLiteral("  x "));
-        QCOMPARE(f->Label8[3]->text(), QStringLiteral("x "));
+        QCOMPARE(f->reviewContents[3]->text(), QStringLiteral("x "));
     }
 
     // Keys reach the box as the letters on the key caps: no input method is asked to take them.
@@ -151,28 +151,28 @@ private slots:
         f->show();
         QApplication::setActiveWindow(f);
         QVERIFY(QTest::qWaitForWindowActive(f));
-        QCOMPARE(QApplication::focusWidget(), f->Text1);
+        QCOMPARE(QApplication::focusWidget(), f->answerBox);
         // The question the platform asks the focus before it lets an input method take the keys.
         QInputMethodQueryEvent query(Qt::ImEnabled);
         QApplication::sendEvent(QGuiApplication::focusObject(), &query);
         QCOMPARE(query.value(Qt::ImEnabled).toBool(), false);
         QCOMPARE(QGuiApplication::inputMethod()->queryFocusObject(Qt::ImEnabled, {}).toBool(), false);
-        const Qt::InputMethodHints hints = f->Text1->inputMethodHints();
+        const Qt::InputMethodHints hints = f->answerBox->inputMethodHints();
         QVERIFY(hints.testFlags(Qt::ImhLatinOnly | Qt::ImhNoPredictiveText | Qt::ImhNoAutoUppercase));
-        QTest::keyClicks(f->Text1, QStringLiteral("e1-1"));
-        QCOMPARE(f->Text1->text(), QStringLiteral("e1-1"));
+        QTest::keyClicks(f->answerBox, QStringLiteral("e1-1"));
+        QCOMPARE(f->answerBox->text(), QStringLiteral("e1-1"));
     }
 
     void reviewMarksWhereTheAnswersDiffer()
     {
         F_Eitango *f = open(1);
         answer(f, QStringLiteral("E1-1"));
-        QCOMPARE(f->Label8[3]->text(), QStringLiteral("E1-1")); // the text itself stays plain
-        QVERIFY(f->Label8[2]->hasMarks() && f->Label8[3]->hasMarks());
+        QCOMPARE(f->reviewContents[3]->text(), QStringLiteral("E1-1")); // the text itself stays plain
+        QVERIFY(f->reviewContents[2]->hasMarks() && f->reviewContents[3]->hasMarks());
         QVERIFY(f->ReviewNote->text().startsWith(QStringLiteral("【大文字・小文字】")));
         QVERIFY(!f->ReviewNote->isHidden());
         answer(f, eng(1, 2));
-        QVERIFY(!f->Label8[2]->hasMarks() && !f->Label8[3]->hasMarks());
+        QVERIFY(!f->reviewContents[2]->hasMarks() && !f->reviewContents[3]->hasMarks());
         QVERIFY(f->ReviewNote->isHidden());
     }
 
@@ -184,13 +184,13 @@ private slots:
         for (int n = 1; n <= 10; ++n)
             answer(f, n >= 9 ? eng(1, n).toUpper() : eng(1, n));
         auto clear = [f] {
-            return f->ReviewNote->isVisible() && f->Label70->isVisible() &&
-                   !f->ReviewNote->geometry().intersects(f->Label70->geometry());
+            return f->ReviewNote->isVisible() && f->resultLabel->isVisible() &&
+                   !f->ReviewNote->geometry().intersects(f->resultLabel->geometry());
         };
         QVERIFY(clear());
-        QTest::mouseClick(f->Command2, Qt::LeftButton);
+        QTest::mouseClick(f->allMissesButton, Qt::LeftButton);
         QVERIFY(!f->ReviewNote->isVisible());
-        QTest::mouseClick(f->Command7, Qt::LeftButton);
+        QTest::mouseClick(f->retestButton, Qt::LeftButton);
         answer(f, eng(1, 9).toUpper());
         QVERIFY(clear());
     }
@@ -198,13 +198,13 @@ private slots:
     void enterOnAnEmptyBoxChangesNothing()
     {
         F_Eitango *f = open(1);
-        QTest::keyClick(f->Text1, Qt::Key_Return);
+        QTest::keyClick(f->answerBox, Qt::Key_Return);
         answer(f, QStringLiteral("   "));
-        QCOMPARE(f->Text1->text(), QString());
+        QCOMPARE(f->answerBox->text(), QString());
         QCOMPARE(rightAnswersShown(f), QStringLiteral("0"));
         QCOMPARE(wrongAnswersShown(f), QStringLiteral("0"));
-        QCOMPARE(f->Label5->text(), jpn(1, 1));
-        QVERIFY(!f->Label7[1]->isVisible());
+        QCOMPARE(f->questionLabel->text(), jpn(1, 1));
+        QVERIFY(!f->reviewHeadings[1]->isVisible());
         answer(f, eng(1, 1));
         QCOMPARE(rightAnswersShown(f), QStringLiteral("1"));
     }
@@ -212,16 +212,16 @@ private slots:
     void hintShowsTheAnswerWhileHeldAndCostsAPoint()
     {
         F_Eitango *f = open(1);
-        QTest::mousePress(f->Command3, Qt::LeftButton);
-        QCOMPARE(f->Text1->text(), eng(1, 1));
-        QCOMPARE(f->Text1->palette().color(QPalette::Text), QColor(255, 255, 0));
+        QTest::mousePress(f->hintButton, Qt::LeftButton);
+        QCOMPARE(f->answerBox->text(), eng(1, 1));
+        QCOMPARE(f->answerBox->palette().color(QPalette::Text), QColor(255, 255, 0));
         // Enter while the answer is shown does not judge it.
-        QTest::keyClick(f->Text1, Qt::Key_Return);
+        QTest::keyClick(f->answerBox, Qt::Key_Return);
         QCOMPARE(rightAnswersShown(f), QStringLiteral("0"));
-        QTest::mouseRelease(f->Command3, Qt::LeftButton);
-        QCOMPARE(f->Text1->text(), QString());
-        QCOMPARE(f->Text1->palette().color(QPalette::Text), QColor(255, 255, 255));
-        QCOMPARE(f->focusWidget(), f->Text1);
+        QTest::mouseRelease(f->hintButton, Qt::LeftButton);
+        QCOMPARE(f->answerBox->text(), QString());
+        QCOMPARE(f->answerBox->palette().color(QPalette::Text), QColor(255, 255, 255));
+        QCOMPARE(f->focusWidget(), f->answerBox);
 
         answer(f, eng(1, 1));
         QCOMPARE(rightAnswersShown(f), QStringLiteral("1"));
@@ -238,16 +238,16 @@ private slots:
     void hintWorksFromTheKeyboard()
     {
         F_Eitango *f = open(1);
-        QTest::keyPress(f->Text1, F_Eitango::kHintKey);
-        QCOMPARE(f->Text1->text(), eng(1, 1));
-        QVERIFY(f->Command3->isDown());
+        QTest::keyPress(f->answerBox, F_Eitango::kHintKey);
+        QCOMPARE(f->answerBox->text(), eng(1, 1));
+        QVERIFY(f->hintButton->isDown());
         // Held down, the key repeats: it still counts once.
-        QTest::keyPress(f->Text1, F_Eitango::kHintKey, Qt::NoModifier);
+        QTest::keyPress(f->answerBox, F_Eitango::kHintKey, Qt::NoModifier);
         QKeyEvent repeat(QEvent::KeyPress, F_Eitango::kHintKey, Qt::NoModifier, QString(), true);
-        QApplication::sendEvent(f->Text1, &repeat);
-        QTest::keyRelease(f->Text1, F_Eitango::kHintKey);
-        QCOMPARE(f->Text1->text(), QString());
-        QVERIFY(!f->Command3->isDown());
+        QApplication::sendEvent(f->answerBox, &repeat);
+        QTest::keyRelease(f->answerBox, F_Eitango::kHintKey);
+        QCOMPARE(f->answerBox->text(), QString());
+        QVERIFY(!f->hintButton->isDown());
         answer(f, eng(1, 1));
         QCOMPARE(scoreShown(f), QStringLiteral("9"));
     }
@@ -261,9 +261,9 @@ private slots:
         answer(f, eng(4, 2));
         QCOMPARE(resultShown(f), QStringLiteral("HELP・ミス問題をテストします。"));
         QCOMPARE(scoreShown(f), QStringLiteral("49")); // 50 - 1
-        QTest::mouseClick(f->Command2, Qt::LeftButton);
-        QCOMPARE(f->Label4[1]->text(), QStringLiteral("日4-1　→　e4-1　【語】"));
-        QCOMPARE(f->Label4[2]->text(), QString()); // item 2 was right without the hint
+        QTest::mouseClick(f->allMissesButton, Qt::LeftButton);
+        QCOMPARE(f->missList[1]->text(), QStringLiteral("日4-1　→　e4-1　【語】"));
+        QCOMPARE(f->missList[2]->text(), QString()); // item 2 was right without the hint
     }
 
     void passedFirstPassStoresAndThenNothingActs()
@@ -272,28 +272,28 @@ private slots:
         for (int n = 1; n <= 3; ++n)
             answer(f, eng(2, n));
         QCOMPARE(resultShown(f), QStringLiteral("合格おめでとう。"));
-        QVERIFY(f->Label70->isVisible());
-        QVERIFY(!f->Text1->isVisible() && !f->Picture3->isVisible());
-        QCOMPARE(f->Label5->text(), QString());
+        QVERIFY(f->resultLabel->isVisible());
+        QVERIFY(!f->answerBox->isVisible() && !f->feedbackStrip->isVisible());
+        QCOMPARE(f->questionLabel->text(), QString());
         QCOMPARE(scoreShown(f), QStringLiteral("100"));
         const QByteArray stored = scoreBytes({QString(), QStringLiteral("100")});
         QCOMPARE(app->course.bytes(QStringLiteral("tenj03.dat")), stored);
         QCOMPARE(app->course.bytes(QStringLiteral("tenr03.dat")), scoreBytes({}));
 
         // Neither Enter nor the hint acts any more.
-        QTest::keyClicks(f->Text1, eng(2, 1));
-        QTest::keyClick(f->Text1, Qt::Key_Return);
+        QTest::keyClicks(f->answerBox, eng(2, 1));
+        QTest::keyClick(f->answerBox, Qt::Key_Return);
         QTest::keyPress(f, F_Eitango::kHintKey);
         QTest::keyRelease(f, F_Eitango::kHintKey);
-        f->Command3_MouseDown();
+        f->onHintButtonPressed();
         QCOMPARE(rightAnswersShown(f), QStringLiteral("3"));
         QCOMPARE(scoreShown(f), QStringLiteral("100"));
         QCOMPARE(resultShown(f), QStringLiteral("合格おめでとう。"));
         QCOMPARE(app->course.bytes(QStringLiteral("tenj03.dat")), stored);
-        QVERIFY(!f->Command2->isVisible());
+        QVERIFY(!f->allMissesButton->isVisible());
         // Keys pressed on where the focus went do not leave the screen.
         QWidget *focus = f->focusWidget() ? f->focusWidget() : f;
-        QVERIFY(focus != f->Command5 && focus != f->Command6);
+        QVERIFY(focus != f->questionSelectButton && focus != f->chapterSelectButton);
         QTest::keyClick(focus, Qt::Key_Space);
         QTest::keyClick(focus, Qt::Key_Return);
         QCOMPARE(app->current(), f);
@@ -303,71 +303,71 @@ private slots:
     {
         F_Eitango *f = failFirstPass();
         QCOMPARE(resultShown(f), QStringLiteral("HELP・ミス問題をテストします。"));
-        QVERIFY(f->Command2->isVisible() && !f->Text1->isVisible());
+        QVERIFY(f->allMissesButton->isVisible() && !f->answerBox->isVisible());
         QCOMPARE(scoreShown(f), QStringLiteral("79")); // 8 of 10, one hint
         const QByteArray stored = scoreBytes({QStringLiteral("79")});
         QCOMPARE(app->course.bytes(QStringLiteral("tenj03.dat")), stored);
 
-        QTest::mouseClick(f->Command2, Qt::LeftButton);
-        QCOMPARE(f->Label4[0]->text(), QStringLiteral("ミスやHELPを使った単語や英文をノートに１０回書いて覚えよう"));
-        QCOMPARE(f->Label4[1]->text(), QStringLiteral("日1-2　→　e1-2　【語】"));
-        QCOMPARE(f->Label4[2]->text(), QStringLiteral("日1-5　→　e1-5　【語】"));
-        QCOMPARE(f->Label4[3]->text(), QStringLiteral("日1-7　→　e1-7")); // right with the hint: no mistake to name
-        QCOMPARE(f->Label4[4]->text(), QString());
-        QCOMPARE(f->Label4[0]->geometry().topLeft(), QPoint(16, 110));
-        QCOMPARE(f->Label4[3]->geometry().topLeft(), QPoint(16, 180));
-        QVERIFY(!f->Command2->isVisible() && f->Command7->isVisible());
-        QVERIFY(!f->Picture4->isVisible() && !f->Label70->isVisible() && !f->Label60->isVisible());
-        QCOMPARE(f->Label3->text(), jpn(1, 2));
+        QTest::mouseClick(f->allMissesButton, Qt::LeftButton);
+        QCOMPARE(f->missList[0]->text(), QStringLiteral("ミスやHELPを使った単語や英文をノートに１０回書いて覚えよう"));
+        QCOMPARE(f->missList[1]->text(), QStringLiteral("日1-2　→　e1-2　【語】"));
+        QCOMPARE(f->missList[2]->text(), QStringLiteral("日1-5　→　e1-5　【語】"));
+        QCOMPARE(f->missList[3]->text(), QStringLiteral("日1-7　→　e1-7")); // right with the hint: no mistake to name
+        QCOMPARE(f->missList[4]->text(), QString());
+        QCOMPARE(f->missList[0]->geometry().topLeft(), QPoint(16, 110));
+        QCOMPARE(f->missList[3]->geometry().topLeft(), QPoint(16, 180));
+        QVERIFY(!f->allMissesButton->isVisible() && f->retestButton->isVisible());
+        QVERIFY(!f->orderFrame->isVisible() && !f->resultLabel->isVisible() && !f->rightBar->isVisible());
+        QCOMPARE(f->promptLabel->text(), jpn(1, 2));
 
-        QTest::mouseClick(f->Command7, Qt::LeftButton);
-        QVERIFY(!f->Label4[1]->isVisible() && !f->Command7->isVisible());
-        QVERIFY(f->Text1->isVisible() && f->Picture4->isVisible());
+        QTest::mouseClick(f->retestButton, Qt::LeftButton);
+        QVERIFY(!f->missList[1]->isVisible() && !f->retestButton->isVisible());
+        QVERIFY(f->answerBox->isVisible() && f->orderFrame->isVisible());
         QCOMPARE(itemCountShown(f), QStringLiteral("3"));
         QCOMPARE(passShown(f), QStringLiteral("2"));
         QCOMPARE(rightAnswersShown(f), QStringLiteral("0"));
         QCOMPARE(wrongAnswersShown(f), QStringLiteral("0"));
         QCOMPARE(scoreShown(f), QStringLiteral("0"));
-        QCOMPARE(f->Label5->text(), jpn(1, 2));
-        QCOMPARE(f->Label3->text(), QStringLiteral("次の日本文を英語で答えなさい。"));
-        QCOMPARE(f->Label60->text(), QStringLiteral("\u3000"));
-        QCOMPARE(f->focusWidget(), f->Text1);
+        QCOMPARE(f->questionLabel->text(), jpn(1, 2));
+        QCOMPARE(f->promptLabel->text(), QStringLiteral("次の日本文を英語で答えなさい。"));
+        QCOMPARE(f->rightBar->text(), QStringLiteral("\u3000"));
+        QCOMPARE(f->focusWidget(), f->answerBox);
 
         answer(f, eng(1, 2));
-        QCOMPARE(f->Label5->text(), jpn(1, 5));
+        QCOMPARE(f->questionLabel->text(), jpn(1, 5));
         answer(f, eng(1, 5));
         answer(f, eng(1, 7));
         QCOMPARE(resultShown(f), QStringLiteral("また、挑戦してください。"));
         QCOMPARE(scoreShown(f), QStringLiteral("100"));
-        QVERIFY(!f->Label61->isVisible() && !f->Text1->isVisible());
+        QVERIFY(!f->wrongBar->isVisible() && !f->answerBox->isVisible());
         // A re-test never touches the score file, not even with full marks.
         QCOMPARE(app->course.bytes(QStringLiteral("tenj03.dat")), stored);
-        QTest::keyClick(f->Text1, Qt::Key_Return);
+        QTest::keyClick(f->answerBox, Qt::Key_Return);
         QCOMPARE(rightAnswersShown(f), QStringLiteral("3"));
     }
 
     void retestThatMissesAgainOffersTheListAgain()
     {
         F_Eitango *f = failFirstPass();
-        QTest::mouseClick(f->Command2, Qt::LeftButton);
-        QTest::mouseClick(f->Command7, Qt::LeftButton);
+        QTest::mouseClick(f->allMissesButton, Qt::LeftButton);
+        QTest::mouseClick(f->retestButton, Qt::LeftButton);
         answer(f, eng(1, 2));
         hint(f);
         answer(f, eng(1, 5));
         answer(f, QStringLiteral("e1-07"));
         QCOMPARE(resultShown(f), QStringLiteral("HELP・ミス問題をテストします。"));
         QCOMPARE(scoreShown(f), QStringLiteral("65")); // Int(2 * 100 / 3 - 1)
-        QVERIFY(f->Command2->isVisible());
+        QVERIFY(f->allMissesButton->isVisible());
         QCOMPARE(app->course.bytes(QStringLiteral("tenj03.dat")), scoreBytes({QStringLiteral("79")}));
 
-        QTest::mouseClick(f->Command2, Qt::LeftButton);
-        QCOMPARE(f->Label4[1]->text(), QStringLiteral("日1-5　→　e1-5"));
-        QCOMPARE(f->Label4[2]->text(), QStringLiteral("日1-7　→　e1-7　【つづり】"));
-        QCOMPARE(f->Label4[3]->text(), QString());
-        QTest::mouseClick(f->Command7, Qt::LeftButton);
+        QTest::mouseClick(f->allMissesButton, Qt::LeftButton);
+        QCOMPARE(f->missList[1]->text(), QStringLiteral("日1-5　→　e1-5"));
+        QCOMPARE(f->missList[2]->text(), QStringLiteral("日1-7　→　e1-7　【つづり】"));
+        QCOMPARE(f->missList[3]->text(), QString());
+        QTest::mouseClick(f->retestButton, Qt::LeftButton);
         QCOMPARE(itemCountShown(f), QStringLiteral("2"));
         QCOMPARE(passShown(f), QStringLiteral("3"));
-        QCOMPARE(f->Label5->text(), jpn(1, 5));
+        QCOMPARE(f->questionLabel->text(), jpn(1, 5));
         answer(f, eng(1, 5));
         answer(f, eng(1, 7));
         QCOMPARE(resultShown(f), QStringLiteral("また、挑戦してください。"));
@@ -378,10 +378,10 @@ private slots:
     {
         app->random.setValues({(2 - 0.25) / 3, (3 - 0.25) / 3, (1 - 0.25) / 3});
         F_Eitango *f = open(2, 1);
-        QCOMPARE(f->Label9->text(), QStringLiteral("ランダム"));
-        QCOMPARE(f->Label5->text(), jpn(2, 2));
+        QCOMPARE(f->orderLabel->text(), QStringLiteral("ランダム"));
+        QCOMPARE(f->questionLabel->text(), jpn(2, 2));
         answer(f, eng(2, 2));
-        QCOMPARE(f->Label5->text(), jpn(2, 3));
+        QCOMPARE(f->questionLabel->text(), jpn(2, 3));
         answer(f, eng(2, 3));
         answer(f, eng(2, 1));
         QCOMPARE(resultShown(f), QStringLiteral("合格おめでとう。"));
@@ -400,18 +400,18 @@ private slots:
         f->Blink->setDurationMs(400);
         answer(f, eng(1, 1));
         QVERIFY(f->Blink->isRunning());
-        QCOMPARE(f->Text1->text(), QString());
+        QCOMPARE(f->answerBox->text(), QString());
         // Typing goes on into the box; Enter and the hint wait for the blink to end.
         answer(f, eng(1, 2));
         hint(f);
         QCOMPARE(rightAnswersShown(f), QStringLiteral("0"));
-        QCOMPARE(f->Text1->text(), eng(1, 2));
+        QCOMPARE(f->answerBox->text(), eng(1, 2));
         f->Blink->finishNow();
         QCOMPARE(rightAnswersShown(f), QStringLiteral("1"));
         QCOMPARE(scoreShown(f), QStringLiteral("10"));
-        QCOMPARE(f->Label5->text(), jpn(1, 2));
-        QCOMPARE(f->Text1->text(), eng(1, 2));
-        QTest::keyClick(f->Text1, Qt::Key_Return);
+        QCOMPARE(f->questionLabel->text(), jpn(1, 2));
+        QCOMPARE(f->answerBox->text(), eng(1, 2));
+        QTest::keyClick(f->answerBox, Qt::Key_Return);
         f->Blink->finishNow();
         QCOMPARE(rightAnswersShown(f), QStringLiteral("2"));
         QCOMPARE(scoreShown(f), QStringLiteral("20"));
@@ -438,16 +438,16 @@ private slots:
         for (int n = 1; n <= 23; ++n)
             answer(f, QStringLiteral("?"));
         QCOMPARE(wrongAnswersShown(f), QStringLiteral("23"));
-        QTest::mouseClick(f->Command2, Qt::LeftButton);
-        QCOMPARE(f->Label4[20]->text(), QStringLiteral("日8-20　→　e8-20"));
+        QTest::mouseClick(f->allMissesButton, Qt::LeftButton);
+        QCOMPARE(f->missList[20]->text(), QStringLiteral("日8-20　→　e8-20"));
         QVERIFY(f->MissNext->isVisible());
         QTest::mouseClick(f->MissNext, Qt::LeftButton);
-        QCOMPARE(f->Label4[3]->text(), QStringLiteral("日8-23　→　e8-23"));
-        QCOMPARE(f->Label4[4]->text(), QString());
-        QTest::mouseClick(f->Command7, Qt::LeftButton);
-        QVERIFY(!f->MissNext->isVisible() && !f->Label4[1]->isVisible());
+        QCOMPARE(f->missList[3]->text(), QStringLiteral("日8-23　→　e8-23"));
+        QCOMPARE(f->missList[4]->text(), QString());
+        QTest::mouseClick(f->retestButton, Qt::LeftButton);
+        QVERIFY(!f->MissNext->isVisible() && !f->missList[1]->isVisible());
         QCOMPARE(itemCountShown(f), QStringLiteral("23"));
-        QCOMPARE(f->Label5->text(), jpn(8, 1));
+        QCOMPARE(f->questionLabel->text(), jpn(8, 1));
     }
 
     void chapterWithoutItemsOrFileSaysSo()
@@ -456,14 +456,14 @@ private slots:
         F_Eitango *f = open(5);
         QVERIFY(!f->Ready);
         QVERIFY(resultShown(f).contains(QStringLiteral("問題がひとつもありません")));
-        QVERIFY(!f->Text1->isVisible() && !f->Command3->isVisible());
-        QTest::keyClick(f->Text1, Qt::Key_Return);
-        f->Command3_MouseDown();
+        QVERIFY(!f->answerBox->isVisible() && !f->hintButton->isVisible());
+        QTest::keyClick(f->answerBox, Qt::Key_Return);
+        f->onHintButtonPressed();
         QCOMPARE(app->course.bytes(QStringLiteral("tenj03.dat")), scoreBytes({}));
 
         f = open(11);
         QVERIFY(resultShown(f).contains(QStringLiteral("E1/T/LEVEL.11")));
-        QTest::mouseClick(f->Command6, Qt::LeftButton);
+        QTest::mouseClick(f->chapterSelectButton, Qt::LeftButton);
         QCOMPARE(app->current()->id(), ScreenId::ChapterSelect);
     }
 
@@ -483,7 +483,7 @@ private slots:
     {
         F_Eitango *f = open(1, 1);
         answer(f, QStringLiteral("x"));
-        QTest::mouseClick(f->Command5, Qt::LeftButton);
+        QTest::mouseClick(f->questionSelectButton, Qt::LeftButton);
         QCOMPARE(app->current()->id(), ScreenId::QuestionSelect);
         QCOMPARE(app->ctx.state.RandomMode, 0);
         QCOMPARE(app->visibleScreens(), 1);
