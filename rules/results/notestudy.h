@@ -11,10 +11,10 @@ class NoteStudy {
 public:
     // What the screen shows; each text belongs to one label.
     struct View {
-        QString number;   // Label21: number of the question shown
-        QString question; // Label6
-        QString hint;     // Label7
-        QString answer;   // Label8
+        QString number;   // numberLabel: number of the question shown
+        QString question; // questionLabel
+        QString hint;     // hintLabel
+        QString answer;   // answerLabel
     };
 
     // Kind 1 asks the English side and answers with the Japanese; kinds 2 and 3 the other way.

@@ -43,26 +43,26 @@ F_NOTE::F_NOTE(AppContext &context) : Screen(context, ScreenId::Note)
 
     auto *head = new Panel(this, kDarkGrey);
     head->setGeometry(0, 0, 800, 96);
-    Label1 = addLabel(head, QString(), {24, 8, 752, 40}, fonts::font(fonts::PGothic, 20, true), QColor(255, 0, 0));
-    Label2 = addLabel(head, QString(), {24, 52, 752, 34}, fonts::font(fonts::PGothic, 16, true), green);
-    Label3 = addLabel(this, QString(), {24, 108, 752, 30}, fonts::font(fonts::PGothic, 14, true), white, kMidGrey);
+    testKindLabel = addLabel(head, QString(), {24, 8, 752, 40}, fonts::font(fonts::PGothic, 20, true), QColor(255, 0, 0));
+    chapterLabel = addLabel(head, QString(), {24, 52, 752, 34}, fonts::font(fonts::PGothic, 16, true), green);
+    instructionLabel = addLabel(this, QString(), {24, 108, 752, 30}, fonts::font(fonts::PGothic, 14, true), white, kMidGrey);
 
     const QFont caption = fonts::font(fonts::PGothic, 12, true);
-    Label20 = addLabel(this, QStringLiteral("問題"), {24, 150, 48, 28}, caption, white);
-    Label21 = addLabel(this, QString(), {76, 146, 60, 34}, fonts::font(fonts::PGothic, 18, true), yellow, kDarkGrey);
-    Label21->setAlignment(Qt::AlignCenter);
-    Label30 = addLabel(this, QStringLiteral("全問題数"), {160, 150, 80, 28}, caption, white);
-    Label31 = addLabel(this, QString(), {244, 146, 60, 34}, fonts::font(fonts::PGothic, 18, true), green, kDarkGrey);
-    Label31->setAlignment(Qt::AlignCenter);
+    numberCaption = addLabel(this, QStringLiteral("問題"), {24, 150, 48, 28}, caption, white);
+    numberLabel = addLabel(this, QString(), {76, 146, 60, 34}, fonts::font(fonts::PGothic, 18, true), yellow, kDarkGrey);
+    numberLabel->setAlignment(Qt::AlignCenter);
+    totalCaption = addLabel(this, QStringLiteral("全問題数"), {160, 150, 80, 28}, caption, white);
+    totalNumber = addLabel(this, QString(), {244, 146, 60, 34}, fonts::font(fonts::PGothic, 18, true), green, kDarkGrey);
+    totalNumber->setAlignment(Qt::AlignCenter);
 
     const QFont body = fonts::font(fonts::PGothic, 20, true);
-    Label15 = addLabel(this, QStringLiteral("問題"), {24, 206, 80, 28}, caption, white);
-    Label6 = addLabel(this, QString(), {110, 192, 666, 56}, body, white, kDarkGrey);
-    Label11 = addLabel(this, QStringLiteral("ヒント"), {24, 278, 80, 28}, caption, white);
-    Label7 = addLabel(this, QString(), {110, 264, 666, 56}, body, cyan, kDarkGrey);
-    Label12 = addLabel(this, QStringLiteral("答え"), {24, 350, 80, 28}, caption, white);
-    Label8 = addLabel(this, QString(), {110, 336, 666, 56}, body, green, kDarkGrey);
-    for (ClickLabel *shown : {Label6, Label7, Label8}) {
+    questionCaption = addLabel(this, QStringLiteral("問題"), {24, 206, 80, 28}, caption, white);
+    questionLabel = addLabel(this, QString(), {110, 192, 666, 56}, body, white, kDarkGrey);
+    hintCaption = addLabel(this, QStringLiteral("ヒント"), {24, 278, 80, 28}, caption, white);
+    hintLabel = addLabel(this, QString(), {110, 264, 666, 56}, body, cyan, kDarkGrey);
+    answerCaption = addLabel(this, QStringLiteral("答え"), {24, 350, 80, 28}, caption, white);
+    answerLabel = addLabel(this, QString(), {110, 336, 666, 56}, body, green, kDarkGrey);
+    for (ClickLabel *shown : {questionLabel, hintLabel, answerLabel}) {
         shown->setIndent(12);
         shown->setWordWrap(true);
     }
@@ -73,18 +73,18 @@ F_NOTE::F_NOTE(AppContext &context) : Screen(context, ScreenId::Note)
     problemLabel->hide();
 
     const QFont buttons = fonts::font(fonts::PGothic, 12);
-    Command1 = addButton(this, QStringLiteral("順番に見る"), {110, 460, 220, 44}, buttons);
-    Command3 = addButton(this, QStringLiteral("スタートに戻る"), {350, 460, 220, 44}, buttons);
+    forwardButton = addButton(this, QStringLiteral("順番に見る"), {110, 460, 220, 44}, buttons);
+    restartButton = addButton(this, QStringLiteral("スタートに戻る"), {350, 460, 220, 44}, buttons);
     const QList<QPushButton *> bar =
         addReturnBar(this, {ScreenId::QuestionSelect, ScreenId::ChapterSelect, ScreenId::Menu}, {24, 530, 236, 40}, 258, buttons);
-    Command5 = bar[0];
-    Command6 = bar[1];
-    Command7 = bar[2];
-    connect(Command1, &QPushButton::clicked, this, &F_NOTE::Command1_Click);
-    connect(Command3, &QPushButton::clicked, this, &F_NOTE::Command3_Click);
-    connect(Command5, &QPushButton::clicked, this, &F_NOTE::Command5_Click);
-    connect(Command6, &QPushButton::clicked, this, &F_NOTE::Command6_Click);
-    connect(Command7, &QPushButton::clicked, this, &F_NOTE::Command7_Click);
+    questionSelectButton = bar[0];
+    chapterSelectButton = bar[1];
+    menuButton = bar[2];
+    connect(forwardButton, &QPushButton::clicked, this, &F_NOTE::onForwardButtonClicked);
+    connect(restartButton, &QPushButton::clicked, this, &F_NOTE::onRestartButtonClicked);
+    connect(questionSelectButton, &QPushButton::clicked, this, &F_NOTE::onQuestionSelectButtonClicked);
+    connect(chapterSelectButton, &QPushButton::clicked, this, &F_NOTE::onChapterSelectButtonClicked);
+    connect(menuButton, &QPushButton::clicked, this, &F_NOTE::onMenuButtonClicked);
 
     Form_Load();
 }
@@ -103,27 +103,27 @@ void F_NOTE::Form_Load()
     problemLabel->setVisible(!problemLabel->text().isEmpty());
 
     study_ = std::make_unique<NoteStudy>(M.TestKind, chapter.items);
-    Label31->setText(QString::number(study_->Q_Total()));
+    totalNumber->setText(QString::number(study_->Q_Total()));
     NOTE_NEXT();
 }
 
 void F_NOTE::JUNBI1()
 {
     const int kind = M.TestKind >= 0 && M.TestKind <= 3 ? M.TestKind : 0;
-    Label1->setText(M.TestName[size_t(kind)]);
-    Label2->setText(chapterLine(M));
+    testKindLabel->setText(M.TestName[size_t(kind)]);
+    chapterLabel->setText(chapterLine(M));
     const KindTexts texts = textsOfKind(kind);
     setWindowTitle(texts.caption);
-    Label3->setText(texts.instruction);
+    instructionLabel->setText(texts.instruction);
 }
 
 void F_NOTE::showView()
 {
     const NoteStudy::View &view = study_->view();
-    Label21->setText(view.number);
-    Label6->setText(view.question);
-    Label7->setText(view.hint);
-    Label8->setText(view.answer);
+    numberLabel->setText(view.number);
+    questionLabel->setText(view.question);
+    hintLabel->setText(view.hint);
+    answerLabel->setText(view.answer);
 }
 
 void F_NOTE::NOTE_NEXT()
@@ -138,12 +138,12 @@ void F_NOTE::NOTE_MAE()
     showView();
 }
 
-void F_NOTE::Command1_Click() { NOTE_NEXT(); }
-void F_NOTE::Command3_Click() { Form_Load(); }
-void F_NOTE::Command5_Click() { handOver(ScreenId::QuestionSelect); }
-void F_NOTE::Command6_Click() { handOver(ScreenId::ChapterSelect); }
+void F_NOTE::onForwardButtonClicked() { NOTE_NEXT(); }
+void F_NOTE::onRestartButtonClicked() { Form_Load(); }
+void F_NOTE::onQuestionSelectButtonClicked() { handOver(ScreenId::QuestionSelect); }
+void F_NOTE::onChapterSelectButtonClicked() { handOver(ScreenId::ChapterSelect); }
 
-void F_NOTE::Command7_Click() { handOver(ScreenId::Menu); } // the navigator forgets the test kind
+void F_NOTE::onMenuButtonClicked() { handOver(ScreenId::Menu); } // the navigator forgets the test kind
 
 bool F_NOTE::previewKeyPress(QKeyEvent *event)
 {

@@ -14,33 +14,33 @@ class F_NOTE : public Screen {
 public:
     explicit F_NOTE(AppContext &ctx);
 
-    ClickLabel *Label1;  // the test kind
-    ClickLabel *Label2;  // the chapter line
-    ClickLabel *Label3;  // the instruction of the kind
-    ClickLabel *Label15; // 問題 (caption of the question)
-    ClickLabel *Label20; // 問題 (caption of the number)
-    ClickLabel *Label21; // number of the question shown
-    ClickLabel *Label30; // 全問題数
-    ClickLabel *Label31; // number of questions
-    ClickLabel *Label6;  // the question
-    ClickLabel *Label11; // ヒント
-    ClickLabel *Label7;  // the hint
-    ClickLabel *Label12; // 答え
-    ClickLabel *Label8;  // the answer
+    ClickLabel *testKindLabel; // the test kind
+    ClickLabel *chapterLabel; // the chapter line
+    ClickLabel *instructionLabel; // the instruction of the kind
+    ClickLabel *questionCaption; // 問題 (caption of the question)
+    ClickLabel *numberCaption; // 問題 (caption of the number)
+    ClickLabel *numberLabel; // number of the question shown
+    ClickLabel *totalCaption; // 全問題数
+    ClickLabel *totalNumber; // number of questions
+    ClickLabel *questionLabel; // the question
+    ClickLabel *hintCaption; // ヒント
+    ClickLabel *hintLabel; // the hint
+    ClickLabel *answerCaption; // 答え
+    ClickLabel *answerLabel; // the answer
     ClickLabel *problemLabel; // why the chapter could not be read (hidden when all is well)
-    QPushButton *Command1; // 順番に見る
-    QPushButton *Command3; // スタートに戻る
-    QPushButton *Command5; // 問題選択画面に戻る
-    QPushButton *Command6; // 項目選択画面に戻る
-    QPushButton *Command7; // MENUに戻る
+    QPushButton *forwardButton; // 順番に見る
+    QPushButton *restartButton; // スタートに戻る
+    QPushButton *questionSelectButton; // 問題選択画面に戻る
+    QPushButton *chapterSelectButton; // 項目選択画面に戻る
+    QPushButton *menuButton; // MENUに戻る
 
     const NoteStudy &study() const { return *study_; }
 
-    void Command1_Click();
-    void Command3_Click();
-    void Command5_Click();
-    void Command6_Click();
-    void Command7_Click();
+    void onForwardButtonClicked();
+    void onRestartButtonClicked();
+    void onQuestionSelectButtonClicked();
+    void onChapterSelectButtonClicked();
+    void onMenuButtonClicked();
 
 protected:
     bool previewKeyPress(QKeyEvent *event) override;

@@ -28,7 +28,7 @@ class TestNote : public QObject {
     static void forward(F_NOTE *form, int times = 1)
     {
         for (int i = 0; i < times; ++i)
-            QTest::mouseClick(form->Command1, Qt::LeftButton);
+            QTest::mouseClick(form->forwardButton, Qt::LeftButton);
     }
     static void key(QWidget *target, Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier)
     {
@@ -37,7 +37,7 @@ class TestNote : public QObject {
     // Number, question, hint, answer as the labels show them.
     static QStringList shown(const F_NOTE *form)
     {
-        return {form->Label21->text(), form->Label6->text(), form->Label7->text(), form->Label8->text()};
+        return {form->numberLabel->text(), form->questionLabel->text(), form->hintLabel->text(), form->answerLabel->text()};
     }
     static QStringList row(const QString &n, const QString &q, const QString &h = {}, const QString &a = {})
     {
@@ -57,7 +57,7 @@ private slots:
     {
         F_NOTE *form = open(1, 7);
         QCOMPARE(shown(form), row("1", "apple"));
-        QCOMPARE(form->Label31->text(), QStringLiteral("2"));
+        QCOMPARE(form->totalNumber->text(), QStringLiteral("2"));
         key(form, Qt::Key_Space);
         QCOMPARE(shown(form), row("1", "apple", "り"));
         key(form, Qt::Key_Down);
@@ -94,10 +94,10 @@ private slots:
         QFETCH(QString, question);
         F_NOTE *form = open(kind, 7);
         QCOMPARE(form->windowTitle(), caption);
-        QCOMPARE(form->Label3->text(), instruction);
-        QCOMPARE(form->Label1->text(), app->ctx.state.TestName[size_t(kind)]);
-        QCOMPARE(form->Label2->text(), QStringLiteral("No. 7\u3000果物"));
-        QCOMPARE(form->Label6->text(), question);
+        QCOMPARE(form->instructionLabel->text(), instruction);
+        QCOMPARE(form->testKindLabel->text(), app->ctx.state.TestName[size_t(kind)]);
+        QCOMPARE(form->chapterLabel->text(), QStringLiteral("No. 7\u3000果物"));
+        QCOMPARE(form->questionLabel->text(), question);
         QVERIFY(form->problemLabel->isHidden());
     }
 
@@ -182,9 +182,9 @@ private slots:
         key(form, Qt::Key_Up);
         QCOMPARE(shown(form), row("1", "apple"));
         app->course.writeChapter(7, {{QStringLiteral("pear"), QStringLiteral("なし"), QString()}});
-        QTest::mouseClick(form->Command3, Qt::LeftButton);
+        QTest::mouseClick(form->restartButton, Qt::LeftButton);
         QCOMPARE(shown(form), row("1", "pear"));
-        QCOMPARE(form->Label31->text(), QStringLiteral("1"));
+        QCOMPARE(form->totalNumber->text(), QStringLiteral("1"));
         forward(form);
         QCOMPARE(shown(form), row("1", "pear", "な"));
     }
@@ -192,15 +192,15 @@ private slots:
     void keysActOnTheScreenNotOnTheFocusedButton()
     {
         F_NOTE *form = open(1, 7);
-        form->Command7->setFocus();
-        key(form->Command7, Qt::Key_Space);
+        form->menuButton->setFocus();
+        key(form->menuButton, Qt::Key_Space);
         QCOMPARE(app->current(), form);
         QCOMPARE(shown(form), row("1", "apple", "り"));
-        key(form->Command5, Qt::Key_Return);
-        key(form->Command7, Qt::Key_Enter);
+        key(form->questionSelectButton, Qt::Key_Return);
+        key(form->menuButton, Qt::Key_Enter);
         QCOMPARE(app->current(), form);
         QCOMPARE(shown(form), row("1", "apple", "り"));
-        key(form->Command3, Qt::Key_Down);
+        key(form->restartButton, Qt::Key_Down);
         QCOMPARE(shown(form), row("1", "apple", "り", "りんご"));
     }
 
@@ -218,7 +218,7 @@ private slots:
     {
         app->course.writeChapter(8, {});
         F_NOTE *form = open(3, 8);
-        QCOMPARE(form->Label31->text(), QStringLiteral("0"));
+        QCOMPARE(form->totalNumber->text(), QStringLiteral("0"));
         QCOMPARE(shown(form), row("", ""));
         key(form, Qt::Key_Up);
         forward(form, 3);
@@ -230,19 +230,19 @@ private slots:
         F_NOTE *form = open(1, 9);
         QVERIFY(!form->problemLabel->isHidden());
         QVERIFY(form->problemLabel->text().contains(QStringLiteral("E1/T/LEVEL.9")));
-        QCOMPARE(form->Label31->text(), QStringLiteral("0"));
+        QCOMPARE(form->totalNumber->text(), QStringLiteral("0"));
         forward(form);
         QCOMPARE(shown(form), row("", ""));
-        QTest::mouseClick(form->Command6, Qt::LeftButton);
+        QTest::mouseClick(form->chapterSelectButton, Qt::LeftButton);
         QCOMPARE(app->current()->id(), ScreenId::ChapterSelect);
     }
 
     void returnButtons()
     {
-        QTest::mouseClick(open(1, 7)->Command5, Qt::LeftButton);
+        QTest::mouseClick(open(1, 7)->questionSelectButton, Qt::LeftButton);
         QCOMPARE(app->current()->id(), ScreenId::QuestionSelect);
         QCOMPARE(app->ctx.state.TestKind, 1);
-        QTest::mouseClick(open(2, 7)->Command7, Qt::LeftButton);
+        QTest::mouseClick(open(2, 7)->menuButton, Qt::LeftButton);
         QCOMPARE(app->current()->id(), ScreenId::Menu);
         QCOMPARE(app->ctx.state.TestKind, 0);
         QCOMPARE(app->ctx.state.KomokuNo, 7);
