@@ -363,7 +363,7 @@ void BM_ScoreSheetRedraw(benchmark::State &state)
     watch.waitUntilPainted(f);
     int kind = 1;
     for (auto _ : state) {
-        QPushButton *button = kind == 1 ? f->Command3 : kind == 2 ? f->Command4 : f->Command5;
+        QPushButton *button = kind == 1 ? f->englishToJapaneseButton : kind == 2 ? f->japaneseToEnglishButton : f->wordTestButton;
         QTest::mouseClick(button, Qt::LeftButton);
         f->repaint();
         kind = kind % 3 + 1;

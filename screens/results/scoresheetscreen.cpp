@@ -22,28 +22,28 @@ F_Seisekihyou::F_Seisekihyou(AppContext &context)
     setFixedSize(800, 600);
     setWindowColour(this, kMidGrey);
 
-    Picture2 = new Panel(this, kDarkGrey);
-    Picture2->setGeometry(0, 0, 800, 48);
-    Label1 = addLabel(this, QString(), {4, 6, 792, 38}, fonts::font(fonts::PGothic, 21.75), paletteColour(pal::Red));
-    Picture1 = new PictureBox(table.image(), this);
-    Picture1->move(5, 52);
+    topBar = new Panel(this, kDarkGrey);
+    topBar->setGeometry(0, 0, 800, 48);
+    kindLabel = addLabel(this, QString(), {4, 6, 792, 38}, fonts::font(fonts::PGothic, 21.75), paletteColour(pal::Red));
+    tableBox = new PictureBox(table.image(), this);
+    tableBox->move(5, 52);
 
     const QFont buttonFont = fonts::font(fonts::PGothic, 11);
-    Command1 = addButton(this, QStringLiteral("初期化"), {5, 556, 100, 36}, buttonFont);
-    Command2 = addButton(this, QStringLiteral("印刷"), {110, 556, 100, 36}, buttonFont);
-    Command3 = addButton(this, QStringLiteral("５拓(英→日）"), {215, 556, 100, 36}, buttonFont);
-    Command4 = addButton(this, QStringLiteral("５拓(日→英）"), {320, 556, 100, 36}, buttonFont);
-    Command5 = addButton(this, QStringLiteral("英単語"), {425, 556, 100, 36}, buttonFont);
+    resetButton = addButton(this, QStringLiteral("初期化"), {5, 556, 100, 36}, buttonFont);
+    printButton = addButton(this, QStringLiteral("印刷"), {110, 556, 100, 36}, buttonFont);
+    englishToJapaneseButton = addButton(this, QStringLiteral("５拓(英→日）"), {215, 556, 100, 36}, buttonFont);
+    japaneseToEnglishButton = addButton(this, QStringLiteral("５拓(日→英）"), {320, 556, 100, 36}, buttonFont);
+    wordTestButton = addButton(this, QStringLiteral("英単語"), {425, 556, 100, 36}, buttonFont);
     RecordButton = addButton(this, QStringLiteral("学習の記録"), {530, 556, 110, 36}, buttonFont);
     connect(RecordButton, &QPushButton::clicked, this, [this] { handOver(ScreenId::Record); });
-    Command9 = addButton(this, QString(), {645, 556, 150, 36}, buttonFont);
+    backButton = addButton(this, QString(), {645, 556, 150, 36}, buttonFont);
 
-    connect(Command1, &QPushButton::clicked, this, &F_Seisekihyou::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &F_Seisekihyou::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &F_Seisekihyou::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &F_Seisekihyou::Command4_Click);
-    connect(Command5, &QPushButton::clicked, this, &F_Seisekihyou::Command5_Click);
-    connect(Command9, &QPushButton::clicked, this, &F_Seisekihyou::Command9_Click);
+    connect(resetButton, &QPushButton::clicked, this, &F_Seisekihyou::onResetButtonClicked);
+    connect(printButton, &QPushButton::clicked, this, &F_Seisekihyou::onPrintButtonClicked);
+    connect(englishToJapaneseButton, &QPushButton::clicked, this, &F_Seisekihyou::onEnglishToJapaneseButtonClicked);
+    connect(japaneseToEnglishButton, &QPushButton::clicked, this, &F_Seisekihyou::onJapaneseToEnglishButtonClicked);
+    connect(wordTestButton, &QPushButton::clicked, this, &F_Seisekihyou::onWordTestButtonClicked);
+    connect(backButton, &QPushButton::clicked, this, &F_Seisekihyou::onBackButtonClicked);
 
     Form_Load();
 }
@@ -54,16 +54,16 @@ void F_Seisekihyou::Form_Load()
     if (kind < 1 || kind > 3) {
         // Opened from the menu.
         sheet.SheetKind = 1;
-        Label1->setText(QStringLiteral("５問選択問題テスト（英語→日本語）"));
+        kindLabel->setText(QStringLiteral("５問選択問題テスト（英語→日本語）"));
         sheet.JUNBI();
-        Command9->setText(QStringLiteral("MENUに戻る"));
+        backButton->setText(QStringLiteral("MENUに戻る"));
         sheet.TENLOAD();
         table.TENVUE();
         redrawn();
     } else {
         sheet.SheetKind = kind;
         sheet.JUNBI();
-        Command9->setText(QStringLiteral("項目選択"));
+        backButton->setText(QStringLiteral("項目選択"));
         showKind(kind);
     }
     reportProblems();
@@ -100,7 +100,7 @@ void F_Seisekihyou::windowActivated()
 
 void F_Seisekihyou::showKind(int kind)
 {
-    Label1->setText(M.TestName[kind]);
+    kindLabel->setText(M.TestName[kind]);
     sheet.Title_Clean();
     table.pic7();
     sheet.SheetKind = kind;
@@ -108,10 +108,10 @@ void F_Seisekihyou::showKind(int kind)
     Form_Activate();
 }
 
-void F_Seisekihyou::Command1_Click()
+void F_Seisekihyou::onResetButtonClicked()
 {
     sheet.ResetName = M.TestName[sheet.SheetKind];
-    Label1->setText(sheet.ResetName + QStringLiteral("の成績を初期化します"));
+    kindLabel->setText(sheet.ResetName + QStringLiteral("の成績を初期化します"));
     if (!ctx.dialogs->confirm(this, QStringLiteral("成績を初期化していいですか？"), QStringLiteral("成績の初期化")))
         return;
     QString problem = sheet.TENCLEAR();
@@ -125,9 +125,9 @@ void F_Seisekihyou::Command1_Click()
     Form_Activate();
 }
 
-void F_Seisekihyou::Command2_Click()
+void F_Seisekihyou::onPrintButtonClicked()
 {
-    Label1->setText(QStringLiteral("成績を印刷します"));
+    kindLabel->setText(QStringLiteral("成績を印刷します"));
     if (!ctx.dialogs->confirm(this, QStringLiteral("本当に成績表を印刷しますか？ "), QStringLiteral("成績表の印刷")))
         return;
     // The print gets the titles and the records of every kind as they are in the files now;
@@ -149,14 +149,14 @@ ScoreSheetKinds F_Seisekihyou::kindsToPrint()
     return kinds;
 }
 
-void F_Seisekihyou::Command9_Click()
+void F_Seisekihyou::onBackButtonClicked()
 {
     handOver(M.TestKind >= 1 && M.TestKind <= 3 ? ScreenId::ChapterSelect : ScreenId::Menu);
 }
 
 void F_Seisekihyou::redrawn()
 {
-    Picture1->update();
+    tableBox->update();
 }
 
 void F_Seisekihyou::reportProblems()

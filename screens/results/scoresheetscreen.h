@@ -22,23 +22,23 @@ public:
     ScoreSheet sheet;
     ScoreTable table;
 
-    Panel *Picture2;       // the top bar
-    ClickLabel *Label1;    // the kind shown, or what is being done
-    PictureBox *Picture1;  // the table
-    QPushButton *Command1; // 初期化
-    QPushButton *Command2; // 印刷
-    QPushButton *Command3; // ５拓(英→日）
-    QPushButton *Command4; // ５拓(日→英）
-    QPushButton *Command5; // 英単語
-    QPushButton *Command9; // MENUに戻る / 項目選択
+    Panel *topBar;         // the top bar
+    ClickLabel *kindLabel; // the kind shown, or what is being done
+    PictureBox *tableBox;  // the table
+    QPushButton *resetButton; // 初期化
+    QPushButton *printButton; // 印刷
+    QPushButton *englishToJapaneseButton; // ５拓(英→日）
+    QPushButton *japaneseToEnglishButton; // ５拓(日→英）
+    QPushButton *wordTestButton; // 英単語
+    QPushButton *backButton; // MENUに戻る / 項目選択
     QPushButton *RecordButton; // 学習の記録
 
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click() { showKind(1); }
-    void Command4_Click() { showKind(2); }
-    void Command5_Click() { showKind(3); }
-    void Command9_Click();
+    void onResetButtonClicked();
+    void onPrintButtonClicked();
+    void onEnglishToJapaneseButtonClicked() { showKind(1); }
+    void onJapaneseToEnglishButtonClicked() { showKind(2); }
+    void onWordTestButtonClicked() { showKind(3); }
+    void onBackButtonClicked();
 
     // What the score sheet print shows: every kind's name, the titles and the records in the files.
     ScoreSheetKinds kindsToPrint();

@@ -1,5 +1,5 @@
 #pragma once
-// The colour table of F_成績表 (Picture1): three blocks of 20 chapters, each row a number,
+// The colour table of F_成績表 (tableBox): three blocks of 20 chapters, each row a number,
 // a title and the J and R score cells, drawn in pixels into an image that the screen shows.
 // Text is drawn without smoothing, so drawing the same table again changes no pixel.
 #include "files/questionbank.h"

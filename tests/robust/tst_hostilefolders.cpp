@@ -519,7 +519,7 @@ void actAsALearner(TestApp &app, ScreenId id)
     }
     case ScreenId::ScoreSheet: {
         auto *sheet = static_cast<F_Seisekihyou *>(screen);
-        for (QPushButton *button : {sheet->Command3, sheet->Command4, sheet->Command5, sheet->Command2})
+        for (QPushButton *button : {sheet->englishToJapaneseButton, sheet->japaneseToEnglishButton, sheet->wordTestButton, sheet->printButton})
             QTest::mouseClick(button, Qt::LeftButton); // the three kinds, then print (answered OK)
         break;
     }
@@ -801,7 +801,7 @@ private slots:
         app.start(ScreenId::ScoreSheet);
         auto *sheet = app.currentAs<F_Seisekihyou>();
         QVERIFY(sheet);
-        QTest::mouseClick(sheet->Command1, Qt::LeftButton); // 初期化, answered OK
+        QTest::mouseClick(sheet->resetButton, Qt::LeftButton); // 初期化, answered OK
         QCOMPARE(app.course.bytes(QStringLiteral("TENJ03.DAT")), emptyScoreFile());
         QCOMPARE(app.course.bytes(QStringLiteral("TenR03.Dat")), emptyScoreFile());
 

@@ -155,9 +155,9 @@ private slots:
     {
         app->ctx.state.TestKind = 0;
         auto *sheet = qobject_cast<F_Seisekihyou *>(app->start(ScreenId::ScoreSheet));
-        QTest::mouseClick(sheet->Command5, Qt::LeftButton); // 英単語
+        QTest::mouseClick(sheet->wordTestButton, Qt::LeftButton); // 英単語
         app->dialogs.confirmAnswers = {true, true};         // reset, and the record too
-        QTest::mouseClick(sheet->Command1, Qt::LeftButton);
+        QTest::mouseClick(sheet->resetButton, Qt::LeftButton);
         QCOMPARE(LearningRecordReader(app->ctx.data).readAll().lines, QList<AnswerLine>{lines[0]});
 
         F_GakushuKiroku *f = open();

@@ -59,7 +59,7 @@ bool onlyColours(const QImage &image, const QRect &area, std::initializer_list<Q
 // What the learner sees of the table.
 QImage shown(F_Seisekihyou *sheet)
 {
-    return sheet->Picture1->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    return sheet->tableBox->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 // Digits of 10 points are 3 to 7 pixels wide each (a "1" is the narrowest).
@@ -226,8 +226,8 @@ private slots:
         F_Seisekihyou *sheet = openFromMenu(app);
         QCOMPARE(shown(sheet).pixel(inside(33, 2).topLeft()), kBlue);
 
-        QTest::mouseClick(sheet->Command5, Qt::LeftButton);
-        QCOMPARE(sheet->Label1->text(), QStringLiteral("英単語テスト"));
+        QTest::mouseClick(sheet->wordTestButton, Qt::LeftButton);
+        QCOMPARE(sheet->kindLabel->text(), QStringLiteral("英単語テスト"));
         QCOMPARE(sheet->sheet.SheetKind, 3);
         const QImage switched = shown(sheet);
         for (int n = 1; n <= 60; ++n) {
@@ -242,11 +242,11 @@ private slots:
         fresh.start(ScreenId::ScoreSheet);
         QCOMPARE(switched, shown(fresh.currentAs<F_Seisekihyou>()));
 
-        QTest::mouseClick(sheet->Command3, Qt::LeftButton);
-        QCOMPARE(sheet->Label1->text(), QStringLiteral("５問選択問題テスト（英語→日本語）"));
+        QTest::mouseClick(sheet->englishToJapaneseButton, Qt::LeftButton);
+        QCOMPARE(sheet->kindLabel->text(), QStringLiteral("５問選択問題テスト（英語→日本語）"));
         QCOMPARE(shown(sheet).pixel(inside(60, 3).topLeft()), kMagenta);
-        QTest::mouseClick(sheet->Command4, Qt::LeftButton);
-        QCOMPARE(sheet->Label1->text(), QStringLiteral("５問選択問題テスト（日本語→英語）"));
+        QTest::mouseClick(sheet->japaneseToEnglishButton, Qt::LeftButton);
+        QCOMPARE(sheet->kindLabel->text(), QStringLiteral("５問選択問題テスト（日本語→英語）"));
         QCOMPARE(shown(sheet), switched);
     }
 
@@ -263,14 +263,14 @@ private slots:
         QCOMPARE(shown(sheet).pixel(inside(1, 2).topLeft()), kBlue);
 
         app.dialogs.confirmAnswers = {false};
-        QTest::mouseClick(sheet->Command1, Qt::LeftButton);
-        QCOMPARE(sheet->Label1->text(), QStringLiteral("５問選択問題テスト（日本語→英語）の成績を初期化します"));
+        QTest::mouseClick(sheet->resetButton, Qt::LeftButton);
+        QCOMPARE(sheet->kindLabel->text(), QStringLiteral("５問選択問題テスト（日本語→英語）の成績を初期化します"));
         QCOMPARE(app.dialogs.calls.last().text, QStringLiteral("成績を初期化していいですか？"));
         QCOMPARE(app.dialogs.calls.last().title, QStringLiteral("成績の初期化"));
         QVERIFY(app.course.bytes(QStringLiteral("tenj02.dat")) != emptyScoreFile());
         QCOMPARE(shown(sheet).pixel(inside(1, 2).topLeft()), kBlue);
 
-        QTest::mouseClick(sheet->Command1, Qt::LeftButton); // answered OK
+        QTest::mouseClick(sheet->resetButton, Qt::LeftButton); // answered OK
         QCOMPARE(app.course.bytes(QStringLiteral("tenj02.dat")), emptyScoreFile());
         QCOMPARE(app.course.bytes(QStringLiteral("tenr02.dat")), emptyScoreFile());
         QCOMPARE(app.course.bytes(QStringLiteral("tenj01.dat")), kindOne);
@@ -292,7 +292,7 @@ private slots:
         QCOMPARE(app.dialogs.count(QStringLiteral("inform")), 1);
         QVERIFY(app.dialogs.calls.last().text.contains(QStringLiteral("tenj01.dat")));
 
-        QTest::mouseClick(sheet->Command1, Qt::LeftButton);
+        QTest::mouseClick(sheet->resetButton, Qt::LeftButton);
         QCOMPARE(app.dialogs.count(QStringLiteral("inform")), 2);
         QVERIFY(app.dialogs.calls.last().text.contains(QStringLiteral("書き込めませんでした")));
         QVERIFY(app.course.bytes(QStringLiteral("tenr01.dat")).startsWith("100\r\n"));
@@ -305,9 +305,9 @@ private slots:
             TestApp app;
             F_Seisekihyou *sheet = openFromMenu(app);
             QCOMPARE(sheet->windowTitle(), QStringLiteral("成績表"));
-            QCOMPARE(sheet->Label1->text(), QStringLiteral("５問選択問題テスト（英語→日本語）"));
-            QCOMPARE(sheet->Command9->text(), QStringLiteral("MENUに戻る"));
-            QTest::mouseClick(sheet->Command9, Qt::LeftButton);
+            QCOMPARE(sheet->kindLabel->text(), QStringLiteral("５問選択問題テスト（英語→日本語）"));
+            QCOMPARE(sheet->backButton->text(), QStringLiteral("MENUに戻る"));
+            QTest::mouseClick(sheet->backButton, Qt::LeftButton);
             QCOMPARE(app.current()->id(), ScreenId::Menu);
             QCOMPARE(app.visibleScreens(), 1);
         }
@@ -317,10 +317,10 @@ private slots:
             app.start(ScreenId::ScoreSheet);
             auto *sheet = app.currentAs<F_Seisekihyou>();
             QCOMPARE(sheet->sheet.SheetKind, 2);
-            QCOMPARE(sheet->Label1->text(), QStringLiteral("５問選択問題テスト（日本語→英語）"));
-            QCOMPARE(sheet->Command9->text(), QStringLiteral("項目選択"));
-            QTest::mouseClick(sheet->Command5, Qt::LeftButton); // another kind shown: still goes back
-            QTest::mouseClick(sheet->Command9, Qt::LeftButton);
+            QCOMPARE(sheet->kindLabel->text(), QStringLiteral("５問選択問題テスト（日本語→英語）"));
+            QCOMPARE(sheet->backButton->text(), QStringLiteral("項目選択"));
+            QTest::mouseClick(sheet->wordTestButton, Qt::LeftButton); // another kind shown: still goes back
+            QTest::mouseClick(sheet->backButton, Qt::LeftButton);
             QCOMPARE(app.current()->id(), ScreenId::ChapterSelect);
             QCOMPARE(app.ctx.state.TestKind, 2);
         }
@@ -356,8 +356,8 @@ private slots:
         makeUnreadable(app, QStringLiteral("tenr01.dat"));
         F_Seisekihyou *sheet = openFromMenu(app);
         sendActivate(sheet);
-        QTest::mouseClick(sheet->Command4, Qt::LeftButton);
-        QTest::mouseClick(sheet->Command3, Qt::LeftButton);
+        QTest::mouseClick(sheet->japaneseToEnglishButton, Qt::LeftButton);
+        QTest::mouseClick(sheet->englishToJapaneseButton, Qt::LeftButton);
 
         QCOMPARE(app.dialogs.count(QStringLiteral("inform")), 3);
         QString told;

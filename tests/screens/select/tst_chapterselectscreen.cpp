@@ -363,7 +363,7 @@ private slots:
 
         // Nor does the way back through the menu and another test kind.
         // The score sheet opened from here goes back here; then to the menu and another kind.
-        QTest::mouseClick(app.currentAs<F_Seisekihyou>()->Command9, Qt::LeftButton);
+        QTest::mouseClick(app.currentAs<F_Seisekihyou>()->backButton, Qt::LeftButton);
         QVERIFY(app.currentAs<F_KomokuSentaku>());
         QTest::mouseClick(app.currentAs<F_KomokuSentaku>()->menuButton, Qt::LeftButton);
         QTest::mouseClick(app.currentAs<F_MENU>()->choiceJapaneseButton, Qt::LeftButton);
