@@ -16,46 +16,46 @@ F_Insatsu_Eitango::F_Insatsu_Eitango(AppContext &context)
     setFixedSize(800, 600);
     setWindowColour(this, kMidGrey);
 
-    Picture3 = new Panel(this, kDarkGrey);
-    Picture3->setGeometry(20, 16, 760, 56);
-    Label1 = addLabel(this, QString(), {32, 22, 736, 44}, fonts::font(fonts::PGothic, 21.75), paletteColour(pal::Red));
-    Picture2 = new Panel(this, kDarkGrey);
-    Picture2->setGeometry(20, 80, 760, 44);
-    Label2 = addLabel(this, QString(), {32, 84, 736, 36}, fonts::font(fonts::PGothic, 15.75), paletteColour(pal::Green));
-    Label4 = addLabel(this, QString(), {20, 132, 760, 20}, fonts::font(fonts::PGothic, 10), Qt::white, kDarkGrey);
+    testNamePanel = new Panel(this, kDarkGrey);
+    testNamePanel->setGeometry(20, 16, 760, 56);
+    testNameLabel = addLabel(this, QString(), {32, 22, 736, 44}, fonts::font(fonts::PGothic, 21.75), paletteColour(pal::Red));
+    chapterPanel = new Panel(this, kDarkGrey);
+    chapterPanel->setGeometry(20, 80, 760, 44);
+    chapterLabel = addLabel(this, QString(), {32, 84, 736, 36}, fonts::font(fonts::PGothic, 15.75), paletteColour(pal::Green));
+    blankLabel = addLabel(this, QString(), {20, 132, 760, 20}, fonts::font(fonts::PGothic, 10), Qt::white, kDarkGrey);
 
-    Frame1 = new QGroupBox(QStringLiteral("印刷モード"), this);
-    Frame1->setFont(fonts::font(fonts::PGothic, 12));
-    Frame1->setGeometry(40, 176, 360, 280);
+    modeGroup = new QGroupBox(QStringLiteral("印刷モード"), this);
+    modeGroup->setFont(fonts::font(fonts::PGothic, 12));
+    modeGroup->setGeometry(40, 176, 360, 280);
     const QString captions[] = {QStringLiteral("日本語 → 英語（順番）"), QStringLiteral("日本語 → 英語（ランダム）"),
                                 QStringLiteral("英語 → 日本語（順番）"), QStringLiteral("英語 → 日本語（ランダム）")};
     for (int i = 1; i <= 4; ++i) {
-        Opt[i] = new QRadioButton(captions[i - 1], Frame1);
-        Opt[i]->setFont(fonts::font(fonts::PGothic, 14));
-        Opt[i]->setGeometry(24, 40 + (i - 1) * 58, 320, 40);
+        modeButtons[i] = new QRadioButton(captions[i - 1], modeGroup);
+        modeButtons[i]->setFont(fonts::font(fonts::PGothic, 14));
+        modeButtons[i]->setGeometry(24, 40 + (i - 1) * 58, 320, 40);
         // Every click counts, also on the mode already chosen: a random mode shuffles again.
-        connect(Opt[i], &QRadioButton::clicked, this, [this, i] { Opt_Click(i); });
+        connect(modeButtons[i], &QRadioButton::clicked, this, [this, i] { onModeButtonClicked(i); });
     }
 
     const QFont buttonFont = fonts::font(fonts::PGothic, 14, true);
-    Command1 = addButton(this, QStringLiteral("１．テスト1枚"), {440, 186, 320, 52}, buttonFont);
-    Command2 = addButton(this, QStringLiteral("２．テストＮ枚"), {440, 252, 320, 52}, buttonFont);
-    Command3 = addButton(this, QStringLiteral("３．答え１枚  "), {440, 318, 320, 52}, buttonFont);
-    Command4 = addButton(this, QStringLiteral("４．答えＮ枚  "), {440, 384, 320, 52}, buttonFont);
+    oneTestButton = addButton(this, QStringLiteral("１．テスト1枚"), {440, 186, 320, 52}, buttonFont);
+    testCopiesButton = addButton(this, QStringLiteral("２．テストＮ枚"), {440, 252, 320, 52}, buttonFont);
+    oneAnswerButton = addButton(this, QStringLiteral("３．答え１枚  "), {440, 318, 320, 52}, buttonFont);
+    answerCopiesButton = addButton(this, QStringLiteral("４．答えＮ枚  "), {440, 384, 320, 52}, buttonFont);
     const QFont backFont = fonts::font(fonts::PGothic, 12);
     const QList<QPushButton *> bar =
         addReturnBar(this, {ScreenId::QuestionSelect, ScreenId::ChapterSelect, ScreenId::Menu}, {40, 508, 230, 48}, 245, backFont);
-    Command7 = bar[0];
-    Command5 = bar[1];
-    Command6 = bar[2];
+    questionSelectButton = bar[0];
+    chapterSelectButton = bar[1];
+    menuButton = bar[2];
 
-    connect(Command1, &QPushButton::clicked, this, &F_Insatsu_Eitango::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &F_Insatsu_Eitango::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &F_Insatsu_Eitango::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &F_Insatsu_Eitango::Command4_Click);
-    connect(Command7, &QPushButton::clicked, this, &F_Insatsu_Eitango::Command7_Click);
-    connect(Command5, &QPushButton::clicked, this, &F_Insatsu_Eitango::Command5_Click);
-    connect(Command6, &QPushButton::clicked, this, &F_Insatsu_Eitango::Command6_Click);
+    connect(oneTestButton, &QPushButton::clicked, this, &F_Insatsu_Eitango::onOneTestButtonClicked);
+    connect(testCopiesButton, &QPushButton::clicked, this, &F_Insatsu_Eitango::onTestCopiesButtonClicked);
+    connect(oneAnswerButton, &QPushButton::clicked, this, &F_Insatsu_Eitango::onOneAnswerButtonClicked);
+    connect(answerCopiesButton, &QPushButton::clicked, this, &F_Insatsu_Eitango::onAnswerCopiesButtonClicked);
+    connect(questionSelectButton, &QPushButton::clicked, this, &F_Insatsu_Eitango::onQuestionSelectButtonClicked);
+    connect(chapterSelectButton, &QPushButton::clicked, this, &F_Insatsu_Eitango::onChapterSelectButtonClicked);
+    connect(menuButton, &QPushButton::clicked, this, &F_Insatsu_Eitango::onMenuButtonClicked);
 
     Form_Load();
 }
@@ -65,28 +65,28 @@ void F_Insatsu_Eitango::Form_Load()
     M.DataDir = kDataDir;
     JUNBI1();
     SEKUSHONE();
-    Opt_Click(1); // mode 1 to begin with, though no option is shown chosen
+    onModeButtonClicked(1); // mode 1 to begin with, though no option is shown chosen
     sheets.Copies = 0;
 }
 
 void F_Insatsu_Eitango::JUNBI1()
 {
-    Label1->setText(M.TestKind >= 0 && M.TestKind <= 3 ? M.TestName[M.TestKind] : QString());
-    Label2->setText(chapterLine(M));
+    testNameLabel->setText(M.TestKind >= 0 && M.TestKind <= 3 ? M.TestName[M.TestKind] : QString());
+    chapterLabel->setText(chapterLine(M));
     if (M.TestKind == 3)
         setWindowTitle(QStringLiteral("英単語（印刷）"));
-    for (QPushButton *b : {Command1, Command2, Command3, Command4})
+    for (QPushButton *b : {oneTestButton, testCopiesButton, oneAnswerButton, answerCopiesButton})
         b->setEnabled(true);
 }
 
 void F_Insatsu_Eitango::SEKUSHONE()
 {
     const ChapterQuestions chapter = SEKUSHON(ctx.data, M.KomokuNo);
-    sheets.setChapter(chapter.items, Label2->text());
+    sheets.setChapter(chapter.items, chapterLabel->text());
     const QString title = windowTitle();
     if (!chapter.readable()) {
         // Nothing to print: the sheets would hold a heading only.
-        for (QPushButton *b : {Command1, Command2, Command3, Command4})
+        for (QPushButton *b : {oneTestButton, testCopiesButton, oneAnswerButton, answerCopiesButton})
             b->setEnabled(false);
         ctx.dialogs->inform(this, chapter.problem + QStringLiteral("\n問題がないので印刷できません。"), title);
     } else if (const QString notice = readingNotice(ctx.data, M.KomokuNo, chapter, QStringLiteral("を印刷します。"));
@@ -131,25 +131,25 @@ QString documentName(const QString &kind, int chapter)
 }
 } // namespace
 
-void F_Insatsu_Eitango::Command1_Click()
+void F_Insatsu_Eitango::onOneTestButtonClicked()
 {
     printOneCopy(japaneseItems() ? &WordSheets::INSATU_J1 : &WordSheets::INSATU_E1,
                  documentName(QStringLiteral("英単語テスト"), M.KomokuNo));
 }
 
-void F_Insatsu_Eitango::Command2_Click()
+void F_Insatsu_Eitango::onTestCopiesButtonClicked()
 {
     printCopies(japaneseItems() ? &WordSheets::INSATU_JN : &WordSheets::INSATU_EN,
                 documentName(QStringLiteral("英単語テスト"), M.KomokuNo));
 }
 
-void F_Insatsu_Eitango::Command3_Click()
+void F_Insatsu_Eitango::onOneAnswerButtonClicked()
 {
     printOneCopy(japaneseItems() ? &WordSheets::KOTAE_J1 : &WordSheets::KOTAE_E1,
                  documentName(QStringLiteral("英単語テストの答え"), M.KomokuNo));
 }
 
-void F_Insatsu_Eitango::Command4_Click()
+void F_Insatsu_Eitango::onAnswerCopiesButtonClicked()
 {
     printCopies(japaneseItems() ? &WordSheets::KOTAE_JN : &WordSheets::KOTAE_EN,
                 documentName(QStringLiteral("英単語テストの答え"), M.KomokuNo));

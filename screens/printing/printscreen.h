@@ -19,29 +19,29 @@ public:
 
     WordSheets sheets;
 
-    Panel *Picture3;                    // behind Label1
-    Panel *Picture2;                    // behind Label2
-    ClickLabel *Label1;                 // the test name
-    ClickLabel *Label2;                 // the chapter line
-    ClickLabel *Label4;                 // never given a text
-    QGroupBox *Frame1;                  // 印刷モード
-    std::array<QRadioButton *, 5> Opt{}; // Opt[1] to Opt[4]
-    QPushButton *Command1;              // テスト1枚
-    QPushButton *Command2;              // テストＮ枚
-    QPushButton *Command3;              // 答え１枚
-    QPushButton *Command4;              // 答えＮ枚
-    QPushButton *Command7;              // 問題選択画面に戻る
-    QPushButton *Command5;              // 項目選択画面に戻る
-    QPushButton *Command6;              // MENUに戻る
+    Panel *testNamePanel;               // behind testNameLabel
+    Panel *chapterPanel;                // behind chapterLabel
+    ClickLabel *testNameLabel;          // the test name
+    ClickLabel *chapterLabel;           // the chapter line
+    ClickLabel *blankLabel;             // never given a text
+    QGroupBox *modeGroup;               // 印刷モード
+    std::array<QRadioButton *, 5> modeButtons{}; // modeButtons[1] to modeButtons[4]
+    QPushButton *oneTestButton;         // テスト1枚
+    QPushButton *testCopiesButton;      // テストＮ枚
+    QPushButton *oneAnswerButton;       // 答え１枚
+    QPushButton *answerCopiesButton;    // 答えＮ枚
+    QPushButton *questionSelectButton;  // 問題選択画面に戻る
+    QPushButton *chapterSelectButton;   // 項目選択画面に戻る
+    QPushButton *menuButton;            // MENUに戻る
 
-    void Opt_Click(int index) { sheets.Opt_Click(index); }
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Command4_Click();
-    void Command7_Click() { handOver(ScreenId::QuestionSelect); }
-    void Command5_Click() { handOver(ScreenId::ChapterSelect); }
-    void Command6_Click() { handOver(ScreenId::Menu); } // TestKind stays as it is
+    void onModeButtonClicked(int index) { sheets.Opt_Click(index); }
+    void onOneTestButtonClicked();
+    void onTestCopiesButtonClicked();
+    void onOneAnswerButtonClicked();
+    void onAnswerCopiesButtonClicked();
+    void onQuestionSelectButtonClicked() { handOver(ScreenId::QuestionSelect); }
+    void onChapterSelectButtonClicked() { handOver(ScreenId::ChapterSelect); }
+    void onMenuButtonClicked() { handOver(ScreenId::Menu); } // TestKind stays as it is
 
 private:
     void Form_Load();

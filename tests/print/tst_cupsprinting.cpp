@@ -192,7 +192,7 @@ private slots:
         app.dialogs.pathAnswers = {pdf};
         const QList<QueuedJob> before = queuedJobs();
 
-        QTest::mouseClick(nCopies ? screen->Command2 : screen->Command1, Qt::LeftButton);
+        QTest::mouseClick(nCopies ? screen->testCopiesButton : screen->oneTestButton, Qt::LeftButton);
         const QList<QueuedJob> after = queuedJobs();
         if (accepting) {
             QCOMPARE(app.dialogs.count(QStringLiteral("choose")), 0); // printed, without a word

@@ -528,7 +528,7 @@ void actAsALearner(TestApp &app, ScreenId id)
             QTest::keyClick(screen, key);
         break;
     case ScreenId::PrintWordSheets:
-        QTest::mouseClick(static_cast<F_Insatsu_Eitango *>(screen)->Command1, Qt::LeftButton); // one copy, OK
+        QTest::mouseClick(static_cast<F_Insatsu_Eitango *>(screen)->oneTestButton, Qt::LeftButton); // one copy, OK
         break;
     case ScreenId::Editor: {
         auto *editor = static_cast<F_SAKUSEI *>(screen);

@@ -40,16 +40,16 @@ private slots:
         TestApp app;
         F_Insatsu_Eitango *screen = open(app, 2);
         QCOMPARE(screen->windowTitle(), QStringLiteral("英単語（印刷）"));
-        QCOMPARE(screen->Label1->text(), QStringLiteral("英単語テスト"));
-        QCOMPARE(screen->Label2->text(), QStringLiteral("No. 2\u3000第2章の名前"));
-        QCOMPARE(screen->Frame1->title(), QStringLiteral("印刷モード"));
-        QCOMPARE(screen->Opt[2]->text(), QStringLiteral("日本語 → 英語（ランダム）"));
-        QCOMPARE(screen->Opt[3]->text(), QStringLiteral("英語 → 日本語（順番）"));
-        QCOMPARE(screen->Command3->text(), QStringLiteral("３．答え１枚  "));
+        QCOMPARE(screen->testNameLabel->text(), QStringLiteral("英単語テスト"));
+        QCOMPARE(screen->chapterLabel->text(), QStringLiteral("No. 2\u3000第2章の名前"));
+        QCOMPARE(screen->modeGroup->title(), QStringLiteral("印刷モード"));
+        QCOMPARE(screen->modeButtons[2]->text(), QStringLiteral("日本語 → 英語（ランダム）"));
+        QCOMPARE(screen->modeButtons[3]->text(), QStringLiteral("英語 → 日本語（順番）"));
+        QCOMPARE(screen->oneAnswerButton->text(), QStringLiteral("３．答え１枚  "));
         for (int i = 1; i <= 4; ++i)
-            QVERIFY(!screen->Opt[i]->isChecked());
+            QVERIFY(!screen->modeButtons[i]->isChecked());
         QCOMPARE(app.ctx.state.PrintMode, 1);
-        QVERIFY(screen->Command1->isEnabled());
+        QVERIFY(screen->oneTestButton->isEnabled());
         QVERIFY(app.dialogs.calls.isEmpty());
     }
 
@@ -57,7 +57,7 @@ private slots:
     {
         TestApp app;
         F_Insatsu_Eitango *screen = open(app, 2);
-        QTest::mouseClick(screen->Command1, Qt::LeftButton);
+        QTest::mouseClick(screen->oneTestButton, Qt::LeftButton);
         QCOMPARE(app.dialogs.calls.last().text, QStringLiteral("本当に１枚印刷しますか？ "));
         QCOMPARE(app.dialogs.calls.last().title, QStringLiteral("１枚印刷"));
         QCOMPARE(app.printer.jobs.size(), 1);
@@ -99,9 +99,9 @@ private slots:
         app.course.writeChapter(5, TestCourse::numbered(5, 51), false); // a 51st record is not read
         F_Insatsu_Eitango *screen = open(app, 5);
         QVERIFY(app.dialogs.calls.isEmpty());
-        QTest::mouseClick(screen->Opt[3], Qt::LeftButton);
+        QTest::mouseClick(screen->modeButtons[3], Qt::LeftButton);
         QCOMPARE(app.ctx.state.PrintMode, 3);
-        QTest::mouseClick(screen->Command1, Qt::LeftButton);
+        QTest::mouseClick(screen->oneTestButton, Qt::LeftButton);
         const RecordedJob &job = app.printer.last();
         QCOMPARE(job.writes()[3].text, QStringLiteral("次の英語を日本語にしなさい。"));
         const QList<RecordedOp> items = job.writes().mid(4);
@@ -124,7 +124,7 @@ private slots:
         TestApp app;
         app.course.writeChapter(5, TestCourse::numbered(5, 50), false);
         F_Insatsu_Eitango *screen = open(app, 5);
-        QTest::mouseClick(screen->Command3, Qt::LeftButton); // mode 1: Japanese items, English answers
+        QTest::mouseClick(screen->oneAnswerButton, Qt::LeftButton); // mode 1: Japanese items, English answers
         QList<RecordedOp> lines = body(app.printer.last());
         QCOMPARE(lines.size(), 100);
         QCOMPARE(lines[0].text, QStringLiteral(" 1. 日5-1"));
@@ -139,9 +139,9 @@ private slots:
         QCOMPARE(lines[99].text, QStringLiteral("e5-50"));
         QCOMPARE(at(lines[99]), QPointF(6480, 15660));
 
-        QTest::mouseClick(screen->Opt[4], Qt::LeftButton); // English items, Japanese answers
-        QTest::mouseClick(screen->Opt[3], Qt::LeftButton);
-        QTest::mouseClick(screen->Command3, Qt::LeftButton);
+        QTest::mouseClick(screen->modeButtons[4], Qt::LeftButton); // English items, Japanese answers
+        QTest::mouseClick(screen->modeButtons[3], Qt::LeftButton);
+        QTest::mouseClick(screen->oneAnswerButton, Qt::LeftButton);
         lines = body(app.printer.last());
         QCOMPARE(lines[0].text, QStringLiteral(" 1. e5-1"));
         QCOMPARE(lines[0].font, kGothic12);
@@ -157,21 +157,21 @@ private slots:
         app.random.setValues({0.5, 0.9, 0.2});
         F_Insatsu_Eitango *screen = open(app, 2);
         const auto printed = [&] {
-            QTest::mouseClick(screen->Command1, Qt::LeftButton);
+            QTest::mouseClick(screen->oneTestButton, Qt::LeftButton);
             return app.printer.last().texts().mid(4);
         };
-        QTest::mouseClick(screen->Opt[2], Qt::LeftButton);
+        QTest::mouseClick(screen->modeButtons[2], Qt::LeftButton);
         QCOMPARE(app.ctx.state.PrintMode, 2);
         QCOMPARE(printed(), QStringList({QStringLiteral(" 1. 日2-2"), QStringLiteral(" 2. 日2-3"), QStringLiteral(" 3. 日2-1")}));
-        QTest::mouseClick(screen->Opt[2], Qt::LeftButton);
+        QTest::mouseClick(screen->modeButtons[2], Qt::LeftButton);
         QCOMPARE(printed(), QStringList({QStringLiteral(" 1. 日2-3"), QStringLiteral(" 2. 日2-1"), QStringLiteral(" 3. 日2-2")}));
         QCOMPARE(app.random.seeds, 2);
-        QTest::mouseClick(screen->Opt[1], Qt::LeftButton);
+        QTest::mouseClick(screen->modeButtons[1], Qt::LeftButton);
         QCOMPARE(printed(), QStringList({QStringLiteral(" 1. 日2-1"), QStringLiteral(" 2. 日2-2"), QStringLiteral(" 3. 日2-3")}));
         QCOMPARE(app.random.seeds, 2);
         // The answers travel with their items.
-        QTest::mouseClick(screen->Opt[2], Qt::LeftButton);
-        QTest::mouseClick(screen->Command3, Qt::LeftButton);
+        QTest::mouseClick(screen->modeButtons[2], Qt::LeftButton);
+        QTest::mouseClick(screen->oneAnswerButton, Qt::LeftButton);
         QCOMPARE(body(app.printer.last())[1].text, QStringLiteral("e2-2"));
     }
 
@@ -225,7 +225,7 @@ private slots:
         TestApp app;
         const QString item = QString(120, QChar(0x3042));
         app.course.writeChapter(2, {TestQuestion{QStringLiteral("long"), item}});
-        QTest::mouseClick(open(app, 2)->Command1, Qt::LeftButton);
+        QTest::mouseClick(open(app, 2)->oneTestButton, Qt::LeftButton);
         const QList<RecordedOp> writes = app.printer.last().writes();
         const auto printed = std::find_if(writes.begin(), writes.end(), [&](const RecordedOp &op) { return op.text.endsWith(item); });
         QVERIFY(printed != writes.end());
@@ -237,7 +237,7 @@ private slots:
         TestApp app;
         F_Insatsu_Eitango *screen = open(app, 2);
         app.dialogs.textAnswers = {QStringLiteral("3")};
-        QTest::mouseClick(screen->Command2, Qt::LeftButton);
+        QTest::mouseClick(screen->testCopiesButton, Qt::LeftButton);
         const ScriptedDialogs::Call ask = app.dialogs.calls.last();
         QCOMPARE(ask.kind, QStringLiteral("askText"));
         QCOMPARE(ask.text, QStringLiteral("枚数を入力してください"));
@@ -251,7 +251,7 @@ private slots:
         QCOMPARE(screen->sheets.Copies, 0);
 
         app.dialogs.textAnswers = {QStringLiteral(" ９９ ")}; // typed with the Japanese input method
-        QTest::mouseClick(screen->Command4, Qt::LeftButton);
+        QTest::mouseClick(screen->answerCopiesButton, Qt::LeftButton);
         QCOMPARE(app.printer.jobs.size(), 2);
         QCOMPARE(app.printer.last().copies(), 99);
         QCOMPARE(body(app.printer.last()).size(), 6);
@@ -278,7 +278,7 @@ private slots:
         TestApp app;
         F_Insatsu_Eitango *screen = open(app, 2);
         app.dialogs.textAnswers = {typed};
-        QTest::mouseClick(screen->Command2, Qt::LeftButton);
+        QTest::mouseClick(screen->testCopiesButton, Qt::LeftButton);
         QVERIFY(app.printer.jobs.isEmpty());
         QCOMPARE(app.dialogs.count(QStringLiteral("inform")), told ? 1 : 0);
         if (told)
@@ -291,8 +291,8 @@ private slots:
         TestApp app;
         F_Insatsu_Eitango *screen = open(app, 2);
         app.dialogs.confirmAnswers = {false, false};
-        QTest::mouseClick(screen->Command1, Qt::LeftButton);
-        QTest::mouseClick(screen->Command3, Qt::LeftButton);
+        QTest::mouseClick(screen->oneTestButton, Qt::LeftButton);
+        QTest::mouseClick(screen->oneAnswerButton, Qt::LeftButton);
         QVERIFY(app.printer.jobs.isEmpty());
         QCOMPARE(app.dialogs.count(QStringLiteral("confirm")), 2);
     }
@@ -304,7 +304,7 @@ private slots:
         app.dialogs.pathAnswers = {QStringLiteral("/somewhere/test.pdf")};
         app.dialogs.textAnswers = {QStringLiteral("2")};
         F_Insatsu_Eitango *screen = open(app, 2);
-        QTest::mouseClick(screen->Command2, Qt::LeftButton);
+        QTest::mouseClick(screen->testCopiesButton, Qt::LeftButton);
         QCOMPARE(app.dialogs.count(QStringLiteral("choose")), 1);
         QCOMPARE(app.printer.last().target, QStringLiteral("/somewhere/test.pdf"));
         QCOMPARE(app.printer.last().copies(), 2);
@@ -318,7 +318,7 @@ private slots:
             F_Insatsu_Eitango *screen = open(app, 7); // no question file for chapter 7
             QCOMPARE(app.dialogs.count(QStringLiteral("inform")), 1);
             QVERIFY(app.dialogs.calls.last().text.contains(QStringLiteral("LEVEL.7")));
-            QVERIFY(!screen->Command1->isEnabled() && !screen->Command4->isEnabled());
+            QVERIFY(!screen->oneTestButton->isEnabled() && !screen->answerCopiesButton->isEnabled());
         }
         {
             TestApp app;
@@ -326,7 +326,7 @@ private slots:
             F_Insatsu_Eitango *screen = open(app, 8);
             QCOMPARE(app.dialogs.count(QStringLiteral("inform")), 1);
             QVERIFY(app.dialogs.calls.last().text.contains(QStringLiteral("4 問")));
-            QTest::mouseClick(screen->Command1, Qt::LeftButton);
+            QTest::mouseClick(screen->oneTestButton, Qt::LeftButton);
             QCOMPARE(body(app.printer.last()).size(), 4);
         }
     }
@@ -337,7 +337,7 @@ private slots:
         for (const auto &[number, target] : buttons) {
             TestApp app;
             F_Insatsu_Eitango *screen = open(app, 2);
-            QPushButton *button = number == 7 ? screen->Command7 : number == 5 ? screen->Command5 : screen->Command6;
+            QPushButton *button = number == 7 ? screen->questionSelectButton : number == 5 ? screen->chapterSelectButton : screen->menuButton;
             QTest::mouseClick(button, Qt::LeftButton);
             QCOMPARE(app.current()->id(), target);
             QCOMPARE(app.ctx.state.TestKind, 3);
