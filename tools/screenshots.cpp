@@ -188,7 +188,7 @@ int main(int argc, char **argv)
     m.WeakMode = 0;
 
     auto *editor = open<F_SAKUSEI>(app, ScreenId::Editor);
-    QTest::mouseClick(editor->Command2, Qt::LeftButton);
+    QTest::mouseClick(editor->nextSlotButton, Qt::LeftButton);
     save(editor, QStringLiteral("editor"));
 
     m.TestKind = 3;

@@ -29,52 +29,52 @@ F_SAKUSEI::F_SAKUSEI(AppContext &context) : Screen(context, ScreenId::Editor)
     const QFont caption = fonts::font(fonts::PGothic, 12, true);
     const QFont buttons = fonts::font(fonts::PGothic, 12);
 
-    Picture1 = new Panel(this, kDarkGrey);
-    Picture1->setGeometry(0, 0, 800, 100);
-    Label1 = addLabel(Picture1, QString(), {20, 6, 560, 34}, fonts::font(fonts::PGothic, 18, true), QColor(255, 0, 0));
-    Label2 = addLabel(Picture1, QString(), {20, 42, 560, 26}, fonts::font(fonts::PGothic, 14, true), green);
-    Label4 = addLabel(Picture1, QString(), {20, 70, 560, 26}, fonts::font(fonts::PGothic, 12), white);
-    Label2->setToolTip(QStringLiteral("ダブルクリックすると章の名前を書き換えます。"));
-    Label4->setToolTip(QStringLiteral("ダブルクリックすると章の題名を書き換えます。"));
-    Label30 = addLabel(Picture1, QStringLiteral("全問題数"), {600, 42, 90, 26}, caption, white);
-    Label31 = addLabel(Picture1, QString(), {694, 40, 70, 30}, fonts::font(fonts::PGothic, 16, true), yellow);
+    headerPanel = new Panel(this, kDarkGrey);
+    headerPanel->setGeometry(0, 0, 800, 100);
+    testKindLabel = addLabel(headerPanel, QString(), {20, 6, 560, 34}, fonts::font(fonts::PGothic, 18, true), QColor(255, 0, 0));
+    chapterLabel = addLabel(headerPanel, QString(), {20, 42, 560, 26}, fonts::font(fonts::PGothic, 14, true), green);
+    titleLabel = addLabel(headerPanel, QString(), {20, 70, 560, 26}, fonts::font(fonts::PGothic, 12), white);
+    chapterLabel->setToolTip(QStringLiteral("ダブルクリックすると章の名前を書き換えます。"));
+    titleLabel->setToolTip(QStringLiteral("ダブルクリックすると章の題名を書き換えます。"));
+    totalCaption = addLabel(headerPanel, QStringLiteral("全問題数"), {600, 42, 90, 26}, caption, white);
+    totalNumber = addLabel(headerPanel, QString(), {694, 40, 70, 30}, fonts::font(fonts::PGothic, 16, true), yellow);
 
-    Label3 = addLabel(this, QString(), {20, 108, 760, 28}, fonts::font(fonts::PGothic, 13, true), white, kMidGrey);
+    instructionLabel = addLabel(this, QString(), {20, 108, 760, 28}, fonts::font(fonts::PGothic, 13, true), white, kMidGrey);
 
-    Picture2 = new Panel(this, kDarkGrey);
-    Picture2->setGeometry(20, 144, 760, 206);
-    Label21 = addLabel(Picture2, QString(), {20, 10, 50, 30}, fonts::font(fonts::PGothic, 16, true), yellow);
-    Label21->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Label = addLabel(Picture2, QStringLiteral("番目"), {76, 10, 60, 30}, caption, white);
+    slotPanel = new Panel(this, kDarkGrey);
+    slotPanel->setGeometry(20, 144, 760, 206);
+    slotNumber = addLabel(slotPanel, QString(), {20, 10, 50, 30}, fonts::font(fonts::PGothic, 16, true), yellow);
+    slotNumber->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    slotCaption = addLabel(slotPanel, QStringLiteral("番目"), {76, 10, 60, 30}, caption, white);
     const QFont boxFont = fonts::font(fonts::PGothic, 14);
-    Label20 = addLabel(Picture2, QStringLiteral("英語"), {20, 56, 90, 30}, caption, white);
-    Label11 = addLabel(Picture2, QStringLiteral("日本語"), {20, 104, 90, 30}, caption, white);
-    Label12 = addLabel(Picture2, QStringLiteral("ダミー"), {20, 152, 90, 30}, caption, white);
-    Text1 = new QLineEdit(Picture2);
-    Text2 = new QLineEdit(Picture2);
-    Text3 = new QLineEdit(Picture2);
+    englishCaption = addLabel(slotPanel, QStringLiteral("英語"), {20, 56, 90, 30}, caption, white);
+    japaneseCaption = addLabel(slotPanel, QStringLiteral("日本語"), {20, 104, 90, 30}, caption, white);
+    thirdCaption = addLabel(slotPanel, QStringLiteral("ダミー"), {20, 152, 90, 30}, caption, white);
+    englishBox = new QLineEdit(slotPanel);
+    japaneseBox = new QLineEdit(slotPanel);
+    thirdBox = new QLineEdit(slotPanel);
     int y = 52;
-    for (QLineEdit *box : {Text1, Text2, Text3}) {
+    for (QLineEdit *box : {englishBox, japaneseBox, thirdBox}) {
         box->setFont(boxFont);
         box->setGeometry(120, y, 620, 36);
         box->setMaxLength(kMaxLineLength);
         y += 48;
     }
 
-    pasteButton = addButton(Picture2, QStringLiteral("貼り付け"), {600, 8, 140, 34}, buttons);
+    pasteButton = addButton(slotPanel, QStringLiteral("貼り付け"), {600, 8, 140, 34}, buttons);
     pasteButton->setToolTip(QStringLiteral("表計算ソフトでコピーした行（英語、日本語、ダミーの列）を、この番号から貼り付けます。"));
 
-    Picture4 = new Panel(this, kDarkGrey);
-    Picture4->setGeometry(20, 358, 420, 56);
-    Command4 = addButton(Picture4, QStringLiteral("＜＜"), {10, 8, 92, 40}, buttons);
-    Command1 = addButton(Picture4, QStringLiteral("＜"), {112, 8, 92, 40}, buttons);
-    Command2 = addButton(Picture4, QStringLiteral("＞"), {214, 8, 92, 40}, buttons);
-    Command8 = addButton(Picture4, QStringLiteral("＞＞"), {316, 8, 92, 40}, buttons);
+    moveBar = new Panel(this, kDarkGrey);
+    moveBar->setGeometry(20, 358, 420, 56);
+    firstSlotButton = addButton(moveBar, QStringLiteral("＜＜"), {10, 8, 92, 40}, buttons);
+    previousSlotButton = addButton(moveBar, QStringLiteral("＜"), {112, 8, 92, 40}, buttons);
+    nextSlotButton = addButton(moveBar, QStringLiteral("＞"), {214, 8, 92, 40}, buttons);
+    lastSlotButton = addButton(moveBar, QStringLiteral("＞＞"), {316, 8, 92, 40}, buttons);
 
-    Picture5 = new Panel(this, kDarkGrey);
-    Picture5->setGeometry(460, 358, 320, 56);
-    Command3 = addButton(Picture5, QStringLiteral("登録する"), {10, 8, 160, 40}, buttons);
-    savedLabel = addLabel(Picture5, QString(), {180, 8, 130, 40}, caption, green);
+    saveBar = new Panel(this, kDarkGrey);
+    saveBar->setGeometry(460, 358, 320, 56);
+    saveButton = addButton(saveBar, QStringLiteral("登録する"), {10, 8, 160, 40}, buttons);
+    savedLabel = addLabel(saveBar, QString(), {180, 8, 130, 40}, caption, green);
 
     problemLabel = addLabel(this, QString(), {20, 422, 760, 80}, fonts::font(fonts::PGothic, 10, true), yellow, kDarkGrey);
     problemLabel->setWordWrap(true);
@@ -82,35 +82,35 @@ F_SAKUSEI::F_SAKUSEI(AppContext &context) : Screen(context, ScreenId::Editor)
     problemLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     problemLabel->hide();
 
-    Picture9 = new Panel(this, kDarkGrey);
-    Picture9->setGeometry(0, 512, 800, 88);
+    returnBar = new Panel(this, kDarkGrey);
+    returnBar->setGeometry(0, 512, 800, 88);
     const QList<QPushButton *> bar = addReturnBar(
-        Picture9, {ScreenId::QuestionSelect, ScreenId::ChapterSelect, ScreenId::Menu}, {20, 22, 240, 44}, 260, buttons);
-    Command5 = bar[0];
-    Command6 = bar[1];
-    Command7 = bar[2];
+        returnBar, {ScreenId::QuestionSelect, ScreenId::ChapterSelect, ScreenId::Menu}, {20, 22, 240, 44}, 260, buttons);
+    questionSelectButton = bar[0];
+    chapterSelectButton = bar[1];
+    menuButton = bar[2];
 
-    connect(Command4, &QPushButton::clicked, this, &F_SAKUSEI::Command4_Click);
-    connect(Command1, &QPushButton::clicked, this, &F_SAKUSEI::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &F_SAKUSEI::Command2_Click);
-    connect(Command8, &QPushButton::clicked, this, &F_SAKUSEI::Command8_Click);
-    connect(Command3, &QPushButton::clicked, this, &F_SAKUSEI::Command3_Click);
-    connect(Command5, &QPushButton::clicked, this, &F_SAKUSEI::Command5_Click);
-    connect(Command6, &QPushButton::clicked, this, &F_SAKUSEI::Command6_Click);
-    connect(Command7, &QPushButton::clicked, this, &F_SAKUSEI::Command7_Click);
-    connect(pasteButton, &QPushButton::clicked, this, &F_SAKUSEI::pasteButton_Click);
-    connect(Label2, &ClickLabel::doubleClicked, this, &F_SAKUSEI::Label2_DblClick);
-    connect(Label4, &ClickLabel::doubleClicked, this, &F_SAKUSEI::Label4_DblClick);
+    connect(firstSlotButton, &QPushButton::clicked, this, &F_SAKUSEI::onFirstSlotButtonClicked);
+    connect(previousSlotButton, &QPushButton::clicked, this, &F_SAKUSEI::onPreviousSlotButtonClicked);
+    connect(nextSlotButton, &QPushButton::clicked, this, &F_SAKUSEI::onNextSlotButtonClicked);
+    connect(lastSlotButton, &QPushButton::clicked, this, &F_SAKUSEI::onLastSlotButtonClicked);
+    connect(saveButton, &QPushButton::clicked, this, &F_SAKUSEI::onSaveButtonClicked);
+    connect(questionSelectButton, &QPushButton::clicked, this, &F_SAKUSEI::onQuestionSelectButtonClicked);
+    connect(chapterSelectButton, &QPushButton::clicked, this, &F_SAKUSEI::onChapterSelectButtonClicked);
+    connect(menuButton, &QPushButton::clicked, this, &F_SAKUSEI::onMenuButtonClicked);
+    connect(pasteButton, &QPushButton::clicked, this, &F_SAKUSEI::onPasteButtonClicked);
+    connect(chapterLabel, &ClickLabel::doubleClicked, this, &F_SAKUSEI::onChapterLabelDoubleClicked);
+    connect(titleLabel, &ClickLabel::doubleClicked, this, &F_SAKUSEI::onTitleLabelDoubleClicked);
 
-    // Text1_Change to Text3_Change: every change goes into the slot shown.
-    connect(Text1, &QLineEdit::textChanged, this, [this](const QString &t) { editor_.setEng(t); });
-    connect(Text2, &QLineEdit::textChanged, this, [this](const QString &t) { editor_.setJpn(t); });
-    connect(Text3, &QLineEdit::textChanged, this, [this](const QString &t) { editor_.setThird(t); });
-    for (QLineEdit *box : {Text1, Text2, Text3})
+    // onEnglishBoxChanged to onThirdBoxChanged: every change goes into the slot shown.
+    connect(englishBox, &QLineEdit::textChanged, this, [this](const QString &t) { editor_.setEng(t); });
+    connect(japaneseBox, &QLineEdit::textChanged, this, [this](const QString &t) { editor_.setJpn(t); });
+    connect(thirdBox, &QLineEdit::textChanged, this, [this](const QString &t) { editor_.setThird(t); });
+    for (QLineEdit *box : {englishBox, japaneseBox, thirdBox})
         connect(box, &QLineEdit::textEdited, this, &F_SAKUSEI::clearSaved);
-    // Text1_KeyPress to Text3_KeyPress: Enter puts no character in and goes between the first two boxes.
-    connect(Text1, &QLineEdit::returnPressed, this, [this] { Text2->setFocus(); });
-    connect(Text2, &QLineEdit::returnPressed, this, [this] { Text1->setFocus(); });
+    // onEnglishBoxKeyPressed to onThirdBoxKeyPressed: Enter puts no character in and goes between the first two boxes.
+    connect(englishBox, &QLineEdit::returnPressed, this, [this] { japaneseBox->setFocus(); });
+    connect(japaneseBox, &QLineEdit::returnPressed, this, [this] { englishBox->setFocus(); });
 
     Form_Load();
 }
@@ -137,19 +137,19 @@ void F_SAKUSEI::Form_Load()
         }
     }
 
-    Command2_Click();
-    Label31->setText(QString::number(Q_Total));
-    Label21->setText(QString::number(editor_.Slot()));
-    Label4->setText(M.KomokuNo >= 1 && M.KomokuNo <= kChapterCount ? Titles.value(M.KomokuNo - 1) : QString());
+    onNextSlotButtonClicked();
+    totalNumber->setText(QString::number(Q_Total));
+    slotNumber->setText(QString::number(editor_.Slot()));
+    titleLabel->setText(M.KomokuNo >= 1 && M.KomokuNo <= kChapterCount ? Titles.value(M.KomokuNo - 1) : QString());
     showProblems();
 }
 
 void F_SAKUSEI::JUNBI2()
 {
-    Label1->setText(M.TestKind >= 0 && M.TestKind <= 3 ? M.TestName[size_t(M.TestKind)] : QString());
-    Label2->setText(chapterLine(M));
+    testKindLabel->setText(M.TestKind >= 0 && M.TestKind <= 3 ? M.TestName[size_t(M.TestKind)] : QString());
+    chapterLabel->setText(chapterLine(M));
     setWindowTitle(kEditorTitle);
-    Label3->setText(QStringLiteral("英単語の修正を行います。"));
+    instructionLabel->setText(QStringLiteral("英単語の修正を行います。"));
 }
 
 void F_SAKUSEI::showProblems()
@@ -191,32 +191,32 @@ void F_SAKUSEI::clearSaved() { savedLabel->clear(); }
 void F_SAKUSEI::NOTE_N()
 {
     const Question shown = editor_.shown();
-    Label21->setText(QString::number(editor_.Slot()));
-    Text1->setText(shown.eng);
-    Text2->setText(shown.jpn);
-    Text3->setText(shown.third);
+    slotNumber->setText(QString::number(editor_.Slot()));
+    englishBox->setText(shown.eng);
+    japaneseBox->setText(shown.jpn);
+    thirdBox->setText(shown.third);
 }
 
 void F_SAKUSEI::showSlotAfterMove(bool moved)
 {
     if (moved)
         NOTE_N();
-    Text1->setFocus();
+    englishBox->setFocus();
 }
 
-void F_SAKUSEI::Command4_Click() { showSlotAfterMove(editor_.first()); }
+void F_SAKUSEI::onFirstSlotButtonClicked() { showSlotAfterMove(editor_.first()); }
 
-void F_SAKUSEI::Command1_Click()
+void F_SAKUSEI::onPreviousSlotButtonClicked()
 {
     // On slot 1 "＜" leaves even the focus where it is.
     if (editor_.previous())
         showSlotAfterMove(true);
 }
 
-void F_SAKUSEI::Command2_Click() { showSlotAfterMove(editor_.next()); }
-void F_SAKUSEI::Command8_Click() { showSlotAfterMove(editor_.last()); }
+void F_SAKUSEI::onNextSlotButtonClicked() { showSlotAfterMove(editor_.next()); }
+void F_SAKUSEI::onLastSlotButtonClicked() { showSlotAfterMove(editor_.last()); }
 
-void F_SAKUSEI::Command3_Click() { save(); }
+void F_SAKUSEI::onSaveButtonClicked() { save(); }
 
 bool F_SAKUSEI::save()
 {
@@ -268,7 +268,7 @@ bool F_SAKUSEI::save()
     read_.utf8 = DataFolder::looksLikeUtf8(ctx.data.read(levelFileName(M.KomokuNo)).bytes);
     read_.linesDropped = false;
     Q_Total = questionCountOf(editor_.records());
-    Label31->setText(QString::number(Q_Total));
+    totalNumber->setText(QString::number(Q_Total));
     savedLabel->setText(kSaved);
     showProblems();
     return true;
@@ -324,26 +324,26 @@ std::optional<QString> F_SAKUSEI::editChapterText(const QString &file, const QSt
 
 // The name and title are written at once. The record slots are not read again: what the
 // learner typed and has not saved yet stays in the boxes.
-void F_SAKUSEI::Label2_DblClick()
+void F_SAKUSEI::onChapterLabelDoubleClicked()
 {
     if (M.KomokuNo < 1 || M.KomokuNo > kChapterCount)
         return;
     if (const auto name = editChapterText(kChapterNamesFile, M.LvName[size_t(M.KomokuNo - 1)])) {
         M.LvName[size_t(M.KomokuNo - 1)] = *name;
-        Label2->setText(chapterLine(M));
+        chapterLabel->setText(chapterLine(M));
     }
 }
 
-void F_SAKUSEI::Label4_DblClick()
+void F_SAKUSEI::onTitleLabelDoubleClicked()
 {
     if (M.KomokuNo < 1 || M.KomokuNo > kChapterCount)
         return;
     if (const auto title = editChapterText(kChapterTitlesFile, Titles.value(M.KomokuNo - 1)))
-        Label4->setText(*title);
+        titleLabel->setText(*title);
 }
 
 // The rows go into the slots as if typed there; nothing is written before "登録する".
-void F_SAKUSEI::pasteButton_Click()
+void F_SAKUSEI::onPasteButtonClicked()
 {
     const QString title = QStringLiteral("貼り付け");
     const QuestionEditor::Paste plan = editor_.planPaste(QGuiApplication::clipboard()->text());
@@ -359,10 +359,10 @@ void F_SAKUSEI::pasteButton_Click()
     editor_.paste(plan);
     NOTE_N();
     clearSaved();
-    Text1->setFocus();
+    englishBox->setFocus();
 }
 
-void F_SAKUSEI::Command5_Click() { handOver(ScreenId::QuestionSelect); }
-void F_SAKUSEI::Command6_Click() { handOver(ScreenId::ChapterSelect); }
+void F_SAKUSEI::onQuestionSelectButtonClicked() { handOver(ScreenId::QuestionSelect); }
+void F_SAKUSEI::onChapterSelectButtonClicked() { handOver(ScreenId::ChapterSelect); }
 
-void F_SAKUSEI::Command7_Click() { handOver(ScreenId::Menu); } // the navigator forgets the test kind
+void F_SAKUSEI::onMenuButtonClicked() { handOver(ScreenId::Menu); } // the navigator forgets the test kind

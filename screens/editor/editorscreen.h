@@ -16,32 +16,32 @@ class F_SAKUSEI : public Screen {
 public:
     explicit F_SAKUSEI(AppContext &ctx);
 
-    ClickLabel *Label1;  // the test kind
-    ClickLabel *Label2;  // the chapter line; double click edits the name
-    ClickLabel *Label4;  // the chapter's title; double click edits it
-    ClickLabel *Label3;  // instruction
-    ClickLabel *Label30; // 全問題数
-    ClickLabel *Label31; // number of questions
-    ClickLabel *Label21; // the slot shown
-    ClickLabel *Label;   // 番目
-    ClickLabel *Label20; // 英語
-    ClickLabel *Label11; // 日本語
-    ClickLabel *Label12; // ダミー
+    ClickLabel *testKindLabel; // the test kind
+    ClickLabel *chapterLabel; // the chapter line; double click edits the name
+    ClickLabel *titleLabel; // the chapter's title; double click edits it
+    ClickLabel *instructionLabel; // instruction
+    ClickLabel *totalCaption; // 全問題数
+    ClickLabel *totalNumber; // number of questions
+    ClickLabel *slotNumber; // the slot shown
+    ClickLabel *slotCaption; // 番目
+    ClickLabel *englishCaption; // 英語
+    ClickLabel *japaneseCaption; // 日本語
+    ClickLabel *thirdCaption; // ダミー
     ClickLabel *savedLabel;   // "登録しました。" after a save, until the next edit
     ClickLabel *problemLabel; // what is wrong with the files read (hidden when all is well)
-    QLineEdit *Text1;
-    QLineEdit *Text2;
-    QLineEdit *Text3;
-    QPushButton *Command4; // ＜＜
-    QPushButton *Command1; // ＜
-    QPushButton *Command2; // ＞
-    QPushButton *Command8; // ＞＞
-    QPushButton *Command3; // 登録する
-    QPushButton *Command5; // 問題選択画面に戻る
-    QPushButton *Command6; // 項目選択画面に戻る
-    QPushButton *Command7; // MENUに戻る
+    QLineEdit *englishBox;
+    QLineEdit *japaneseBox;
+    QLineEdit *thirdBox;
+    QPushButton *firstSlotButton; // ＜＜
+    QPushButton *previousSlotButton; // ＜
+    QPushButton *nextSlotButton; // ＞
+    QPushButton *lastSlotButton; // ＞＞
+    QPushButton *saveButton; // 登録する
+    QPushButton *questionSelectButton; // 問題選択画面に戻る
+    QPushButton *chapterSelectButton; // 項目選択画面に戻る
+    QPushButton *menuButton; // MENUに戻る
     QPushButton *pasteButton; // 貼り付け: rows copied from a spreadsheet, from the slot shown on
-    Panel *Picture1, *Picture2, *Picture4, *Picture5, *Picture9;
+    Panel *headerPanel, *slotPanel, *moveBar, *saveBar, *returnBar;
 
     const QuestionEditor &editor() const { return editor_; }
     // The slots differ from the file as read or last saved.
@@ -50,17 +50,17 @@ public:
     QStringList Names;  // the lines of "LVNAME", chapter n at n - 1
     QStringList Titles; // the lines of "E1.DAT"
 
-    void Command4_Click();
-    void Command1_Click();
-    void Command2_Click();
-    void Command8_Click();
-    void Command3_Click();
-    void Label2_DblClick();
-    void Label4_DblClick();
-    void Command5_Click();
-    void Command6_Click();
-    void Command7_Click();
-    void pasteButton_Click();
+    void onFirstSlotButtonClicked();
+    void onPreviousSlotButtonClicked();
+    void onNextSlotButtonClicked();
+    void onLastSlotButtonClicked();
+    void onSaveButtonClicked();
+    void onChapterLabelDoubleClicked();
+    void onTitleLabelDoubleClicked();
+    void onQuestionSelectButtonClicked();
+    void onChapterSelectButtonClicked();
+    void onMenuButtonClicked();
+    void onPasteButtonClicked();
 
 protected:
     // Closing the window with unsaved edits asks whether to save them; the return buttons

@@ -532,7 +532,7 @@ void actAsALearner(TestApp &app, ScreenId id)
         break;
     case ScreenId::Editor: {
         auto *editor = static_cast<F_SAKUSEI *>(screen);
-        for (QPushButton *button : {editor->Command2, editor->Command8, editor->Command4})
+        for (QPushButton *button : {editor->nextSlotButton, editor->lastSlotButton, editor->firstSlotButton})
             QTest::mouseClick(button, Qt::LeftButton);
         break;
     }
@@ -736,7 +736,7 @@ private slots:
         QVERIFY(editor);
         QVERIFY(namesFile(said(app), kLevel)); // told on opening
         app.dialogs.calls.clear();
-        QTest::mouseClick(editor->Command3, Qt::LeftButton); // 登録する
+        QTest::mouseClick(editor->saveButton, Qt::LeftButton); // 登録する
         QCOMPARE(app.dialogs.count(QStringLiteral("inform")), 1);
         QVERIFY(namesFile(said(app), kLevel));
         QCOMPARE(app.course.bytes(kLevel), before);
@@ -758,7 +758,7 @@ private slots:
         auto *editor = app.currentAs<F_SAKUSEI>();
         QVERIFY(editor);
         QVERIFY(editor->problemLabel->text().contains(QStringLiteral("UTF-8")));
-        QTest::mouseClick(editor->Command3, Qt::LeftButton); // 登録する
+        QTest::mouseClick(editor->saveButton, Qt::LeftButton); // 登録する
         QCOMPARE(editor->savedLabel->text(), QStringLiteral("登録しました。"));
         const QString saved = QString::fromUtf8(app.course.bytes(kLevel));
         QVERIFY(saved.startsWith(QStringLiteral("e1-1\r\n日1-1\r\nnote1-1\r\n")));
@@ -784,17 +784,17 @@ private slots:
         app.start(ScreenId::Editor);
         auto *editor = app.currentAs<F_SAKUSEI>();
         QVERIFY(editor);
-        QTest::mouseClick(editor->Command3, Qt::LeftButton); // 登録する: 150 lines
+        QTest::mouseClick(editor->saveButton, Qt::LeftButton); // 登録する: 150 lines
         QCOMPARE(app.course.bytes(QStringLiteral("t/level.1")).count("\r\n"), 150);
         app.dialogs.textAnswers = {QStringLiteral("新しい名前")};
-        QTest::mouseDClick(editor->Label2, Qt::LeftButton);
+        QTest::mouseDClick(editor->chapterLabel, Qt::LeftButton);
         QVERIFY(app.course.bytes(QStringLiteral("Lvname")).startsWith(encoded(QStringLiteral("新しい名前\r\n"))));
 
         app.ctx.state.KomokuNo = 4; // no file yet: created in the folder "t"
         app.start(ScreenId::Editor);
         editor = app.currentAs<F_SAKUSEI>();
         QVERIFY(editor);
-        QTest::mouseClick(editor->Command3, Qt::LeftButton);
+        QTest::mouseClick(editor->saveButton, Qt::LeftButton);
         QVERIFY(app.course.exists(QStringLiteral("t/LEVEL.4")));
 
         app.ctx.state.TestKind = 3;

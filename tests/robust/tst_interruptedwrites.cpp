@@ -203,10 +203,10 @@ private slots:
         QVERIFY(editor);
 
         const ChildResult child = withFileSizeLimit(8, [&] {
-            editor->Text1->selectAll();
-            QTest::keyClicks(editor->Text1, QStringLiteral("typed"));
-            QTest::mouseClick(editor->Command3, Qt::LeftButton); // 登録する
-            return messages(app) << QStringLiteral("box:") + editor->Text1->text()
+            editor->englishBox->selectAll();
+            QTest::keyClicks(editor->englishBox, QStringLiteral("typed"));
+            QTest::mouseClick(editor->saveButton, Qt::LeftButton); // 登録する
+            return messages(app) << QStringLiteral("box:") + editor->englishBox->text()
                                  << QStringLiteral("saved:") + editor->savedLabel->text();
         });
         QVERIFY2(child.finished, child.how.constData());

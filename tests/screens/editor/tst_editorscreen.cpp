@@ -57,7 +57,7 @@ class TestSakusei : public QObject {
     }
     static QStringList boxes(const F_SAKUSEI *form)
     {
-        return {form->Label21->text(), form->Text1->text(), form->Text2->text(), form->Text3->text()};
+        return {form->slotNumber->text(), form->englishBox->text(), form->japaneseBox->text(), form->thirdBox->text()};
     }
     int lineCount(const QString &name) const
     {
@@ -85,11 +85,11 @@ private slots:
     {
         F_SAKUSEI *form = open(5);
         QCOMPARE(form->windowTitle(), QStringLiteral("英単語の修正"));
-        QCOMPARE(form->Label1->text(), QStringLiteral("英単語テスト"));
-        QCOMPARE(form->Label2->text(), QStringLiteral("No. 5\u3000第5章の名前"));
-        QCOMPARE(form->Label4->text(), QStringLiteral("題5"));
-        QCOMPARE(form->Label3->text(), QStringLiteral("英単語の修正を行います。"));
-        QCOMPARE(form->Label31->text(), QStringLiteral("12"));
+        QCOMPARE(form->testKindLabel->text(), QStringLiteral("英単語テスト"));
+        QCOMPARE(form->chapterLabel->text(), QStringLiteral("No. 5\u3000第5章の名前"));
+        QCOMPARE(form->titleLabel->text(), QStringLiteral("題5"));
+        QCOMPARE(form->instructionLabel->text(), QStringLiteral("英単語の修正を行います。"));
+        QCOMPARE(form->totalNumber->text(), QStringLiteral("12"));
         QCOMPARE(boxes(form), QStringList({"1", "e5-1", "日5-1", "note5-1"}));
         QVERIFY(form->problemLabel->isHidden());
     }
@@ -98,7 +98,7 @@ private slots:
     {
         F_SAKUSEI *form = open(5);
         QCOMPARE(lineCount(QStringLiteral("T/LEVEL.5")), 39);
-        click(form->Command3);
+        click(form->saveButton);
         const QByteArray bytes = app->course.bytes(QStringLiteral("T/LEVEL.5"));
         QCOMPARE(lineCount(QStringLiteral("T/LEVEL.5")), 150);
         QCOMPARE(bytes.count('\n'), 150);
@@ -118,37 +118,37 @@ private slots:
         QCOMPARE(form->savedLabel->text(), QStringLiteral("登録しました。"));
 
         // The next edit takes the notice away; a slot move alone does not.
-        click(form->Command2);
+        click(form->nextSlotButton);
         QCOMPARE(form->savedLabel->text(), QStringLiteral("登録しました。"));
-        QTest::keyClicks(form->Text1, QStringLiteral("x"));
+        QTest::keyClicks(form->englishBox, QStringLiteral("x"));
         QCOMPARE(form->savedLabel->text(), QString());
     }
 
     void replacingTheMarkerExtendsTheChapter()
     {
         F_SAKUSEI *form = open(5);
-        click(form->Command2, 12);
+        click(form->nextSlotButton, 12);
         QCOMPARE(boxes(form), QStringList({"13", "*", "", ""}));
-        click(form->Command2);
+        click(form->nextSlotButton);
         QCOMPARE(boxes(form), QStringList({"14", "", "", ""}));
-        click(form->Command1);
-        retype(form->Text1, QStringLiteral("word"));
-        QTest::keyClick(form->Text1, Qt::Key_Return);
-        type(form->Text2, QStringLiteral("単語"));
-        click(form->Command3);
+        click(form->previousSlotButton);
+        retype(form->englishBox, QStringLiteral("word"));
+        QTest::keyClick(form->englishBox, Qt::Key_Return);
+        type(form->japaneseBox, QStringLiteral("単語"));
+        click(form->saveButton);
 
         const ChapterQuestions back = SEKUSHON(app->course.folder(), 5);
         QCOMPARE(back.items.size(), 50);
         QCOMPARE(back.items[12], (Question{QStringLiteral("word"), QStringLiteral("単語"), QString()}));
         QCOMPARE(back.items[13], Question());
         QCOMPARE(back.items[49], Question());
-        QCOMPARE(form->Label31->text(), QStringLiteral("50"));
+        QCOMPARE(form->totalNumber->text(), QStringLiteral("50"));
     }
 
     void pastedRowsFillSlotsFromTheOneShownAndAreSavedByRegister()
     {
         F_SAKUSEI *form = open(5);
-        click(form->Command2, 10);
+        click(form->nextSlotButton, 10);
         const QByteArray before = app->course.bytes(QStringLiteral("T/LEVEL.5"));
         // As a spreadsheet copies them: CR LF rows, a quoted cell, no third column in row 2.
         QGuiApplication::clipboard()->setText(QStringLiteral("apple\tりんご\t名詞\r\ndog\t犬\r\n\"a \"\"big\"\" cat\"\tねこ\tnote\r\n"));
@@ -159,7 +159,7 @@ private slots:
         QCOMPARE(boxes(form), QStringList({"11", "apple", "りんご", "名詞"}));
         QCOMPARE(app->course.bytes(QStringLiteral("T/LEVEL.5")), before);
 
-        click(form->Command3);
+        click(form->saveButton);
         const ChapterQuestions back = SEKUSHON(app->course.folder(), 5);
         QCOMPARE(back.items.size(), 13); // over the marker of slot 13, which now stands in 14
         QVERIFY(back.endedByMarker);
@@ -190,7 +190,7 @@ private slots:
         QFETCH(QString, clipboard);
         QFETCH(QString, message);
         F_SAKUSEI *form = open(5);
-        click(form->Command2, slot - 1);
+        click(form->nextSlotButton, slot - 1);
         const QList<Question> before = form->editor().records();
         const QStringList shown = boxes(form);
         QGuiApplication::clipboard()->setText(clipboard);
@@ -251,7 +251,7 @@ private slots:
     void pastingAfterTheMarkerSaysSoBeforeAsking()
     {
         F_SAKUSEI *form = open(5);
-        click(form->Command2, 14);
+        click(form->nextSlotButton, 14);
         QGuiApplication::clipboard()->setText(QStringLiteral("a\tあ\n"));
         app->dialogs.confirmAnswers = {true};
         click(form->pasteButton);
@@ -263,32 +263,32 @@ private slots:
     void slotMovesStopAtOneAndFifty()
     {
         F_SAKUSEI *form = open(5);
-        click(form->Command1);
+        click(form->previousSlotButton);
         QCOMPARE(boxes(form), QStringList({"1", "e5-1", "日5-1", "note5-1"}));
-        click(form->Command8);
+        click(form->lastSlotButton);
         QCOMPARE(boxes(form), QStringList({"50", "", "", ""}));
-        click(form->Command2);
+        click(form->nextSlotButton);
         QCOMPARE(form->editor().Slot(), 50);
-        QCOMPARE(form->Label21->text(), QStringLiteral("50"));
-        click(form->Command1);
-        QCOMPARE(form->Label21->text(), QStringLiteral("49"));
-        click(form->Command4);
-        click(form->Command2);
+        QCOMPARE(form->slotNumber->text(), QStringLiteral("50"));
+        click(form->previousSlotButton);
+        QCOMPARE(form->slotNumber->text(), QStringLiteral("49"));
+        click(form->firstSlotButton);
+        click(form->nextSlotButton);
         QCOMPARE(boxes(form), QStringList({"2", "e5-2", "日5-2", "note5-2"}));
-        QCOMPARE(form->focusWidget(), form->Text1);
+        QCOMPARE(form->focusWidget(), form->englishBox);
     }
 
     void typedTextStaysOnMovesAndIsLostOnLeavingWithoutSaving()
     {
         const QByteArray before = app->course.bytes(QStringLiteral("T/LEVEL.5"));
         F_SAKUSEI *form = open(5);
-        click(form->Command2, 2);
-        retype(form->Text1, QStringLiteral("typed"));
-        click(form->Command2);
-        QCOMPARE(form->Text1->text(), QStringLiteral("e5-4"));
-        click(form->Command1);
+        click(form->nextSlotButton, 2);
+        retype(form->englishBox, QStringLiteral("typed"));
+        click(form->nextSlotButton);
+        QCOMPARE(form->englishBox->text(), QStringLiteral("e5-4"));
+        click(form->previousSlotButton);
         QCOMPARE(boxes(form), QStringList({"3", "typed", "日5-3", "note5-3"}));
-        click(form->Command5);
+        click(form->questionSelectButton);
         QCOMPARE(app->current()->id(), ScreenId::QuestionSelect);
         QCOMPARE(app->course.bytes(QStringLiteral("T/LEVEL.5")), before);
         QCOMPARE(app->dialogs.count(QStringLiteral("askUnsaved")), 0);
@@ -310,14 +310,14 @@ private slots:
         QFETCH(bool, closed);
         QFETCH(QString, saved);
         F_SAKUSEI *form = open(5);
-        retype(form->Text1, QStringLiteral("typed"));
+        retype(form->englishBox, QStringLiteral("typed"));
         app->dialogs.unsavedAnswers = {Dialogs::Unsaved(answer)};
         QCOMPARE(form->close(), closed);
         QCOMPARE(app->dialogs.count(QStringLiteral("askUnsaved")), 1);
         QCOMPARE(app->dialogs.calls[0].text, QStringLiteral("保存されていない変更があります。"));
         QCOMPARE(line(QStringLiteral("T/LEVEL.5"), 1), saved);
         if (!closed)
-            QCOMPARE(form->Text1->text(), QStringLiteral("typed"));
+            QCOMPARE(form->englishBox->text(), QStringLiteral("typed"));
     }
 
     // Another copy of the program (or the teacher's text editor) changes the file while this
@@ -337,7 +337,7 @@ private slots:
         app->dialogs.whileAsking = [&] {
             QCOMPARE(writeChapterText(other, file, readChapterTexts(other, file), 6, QStringLiteral("六")), QString());
         };
-        QTest::mouseDClick(file == QStringLiteral("LVNAME") ? form->Label2 : form->Label4, Qt::LeftButton);
+        QTest::mouseDClick(file == QStringLiteral("LVNAME") ? form->chapterLabel : form->titleLabel, Qt::LeftButton);
         QCOMPARE(line(file, 5), QStringLiteral("五"));
         QCOMPARE(line(file, 6), QStringLiteral("六"));
     }
@@ -345,37 +345,37 @@ private slots:
     void aSaveKeepsSlotsChangedInTheFileSinceItWasRead()
     {
         F_SAKUSEI *form = open(5);
-        retype(form->Text1, QStringLiteral("mine"));
+        retype(form->englishBox, QStringLiteral("mine"));
         QList<Question> theirs = readChapterSlots(app->course.folder(), 5).records;
         theirs[2].eng = QStringLiteral("theirs");
         QCOMPARE(writeChapterSlots(app->course.folder(), 5, theirs), QString());
-        click(form->Command3);
+        click(form->saveButton);
         QCOMPARE(line(QStringLiteral("T/LEVEL.5"), 1), QStringLiteral("mine"));
         QCOMPARE(line(QStringLiteral("T/LEVEL.5"), 7), QStringLiteral("theirs"));
-        click(form->Command2, 2);
-        QCOMPARE(form->Text1->text(), QStringLiteral("theirs"));
+        click(form->nextSlotButton, 2);
+        QCOMPARE(form->englishBox->text(), QStringLiteral("theirs"));
         QVERIFY(!form->hasUnsavedEdits());
     }
 
     void enterGoesBetweenTheFirstTwoBoxes()
     {
         F_SAKUSEI *form = open(5);
-        QTest::keyClick(form->Text1, Qt::Key_Return);
-        QCOMPARE(form->focusWidget(), form->Text2);
-        QTest::keyClick(form->Text2, Qt::Key_Enter);
-        QCOMPARE(form->focusWidget(), form->Text1);
-        form->Text3->setFocus();
-        QTest::keyClick(form->Text3, Qt::Key_Return);
-        QCOMPARE(form->focusWidget(), form->Text3);
+        QTest::keyClick(form->englishBox, Qt::Key_Return);
+        QCOMPARE(form->focusWidget(), form->japaneseBox);
+        QTest::keyClick(form->japaneseBox, Qt::Key_Enter);
+        QCOMPARE(form->focusWidget(), form->englishBox);
+        form->thirdBox->setFocus();
+        QTest::keyClick(form->thirdBox, Qt::Key_Return);
+        QCOMPARE(form->focusWidget(), form->thirdBox);
         QCOMPARE(boxes(form), QStringList({"1", "e5-1", "日5-1", "note5-1"}));
     }
 
     void aNameEditShowsWhereChaptersAreListedWithoutReading()
     {
         F_SAKUSEI *form = open(5);
-        retype(form->Text1, QStringLiteral("not saved yet"));
+        retype(form->englishBox, QStringLiteral("not saved yet"));
         app->dialogs.textAnswers = {QStringLiteral("新しい名前, 第二部")};
-        QTest::mouseDClick(form->Label2, Qt::LeftButton);
+        QTest::mouseDClick(form->chapterLabel, Qt::LeftButton);
 
         QCOMPARE(app->dialogs.calls.size(), 1);
         const ScriptedDialogs::Call ask = app->dialogs.calls[0];
@@ -387,7 +387,7 @@ private slots:
         // What chapter selection and question selection show comes from LvName.
         QCOMPARE(app->ctx.state.LvName[4], QStringLiteral("新しい名前, 第二部"));
         QCOMPARE(chapterLine(app->ctx.state), QStringLiteral("No. 5\u3000新しい名前, 第二部"));
-        QCOMPARE(form->Label2->text(), chapterLine(app->ctx.state));
+        QCOMPARE(form->chapterLabel->text(), chapterLine(app->ctx.state));
 
         QCOMPARE(lineCount(QStringLiteral("LVNAME")), 60);
         QCOMPARE(line(QStringLiteral("LVNAME"), 5), QStringLiteral("新しい名前, 第二部"));
@@ -395,7 +395,7 @@ private slots:
         was.removeAt(4);
         now.removeAt(4);
         QCOMPARE(now, was);
-        QCOMPARE(form->Text1->text(), QStringLiteral("not saved yet"));
+        QCOMPARE(form->englishBox->text(), QStringLiteral("not saved yet"));
         QCOMPARE(app->course.bytes(QStringLiteral("E1.DAT")), titlesBefore);
     }
 
@@ -411,7 +411,7 @@ private slots:
         app->course.writeLines(QStringLiteral("LVNAME"), names);
         F_SAKUSEI *form = open(5);
         app->dialogs.textAnswers = {QStringLiteral("五")};
-        QTest::mouseDClick(form->Label2, Qt::LeftButton);
+        QTest::mouseDClick(form->chapterLabel, Qt::LeftButton);
         names[4] = QStringLiteral("五");
         names.resize(60);
         QCOMPARE(lineCount(QStringLiteral("LVNAME")), 60);
@@ -423,12 +423,12 @@ private slots:
     {
         F_SAKUSEI *form = open(5);
         app->dialogs.textAnswers = {std::nullopt, std::nullopt};
-        QTest::mouseDClick(form->Label2, Qt::LeftButton);
-        QTest::mouseDClick(form->Label4, Qt::LeftButton);
+        QTest::mouseDClick(form->chapterLabel, Qt::LeftButton);
+        QTest::mouseDClick(form->titleLabel, Qt::LeftButton);
         QCOMPARE(app->dialogs.count(QStringLiteral("askText")), 2);
         QCOMPARE(app->ctx.state.LvName[4], QStringLiteral("第5章の名前"));
-        QCOMPARE(form->Label2->text(), QStringLiteral("No. 5\u3000第5章の名前"));
-        QCOMPARE(form->Label4->text(), QStringLiteral("題5"));
+        QCOMPARE(form->chapterLabel->text(), QStringLiteral("No. 5\u3000第5章の名前"));
+        QCOMPARE(form->titleLabel->text(), QStringLiteral("題5"));
         QCOMPARE(app->course.bytes(QStringLiteral("LVNAME")), namesBefore);
         QCOMPARE(app->course.bytes(QStringLiteral("E1.DAT")), titlesBefore);
     }
@@ -437,9 +437,9 @@ private slots:
     {
         F_SAKUSEI *form = open(5);
         app->dialogs.textAnswers = {QStringLiteral("動物の名前")};
-        QTest::mouseDClick(form->Label4, Qt::LeftButton);
+        QTest::mouseDClick(form->titleLabel, Qt::LeftButton);
         QCOMPARE(app->dialogs.calls[0].defaultText, QStringLiteral("題5"));
-        QCOMPARE(form->Label4->text(), QStringLiteral("動物の名前"));
+        QCOMPARE(form->titleLabel->text(), QStringLiteral("動物の名前"));
         QCOMPARE(line(QStringLiteral("E1.DAT"), 5), QStringLiteral("動物の名前"));
         QCOMPARE(line(QStringLiteral("E1.DAT"), 6), QStringLiteral("題6"));
         QCOMPARE(lineCount(QStringLiteral("E1.DAT")), 60);
@@ -451,12 +451,12 @@ private slots:
     {
         const QByteArray before = app->course.bytes(QStringLiteral("T/LEVEL.5"));
         F_SAKUSEI *form = open(5);
-        click(form->Command2);
-        form->Text2->setFocus();
-        QTest::keyClick(form->Text2, Qt::Key_End);
-        type(form->Text2, QStringLiteral("😀"));
-        QCOMPARE(form->Text2->text(), QStringLiteral("日5-2😀"));
-        click(form->Command3);
+        click(form->nextSlotButton);
+        form->japaneseBox->setFocus();
+        QTest::keyClick(form->japaneseBox, Qt::Key_End);
+        type(form->japaneseBox, QStringLiteral("😀"));
+        QCOMPARE(form->japaneseBox->text(), QStringLiteral("日5-2😀"));
+        click(form->saveButton);
         QCOMPARE(app->dialogs.count(QStringLiteral("inform")), 1);
         const QString message = app->dialogs.calls.last().text;
         QVERIFY2(message.contains(QStringLiteral("😀")) && message.contains(QStringLiteral("U+1F600")), qPrintable(message));
@@ -465,12 +465,12 @@ private slots:
         QCOMPARE(form->savedLabel->text(), QString());
 
         app->dialogs.textAnswers = {QStringLiteral("名前😀")};
-        QTest::mouseDClick(form->Label2, Qt::LeftButton);
+        QTest::mouseDClick(form->chapterLabel, Qt::LeftButton);
         QCOMPARE(app->dialogs.count(QStringLiteral("inform")), 2);
         QVERIFY(app->dialogs.calls.last().text.contains(QStringLiteral("U+1F600")));
         QCOMPARE(app->course.bytes(QStringLiteral("LVNAME")), namesBefore);
         QCOMPARE(app->ctx.state.LvName[4], QStringLiteral("第5章の名前"));
-        QCOMPARE(form->Label2->text(), QStringLiteral("No. 5\u3000第5章の名前"));
+        QCOMPARE(form->chapterLabel->text(), QStringLiteral("No. 5\u3000第5章の名前"));
     }
 
     void aMissingChapterIsCreatedOnlyWhenTheLearnerChooses()
@@ -478,25 +478,25 @@ private slots:
         F_SAKUSEI *form = open(20);
         QVERIFY(!form->problemLabel->isHidden());
         QVERIFY(form->problemLabel->text().contains(QStringLiteral("E1/T/LEVEL.20")));
-        QCOMPARE(form->Label31->text(), QStringLiteral("0"));
+        QCOMPARE(form->totalNumber->text(), QStringLiteral("0"));
         QCOMPARE(boxes(form), QStringList({"1", "*", "", ""}));
 
         app->dialogs.confirmAnswers = {false};
-        click(form->Command3);
+        click(form->saveButton);
         QCOMPARE(app->dialogs.count(QStringLiteral("confirm")), 1);
         QVERIFY(!app->course.exists(QStringLiteral("T/LEVEL.20")));
         QCOMPARE(form->savedLabel->text(), QString());
 
-        retype(form->Text1, QStringLiteral("cat"));
-        click(form->Command2);
-        retype(form->Text1, QStringLiteral("*"));
+        retype(form->englishBox, QStringLiteral("cat"));
+        click(form->nextSlotButton);
+        retype(form->englishBox, QStringLiteral("*"));
         app->dialogs.confirmAnswers = {true};
-        click(form->Command3);
+        click(form->saveButton);
         QCOMPARE(lineCount(QStringLiteral("T/LEVEL.20")), 150);
         QCOMPARE(SEKUSHON(app->course.folder(), 20).items.size(), 1);
         QCOMPARE(form->savedLabel->text(), QStringLiteral("登録しました。"));
         QVERIFY(form->problemLabel->isHidden());
-        click(form->Command3); // the file is there now: no more question
+        click(form->saveButton); // the file is there now: no more question
         QCOMPARE(app->dialogs.count(QStringLiteral("confirm")), 2);
     }
 
@@ -505,11 +505,11 @@ private slots:
         QDir(app->course.root()).mkpath(QStringLiteral("T/LEVEL.21"));
         F_SAKUSEI *form = open(21);
         QVERIFY(form->problemLabel->text().contains(QStringLiteral("E1/T/LEVEL.21")));
-        click(form->Command3);
+        click(form->saveButton);
         QCOMPARE(app->dialogs.count(QStringLiteral("inform")), 1);
         QCOMPARE(app->dialogs.count(QStringLiteral("confirm")), 0);
         QVERIFY(QFileInfo(QDir(app->course.root()).filePath(QStringLiteral("T/LEVEL.21"))).isDir());
-        click(form->Command7);
+        click(form->menuButton);
         QCOMPARE(app->current()->id(), ScreenId::Menu);
         QCOMPARE(app->ctx.state.TestKind, 0);
     }
@@ -518,11 +518,11 @@ private slots:
     {
         app->course.writeChapter(6, TestCourse::numbered(6, 4), false);
         F_SAKUSEI *form = open(6);
-        QCOMPARE(form->Label31->text(), QStringLiteral("4"));
+        QCOMPARE(form->totalNumber->text(), QStringLiteral("4"));
         QVERIFY(form->problemLabel->text().contains(QStringLiteral("5番目")));
-        click(form->Command2, 4);
+        click(form->nextSlotButton, 4);
         QCOMPARE(boxes(form), QStringList({"5", "*", "", ""}));
-        click(form->Command3);
+        click(form->saveButton);
         QCOMPARE(SEKUSHON(app->course.folder(), 6).items.size(), 4);
     }
 
@@ -531,12 +531,12 @@ private slots:
         app->course.writeLines(QStringLiteral("T/LEVEL.7"),
                                {"one", "一", "", "two", "二", "", "*", "", "", "hidden", "隠し", "x"});
         F_SAKUSEI *form = open(7);
-        QCOMPARE(form->Label31->text(), QStringLiteral("2"));
-        click(form->Command2, 3);
+        QCOMPARE(form->totalNumber->text(), QStringLiteral("2"));
+        click(form->nextSlotButton, 3);
         QCOMPARE(boxes(form), QStringList({"4", "hidden", "隠し", "x"}));
-        click(form->Command2);
+        click(form->nextSlotButton);
         QCOMPARE(boxes(form), QStringList({"5", "", "", ""}));
-        click(form->Command3);
+        click(form->saveButton);
         QCOMPARE(line(QStringLiteral("T/LEVEL.7"), 10), QStringLiteral("hidden"));
         QCOMPARE(line(QStringLiteral("T/LEVEL.7"), 12), QStringLiteral("x"));
         QCOMPARE(SEKUSHON(app->course.folder(), 7).items.size(), 2);
@@ -548,11 +548,11 @@ private slots:
         const QByteArray before = app->course.bytes(QStringLiteral("T/LEVEL.8"));
         F_SAKUSEI *form = open(8);
         QVERIFY(form->problemLabel->text().contains(QStringLiteral("Shift_JIS")));
-        click(form->Command3);
+        click(form->saveButton);
         QVERIFY(app->dialogs.calls.last().text.contains(QStringLiteral("1番目の「英語」")));
         QCOMPARE(app->course.bytes(QStringLiteral("T/LEVEL.8")), before);
-        retype(form->Text1, QStringLiteral("bad@"));
-        click(form->Command3);
+        retype(form->englishBox, QStringLiteral("bad@"));
+        click(form->saveButton);
         QCOMPARE(line(QStringLiteral("T/LEVEL.8"), 1), QStringLiteral("bad@"));
     }
 };
