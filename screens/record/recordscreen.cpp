@@ -37,7 +37,7 @@ F_GakushuKiroku::F_GakushuKiroku(AppContext &context) : Screen(context, ScreenId
 
     auto *bar = new Panel(this, kDarkGrey);
     bar->setGeometry(0, 0, 800, 48);
-    Label1 = addLabel(this, kTitle, {8, 6, 300, 38}, fonts::font(fonts::PGothic, 21.75), Qt::white);
+    titleLabel = addLabel(this, kTitle, {8, 6, 300, 38}, fonts::font(fonts::PGothic, 21.75), Qt::white);
     NoteLabel = addLabel(this, QString(), {320, 6, 474, 38}, fonts::font(fonts::PGothic, 10),
                          paletteColour(pal::Yellow));
     NoteLabel->setWordWrap(true);
@@ -70,16 +70,16 @@ F_GakushuKiroku::F_GakushuKiroku(AppContext &context) : Screen(context, ScreenId
     BoxLabel = addLabel(this, QString(), {405, 88, 385, 22}, fonts::font(fonts::PGothic, 10), Qt::white);
     Chapters->setGeometry(405, 112, 385, 436);
 
-    Command1 = addButton(this, QStringLiteral("印刷"), {5, 556, 110, 36}, small);
-    Command2 = addButton(this, QStringLiteral("CSVに書き出す"), {120, 556, 130, 36}, small);
-    Command3 = addButton(this, QStringLiteral("記録を消去"), {255, 556, 110, 36}, small);
-    Command4 = addButton(this, QStringLiteral("成績表"), {530, 556, 110, 36}, small);
-    Command9 = addButton(this, QStringLiteral("MENUに戻る"), {645, 556, 150, 36}, small);
-    connect(Command1, &QPushButton::clicked, this, &F_GakushuKiroku::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &F_GakushuKiroku::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &F_GakushuKiroku::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, [this] { handOver(ScreenId::ScoreSheet); });
-    connect(Command9, &QPushButton::clicked, this, [this] { handOver(ScreenId::Menu); });
+    printButton = addButton(this, QStringLiteral("印刷"), {5, 556, 110, 36}, small);
+    exportButton = addButton(this, QStringLiteral("CSVに書き出す"), {120, 556, 130, 36}, small);
+    clearButton = addButton(this, QStringLiteral("記録を消去"), {255, 556, 110, 36}, small);
+    scoreSheetButton = addButton(this, QStringLiteral("成績表"), {530, 556, 110, 36}, small);
+    menuButton = addButton(this, QStringLiteral("MENUに戻る"), {645, 556, 150, 36}, small);
+    connect(printButton, &QPushButton::clicked, this, &F_GakushuKiroku::onPrintButtonClicked);
+    connect(exportButton, &QPushButton::clicked, this, &F_GakushuKiroku::onExportButtonClicked);
+    connect(clearButton, &QPushButton::clicked, this, &F_GakushuKiroku::onClearButtonClicked);
+    connect(scoreSheetButton, &QPushButton::clicked, this, [this] { handOver(ScreenId::ScoreSheet); });
+    connect(menuButton, &QPushButton::clicked, this, [this] { handOver(ScreenId::Menu); });
 
     load();
     showKind(M.TestKind >= 1 && M.TestKind <= 3 ? M.TestKind : 1);
@@ -117,13 +117,13 @@ void F_GakushuKiroku::showKind(int kind)
     Chapters->setAccessibleDescription(M.TestName[size_t(kind_)] + QStringLiteral("の章ごとの成績"));
 }
 
-void F_GakushuKiroku::Command1_Click()
+void F_GakushuKiroku::onPrintButtonClicked()
 {
     const std::array<QString, 3> names{M.TestName[1], M.TestName[2], M.TestName[3]};
     printPages(ctx, this, kTitle, [this, &names](PrintJob &job) { RecordPrint(summary_, names, job).printPage(); });
 }
 
-void F_GakushuKiroku::Command2_Click()
+void F_GakushuKiroku::onExportButtonClicked()
 {
     const QString title = QStringLiteral("CSVに書き出す");
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -139,7 +139,7 @@ void F_GakushuKiroku::Command2_Click()
                         title);
 }
 
-void F_GakushuKiroku::Command3_Click()
+void F_GakushuKiroku::onClearButtonClicked()
 {
     const QString title = QStringLiteral("学習の記録の消去");
     if (!ctx.dialogs->confirm(this, QStringLiteral("学習の記録をすべて消去していいですか？（成績表の成績は残ります）"),

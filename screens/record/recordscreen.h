@@ -19,7 +19,7 @@ class F_GakushuKiroku : public Screen { // 学習の記録
 public:
     explicit F_GakushuKiroku(AppContext &ctx);
 
-    ClickLabel *Label1;      // 学習の記録
+    ClickLabel *titleLabel;  // 学習の記録
     ClickLabel *NoteLabel;   // lines skipped, files unreadable
     CalendarView *Calendar;
     ClickLabel *RunLabel;    // 連続学習 N日
@@ -29,19 +29,19 @@ public:
     std::array<QPushButton *, 3> KindButtons; // the test kind the chapters are shown for
     ClickLabel *BoxLabel;    // 苦手な問題: the kind's items in each box
     ChapterChart *Chapters;
-    QPushButton *Command1;   // 印刷
-    QPushButton *Command2;   // CSVに書き出す
-    QPushButton *Command3;   // 記録を消去
-    QPushButton *Command4;   // 成績表
-    QPushButton *Command9;   // MENUに戻る
+    QPushButton *printButton; // 印刷
+    QPushButton *exportButton; // CSVに書き出す
+    QPushButton *clearButton; // 記録を消去
+    QPushButton *scoreSheetButton; // 成績表
+    QPushButton *menuButton; // MENUに戻る
 
     const RecordSummary &summary() const { return summary_; }
     int kindShown() const { return kind_; }
     void showKind(int kind);
 
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
+    void onPrintButtonClicked();
+    void onExportButtonClicked();
+    void onClearButtonClicked();
 
 private:
     void load();

@@ -66,11 +66,11 @@ private slots:
         QTest::mouseClick(menu->RecordButton, Qt::LeftButton);
         F_GakushuKiroku *f = app->currentAs<F_GakushuKiroku>();
         QVERIFY(f);
-        QTest::mouseClick(f->Command4, Qt::LeftButton);
+        QTest::mouseClick(f->scoreSheetButton, Qt::LeftButton);
         auto *sheet = app->currentAs<F_Seisekihyou>();
         QVERIFY(sheet);
         QTest::mouseClick(sheet->RecordButton, Qt::LeftButton);
-        QTest::mouseClick(app->currentAs<F_GakushuKiroku>()->Command9, Qt::LeftButton);
+        QTest::mouseClick(app->currentAs<F_GakushuKiroku>()->menuButton, Qt::LeftButton);
         QVERIFY(app->currentAs<F_MENU>());
     }
 
@@ -102,7 +102,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("学習の記録.csv"));
         app->dialogs.pathAnswers = {path};
-        QTest::mouseClick(open()->Command2, Qt::LeftButton);
+        QTest::mouseClick(open()->exportButton, Qt::LeftButton);
         QVERIFY(app->dialogs.calls.last().text.contains(QStringLiteral("書き出しました")));
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -129,7 +129,7 @@ private slots:
         PdfOnlyPrinters printers;
         app->ctx.printers = &printers;
         app->dialogs.pathAnswers = {path};
-        QTest::mouseClick(open()->Command1, Qt::LeftButton);
+        QTest::mouseClick(open()->printButton, Qt::LeftButton);
         QCOMPARE(pdfPageCount(path), 1);
         if (qEnvironmentVariableIsSet("KEEP_RECORD_PDF"))
             QFile::copy(path, qEnvironmentVariable("KEEP_RECORD_PDF"));
@@ -162,9 +162,9 @@ private slots:
 
         F_GakushuKiroku *f = open();
         app->dialogs.confirmAnswers = {false};
-        QTest::mouseClick(f->Command3, Qt::LeftButton);
+        QTest::mouseClick(f->clearButton, Qt::LeftButton);
         QCOMPARE(LearningRecordReader(app->ctx.data).readAll().lines.size(), 1);
-        QTest::mouseClick(f->Command3, Qt::LeftButton);
+        QTest::mouseClick(f->clearButton, Qt::LeftButton);
         QVERIFY(LearningRecordReader(app->ctx.data).fileNames().isEmpty());
         QCOMPARE(f->AllLabel->text(), QStringLiteral("全期間　解答 0問　正解率 0%　学習時間 0分"));
     }
