@@ -50,7 +50,7 @@ QList<Item> drawItems(const QString &folder, QList<Item> &longest)
     QList<Item> words, sentences;
     QSet<QString> seen;
     for (int chapter = 1; chapter <= kChapterCount; ++chapter) {
-        for (const Question &q : SEKUSHON(course, chapter).items) {
+        for (const Question &q : readChapter(course, chapter).items) {
             const QString english = q.eng.simplified();
             if (english.isEmpty() || seen.contains(english))
                 continue;

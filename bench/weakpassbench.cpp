@@ -21,7 +21,7 @@ QList<AnswerLine> fiveYearsOfStudy(const DataFolder &course, QDate today)
 {
     std::array<QList<Question>, kChapterCount + 1> chapters;
     for (int c = 1; c <= kChapterCount; ++c)
-        chapters[size_t(c)] = SEKUSHON(course, c).items;
+        chapters[size_t(c)] = readChapter(course, c).items;
     std::mt19937 random(7);
     std::uniform_int_distribution<int> percent(0, 99);
     QList<AnswerLine> lines;

@@ -30,7 +30,7 @@ ChapterQuestions parseQuestions(const QString &text)
     return chapter;
 }
 
-ChapterQuestions SEKUSHON(const DataFolder &folder, int chapter)
+ChapterQuestions readChapter(const DataFolder &folder, int chapter)
 {
     if (chapter < 1 || chapter > kChapterCount) {
         ChapterQuestions none;

@@ -19,7 +19,7 @@ struct Question {
     bool operator==(const Question &) const = default;
 };
 
-// The result of SEKUSHON, the one reader every screen uses.
+// The result of readChapter, the one reader every screen uses.
 struct ChapterQuestions {
     QList<Question> items;  // record i is items[i - 1]; items.size() is Q_Total
     bool endedByMarker = false;
@@ -36,9 +36,9 @@ QString levelFileName(int chapter);
 // Reads the records of a decoded question file, as far as they go.
 ChapterQuestions parseQuestions(const QString &text);
 
-// SEKUSHON: reads the question file of the chapter from the data folder. Lines longer than
+// readChapter: reads the question file of the chapter from the data folder. Lines longer than
 // kMaxLineLength are cut to that length.
-ChapterQuestions SEKUSHON(const DataFolder &folder, int chapter);
+ChapterQuestions readChapter(const DataFolder &folder, int chapter);
 
 // What the learner is told about a chapter file that was read but is not as it should be:
 // it ends before its end marker, it holds bytes that are not code page 932, or a line was

@@ -38,10 +38,10 @@ void RecordPrint::printPage()
 
 void RecordPrint::heading()
 {
-    MSG16(Printer);
+    setMincho16(Printer);
     Printer.setPosition(kLeft, 540);
     Printer.write(QStringLiteral("学習の記録"));
-    MSG12(Printer);
+    setMincho12(Printer);
     const QDate today = summary_.calendar.today;
     Printer.setPosition(8200, 600);
     Printer.write(QStringLiteral("%1年%2月%3日現在").arg(today.year()).arg(today.month()).arg(today.day()));
@@ -50,7 +50,7 @@ void RecordPrint::heading()
 void RecordPrint::calendar(int top)
 {
     const StudyCalendar &cal = summary_.calendar;
-    MSG12(Printer);
+    setMincho12(Printer);
     Printer.setPosition(kLeft, top);
     Printer.write(QStringLiteral("最近12週間の解答数（1日ごと）　連続学習 %1日").arg(summary_.studyRun));
     Printer.setFont({kGothic, 10});
@@ -77,7 +77,7 @@ void RecordPrint::calendar(int top)
 
 void RecordPrint::totals(int top)
 {
-    MSG12(Printer);
+    setMincho12(Printer);
     Printer.setPosition(kLeft, top);
     Printer.write(totalsLine(QStringLiteral("今週　"), summary_.thisWeek));
     Printer.setPosition(kLeft, top + 350);

@@ -2,15 +2,15 @@
 
 // Every screen of the program; each is a window of its own and only one is shown at a time.
 enum class ScreenId {
-    Help,            // F_HELP
-    Menu,            // F_MENU
-    ChapterSelect,   // F_項目選択
-    QuestionSelect,  // F_問題選択
-    ChoiceTest,      // F_選択問題
-    WordTest,        // F_英単語
-    ScoreSheet,      // F_成績表
-    Note,            // F_NOTE
-    PrintWordSheets, // F_印刷_英単語
-    Editor,          // F_SAKUSEI
+    Help,            // HelpScreen
+    Menu,            // MenuScreen
+    ChapterSelect,   // 項目選択
+    QuestionSelect,  // 問題選択
+    ChoiceTest,      // 選択問題
+    WordTest,        // 英単語
+    ScoreSheet,      // 成績表
+    Note,            // NoteScreen
+    PrintWordSheets, // 印刷_英単語
+    Editor,          // EditorScreen
     Record,          // 学習の記録
 };

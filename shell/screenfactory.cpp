@@ -18,27 +18,27 @@ Screen *createScreen(ScreenId id, AppContext &ctx)
 {
     switch (id) {
     case ScreenId::Help:
-        return new F_HELP(ctx);
+        return new HelpScreen(ctx);
     case ScreenId::Menu:
-        return new F_MENU(ctx);
+        return new MenuScreen(ctx);
     case ScreenId::ChapterSelect:
-        return new F_KomokuSentaku(ctx);
+        return new ChapterSelectScreen(ctx);
     case ScreenId::QuestionSelect:
-        return new F_MondaiSentaku(ctx);
+        return new QuestionSelectScreen(ctx);
     case ScreenId::ChoiceTest:
-        return new F_SentakuMondai(ctx);
+        return new ChoiceTestScreen(ctx);
     case ScreenId::WordTest:
-        return new F_Eitango(ctx);
+        return new WordTestScreen(ctx);
     case ScreenId::ScoreSheet:
-        return new F_Seisekihyou(ctx);
+        return new ScoreSheetScreen(ctx);
     case ScreenId::Note:
-        return new F_NOTE(ctx);
+        return new NoteScreen(ctx);
     case ScreenId::PrintWordSheets:
-        return new F_Insatsu_Eitango(ctx);
+        return new PrintScreen(ctx);
     case ScreenId::Editor:
-        return new F_SAKUSEI(ctx);
+        return new EditorScreen(ctx);
     case ScreenId::Record:
-        return new F_GakushuKiroku(ctx);
+        return new RecordScreen(ctx);
     }
     return new PlaceholderScreen(ctx, id, QString());
 }

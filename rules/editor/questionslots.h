@@ -2,7 +2,7 @@
 // The question file of a chapter as the editor holds it: 50 record slots of three lines.
 // Slot i is lines 3i-2 to 3i of the file, whatever they hold, also past the end marker, so
 // that saving writes back what the editor did not touch (a file the editor wrote holds
-// blank lines there). The question count is the one SEKUSHON gives.
+// blank lines there). The question count is the one readChapter gives.
 #include "files/questionbank.h"
 
 #include <QList>

@@ -20,7 +20,7 @@ void NoteStudy::JJ() { view_.question = testKind_ == 1 ? shown().eng : shown().j
 void NoteStudy::HH() { view_.hint = firstCharacter(testKind_ == 1 ? shown().jpn : shown().eng); }
 void NoteStudy::EE() { view_.answer = testKind_ == 1 ? shown().jpn : shown().eng; }
 
-void NoteStudy::NOTE_NEXT()
+void NoteStudy::stepForward()
 {
     if (noteStep_ == 4)
         noteStep_ = 1;
@@ -51,7 +51,7 @@ void NoteStudy::NOTE_NEXT()
     ++noteStep_;
 }
 
-void NoteStudy::NOTE_MAE()
+void NoteStudy::stepBack()
 {
     if (noteNo_ > 1) {
         --noteNo_;

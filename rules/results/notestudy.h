@@ -20,8 +20,8 @@ public:
     // Kind 1 asks the English side and answers with the Japanese; kinds 2 and 3 the other way.
     NoteStudy(int testKind, QList<Question> questions);
 
-    void NOTE_NEXT(); // forward: the step NoteStep names
-    void NOTE_MAE();  // back: the question before, its hint next
+    void stepForward(); // forward: the step NoteStep names
+    void stepBack();  // back: the question before, its hint next
 
     const View &view() const { return view_; }
     int Q_Total() const { return int(questions_.size()); }

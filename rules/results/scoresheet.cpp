@@ -8,9 +8,9 @@
 
 #include <utility>
 
-ScoreSheet::ScoreSheet(const Module1 &m, const DataFolder &folder) : M(m), data(folder) {}
+ScoreSheet::ScoreSheet(const SharedState &m, const DataFolder &folder) : M(m), data(folder) {}
 
-void ScoreSheet::JUNBI()
+void ScoreSheet::readTitles()
 {
     const QString file = M.TitleFile[SheetKind];
     QString problem;
@@ -26,7 +26,7 @@ void ScoreSheet::JUNBI()
         problems_.append({file, encoding});
 }
 
-void ScoreSheet::Title_Clean()
+void ScoreSheet::clearTitles()
 {
     for (int n = 1; n <= kChapterCount; ++n)
         TitleLine[n].clear();
@@ -45,31 +45,31 @@ void ScoreSheet::loadScores(const QString &file, std::array<QString, kChapterCou
     }
 }
 
-void ScoreSheet::TENLOAD()
+void ScoreSheet::loadKindScores()
 {
-    readKindScores(SheetKind, TenJ, TenR);
+    readKindScores(SheetKind, inOrderScores, randomScores);
 }
 
-void ScoreSheet::readKindScores(int kind, std::array<QString, kChapterCount + 1> &tenJ,
-                                std::array<QString, kChapterCount + 1> &tenR)
+void ScoreSheet::readKindScores(int kind, std::array<QString, kChapterCount + 1> &inOrderRecords,
+                                std::array<QString, kChapterCount + 1> &randomRecords)
 {
-    loadScores(M.TenjFile[size_t(kind)], tenJ);
-    loadScores(M.TenrFile[size_t(kind)], tenR);
+    loadScores(M.inOrderScoreFile[size_t(kind)], inOrderRecords);
+    loadScores(M.randomScoreFile[size_t(kind)], randomRecords);
 }
 
-QString ScoreSheet::TENCLEAR()
+QString ScoreSheet::clearKindScores()
 {
     for (int n = 1; n <= kChapterCount; ++n) {
-        TenJ[n].clear();
-        TenR[n].clear();
+        inOrderScores[n].clear();
+        randomScores[n].clear();
     }
-    return clearScores(data, M.TenjFile[SheetKind], M.TenrFile[SheetKind]);
+    return clearScores(data, M.inOrderScoreFile[SheetKind], M.randomScoreFile[SheetKind]);
 }
 
 void ScoreSheet::selectKind(int kind)
 {
     SheetKind = kind;
-    TENLOAD();
+    loadKindScores();
 }
 
 QList<FileProblem> ScoreSheet::takeProblems()

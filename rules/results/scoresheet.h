@@ -1,5 +1,5 @@
 #pragma once
-// F_成績表's state and its file work: the chapter titles and the two score records of every
+// 成績表's state and its file work: the chapter titles and the two score records of every
 // chapter for the kind shown, and the reset of a kind's scores.
 #include "files/questionbank.h"
 
@@ -7,7 +7,7 @@
 #include <QString>
 #include <array>
 
-struct Module1;
+struct SharedState;
 class DataFolder;
 
 // A file that could not be read as it should; the screen tells the learner once per file.
@@ -18,24 +18,24 @@ struct FileProblem {
 
 class ScoreSheet {
 public:
-    ScoreSheet(const Module1 &M, const DataFolder &data);
+    ScoreSheet(const SharedState &M, const DataFolder &data);
 
     int SheetKind = 1;                  // the test kind shown, 1 to 3
     std::array<QString, kChapterCount + 1> TitleLine;  // title of chapter n at n (element 0 unused)
-    std::array<QString, kChapterCount + 1> TenJ;       // in-order score text of chapter n
-    std::array<QString, kChapterCount + 1> TenR;       // random-order score text of chapter n
+    std::array<QString, kChapterCount + 1> inOrderScores; // in-order score text of chapter n
+    std::array<QString, kChapterCount + 1> randomScores; // random-order score text of chapter n
     QString ResetName;                  // the test name the reset message shows
     int RowNo = 0;                      // the chapter the cell routines work on
 
-    void JUNBI();       // titles of SheetKind, line by line; a short file leaves the rest as they are
-    void Title_Clean(); // all 60 titles empty
-    void TENLOAD();     // the 60 records of both score files of SheetKind; missing ones empty
+    void readTitles();  // titles of SheetKind, line by line; a short file leaves the rest as they are
+    void clearTitles(); // all 60 titles empty
+    void loadKindScores(); // the 60 records of both score files of SheetKind; missing ones empty
     // The 60 records of both score files of a kind, read into the arrays given (the sheet's
-    // own stay as they are); problems are kept as TENLOAD keeps them.
-    void readKindScores(int kind, std::array<QString, kChapterCount + 1> &tenJ,
-                        std::array<QString, kChapterCount + 1> &tenR);
+    // own stay as they are); problems are kept as loadKindScores keeps them.
+    void readKindScores(int kind, std::array<QString, kChapterCount + 1> &inOrderRecords,
+                        std::array<QString, kChapterCount + 1> &randomRecords);
     // Both score files of SheetKind become 60 empty lines; empty text, or what went wrong.
-    QString TENCLEAR();
+    QString clearKindScores();
     void ProNo1() { selectKind(1); }
     void ProNo2() { selectKind(2); }
     void ProNo3() { selectKind(3); }
@@ -47,7 +47,7 @@ private:
     void selectKind(int kind);
     void loadScores(const QString &file, std::array<QString, kChapterCount + 1> &into);
 
-    const Module1 &M;
+    const SharedState &M;
     const DataFolder &data;
     QList<FileProblem> problems_;
 };

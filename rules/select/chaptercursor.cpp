@@ -13,20 +13,20 @@ int blockOfChapter(int chapter)
 int firstChapterOf(int block) { return (block - 1) * kBlockSize + 1; }
 int lastChapterOf(int block) { return block * kBlockSize; }
 
-void ChapterCursor::load(int &komokuNo, int &komokuPage)
+void ChapterCursor::load(int &chosenChapter, int &chapterBlock)
 {
-    if (komokuPage < 1 || komokuPage > kBlocks)
-        komokuPage = 1;
-    if (komokuNo < 1)
-        komokuNo = 1;
-    if (komokuNo > kChapterCount)
-        komokuNo = kChapterCount;
-    block_ = komokuPage;
+    if (chapterBlock < 1 || chapterBlock > kBlocks)
+        chapterBlock = 1;
+    if (chosenChapter < 1)
+        chosenChapter = 1;
+    if (chosenChapter > kChapterCount)
+        chosenChapter = kChapterCount;
+    block_ = chapterBlock;
     // The two are always set together; should they ever disagree, show the chapter's
     // block so that the highlight is never on a hidden row.
-    if (blockOfChapter(komokuNo) != block_)
-        block_ = blockOfChapter(komokuNo);
-    highlight(komokuNo);
+    if (blockOfChapter(chosenChapter) != block_)
+        block_ = blockOfChapter(chosenChapter);
+    highlight(chosenChapter);
 }
 
 bool ChapterCursor::finished(int chapter) const

@@ -20,10 +20,10 @@ int lastChapterOf(int block);
 
 class ChapterCursor {
 public:
-    // Form_Load: opens on the block and chapter last chosen. The block comes from
-    // komokuPage (1 when it is not 1 to 3), the chapter from komokuNo (1 when below 1);
+    // loadScreen: opens on the block and chapter last chosen. The block comes from
+    // chapterBlock (1 when it is not 1 to 3), the chapter from chosenChapter (1 when below 1);
     // both are corrected in place, as the shared state keeps them.
-    void load(int &komokuNo, int &komokuPage);
+    void load(int &chosenChapter, int &chapterBlock);
 
     // Kanryo: chapter n (1 to 60) is finished.
     void setFinished(const std::array<bool, kChapterCount> &finished) { Kanryo = finished; }

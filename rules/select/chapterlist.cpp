@@ -25,36 +25,36 @@ QStringList readScoreRecords(const DataFolder &folder, const QString &fileName, 
 }
 } // namespace
 
-ChapterList loadChapterList(const DataFolder &folder, Module1 &m)
+ChapterList loadChapterList(const DataFolder &folder, SharedState &m)
 {
     ChapterList list;
 
-    m.Daimoku = readShownCourseTitle(folder, list.problems);
+    m.courseTitle = readShownCourseTitle(folder, list.problems);
 
     QString problem;
     const QStringList names = readChapterLines(folder, kChapterNamesFile, &problem);
     addProblem(list.problems, problem);
     for (qsizetype i = 0; i < names.size() && i < kChapterCount; ++i)
-        m.LvName[size_t(i)] = names[i];
+        m.chapterNames[size_t(i)] = names[i];
     addProblem(list.problems, folder.encodingProblem(kChapterNamesFile, DataFolder::undecodable(names.join(QChar(u'\n')))));
 
     if (m.TestKind >= 1 && m.TestKind <= 3) {
-        list.TenJ = readScoreRecords(folder, m.TenjFile[size_t(m.TestKind)], list.problems);
-        list.TenR = readScoreRecords(folder, m.TenrFile[size_t(m.TestKind)], list.problems);
+        list.inOrderScores = readScoreRecords(folder, m.inOrderScoreFile[size_t(m.TestKind)], list.problems);
+        list.randomScores = readScoreRecords(folder, m.randomScoreFile[size_t(m.TestKind)], list.problems);
     } else {
-        list.TenJ = list.TenR = QStringList(kChapterCount, QString());
+        list.inOrderScores = list.randomScores = QStringList(kChapterCount, QString());
     }
-    list.Kanryo = finishedChapters(m.LvName, list.TenJ, list.TenR);
+    list.Kanryo = finishedChapters(m.chapterNames, list.inOrderScores, list.randomScores);
     return list;
 }
 
-std::array<bool, kChapterCount> finishedChapters(const std::array<QString, kChapterCount> &names, const QStringList &tenJ,
-                                      const QStringList &tenR)
+std::array<bool, kChapterCount> finishedChapters(const std::array<QString, kChapterCount> &names, const QStringList &inOrderRecords,
+                                      const QStringList &randomRecords)
 {
     std::array<bool, kChapterCount> finished{};
     for (int i = 0; i < kChapterCount; ++i) {
         // A chapter without a name is never marked.
-        finished[size_t(i)] = !names[size_t(i)].isEmpty() && isFinished(tenJ.value(i), tenR.value(i));
+        finished[size_t(i)] = !names[size_t(i)].isEmpty() && isFinished(inOrderRecords.value(i), randomRecords.value(i));
     }
     return finished;
 }

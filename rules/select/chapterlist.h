@@ -10,20 +10,20 @@
 #include <array>
 
 class DataFolder;
-struct Module1;
+struct SharedState;
 
 struct ChapterList {
-    QStringList TenJ;               // in-order records, chapter n at n - 1 (60 entries)
-    QStringList TenR;               // random-order records (60 entries)
+    QStringList inOrderScores;      // in-order records, chapter n at n - 1 (60 entries)
+    QStringList randomScores;       // random-order records (60 entries)
     std::array<bool, kChapterCount> Kanryo{};  // chapter n finished at n - 1
     QStringList problems;           // Japanese, one per file that could not be used
 };
 
-// JUNBI1 and TENSU_YOMI: fills m.Daimoku and m.LvName (names beyond the end of the file
+// showTitleLines and finishedChapters: fills m.courseTitle and m.chapterNames (names beyond the end of the file
 // keep the values they had) and reads the scores of m.TestKind (none for a kind outside
 // 1 to 3). A missing score file is quiet: it reads as untested chapters.
-ChapterList loadChapterList(const DataFolder &folder, Module1 &m);
+ChapterList loadChapterList(const DataFolder &folder, SharedState &m);
 
 // Kanryo: a chapter is finished when it has a name and both its records are above 99.
-std::array<bool, kChapterCount> finishedChapters(const std::array<QString, kChapterCount> &names, const QStringList &tenJ,
-                                      const QStringList &tenR);
+std::array<bool, kChapterCount> finishedChapters(const std::array<QString, kChapterCount> &names, const QStringList &inOrderRecords,
+                                      const QStringList &randomRecords);

@@ -46,7 +46,7 @@ void ChoiceTest::buildItem(RandomSource &random)
     Choice = work;
 }
 
-ChoiceTest::KeyEffect ChoiceTest::Form_KeyDown(int qtKey, bool keypad)
+ChoiceTest::KeyEffect ChoiceTest::keyEffect(int qtKey, bool keypad)
 {
     if (keypad && qtKey >= Qt::Key_1 && qtKey <= Qt::Key_5) {
         Sel = qtKey - Qt::Key_0;
@@ -86,33 +86,33 @@ bool ChoiceTest::isRightAnswer() const
     return Choice[size_t(Sel)] == answerLine(run.Q_Pos);
 }
 
-bool ChoiceTest::At()
+bool ChoiceTest::takeRightAnswer()
 {
     run.noteJudged(true);
     run.Q_Mark[size_t(run.Q_Pos)] = 1;
     ++run.OK_Count;
-    run.TENH();
+    run.computeScore();
     if (run.Q_Pos <= run.Q_Total)
         ++run.Q_Pos; // Test_Next
     return !run.isPastEnd();
 }
 
-void ChoiceTest::Hz()
+void ChoiceTest::takeWrongAnswer()
 {
     run.noteJudged(false);
     run.Q_Mark[size_t(run.Q_Pos)] = -1;
     ++run.NG_Count;
     lastAnswer = Choice[size_t(Sel)];
     Review_On = 1;
-    run.TENH();
+    run.computeScore();
 }
 
-bool ChoiceTest::Hantei()
+bool ChoiceTest::checkPassEnd()
 {
     return TestRun::passEndsNow(passEnded, run.choicePassOver());
 }
 
-void ChoiceTest::GOUKAKU()
+void ChoiceTest::onFullMarks()
 {
     Pass_Done = 1;
     Choice.fill(QString());
@@ -120,7 +120,7 @@ void ChoiceTest::GOUKAKU()
     run.NG_Count = 0;
 }
 
-void ChoiceTest::DAME()
+void ChoiceTest::onMissedMarks()
 {
     Mis_Done = 0;
     Choice.fill(QString());
@@ -135,7 +135,7 @@ bool ChoiceTest::leaveReview()
     return !run.isPastEnd();
 }
 
-QStringList ChoiceTest::Mis_S()
+QStringList ChoiceTest::missListLines()
 {
     if (Mis_Done == 1)
         return {};

@@ -1,5 +1,5 @@
 #pragma once
-// The rules of the five-answer test (F_選択問題), without any widget: the five answers of an
+// The rules of the five-answer test (選択問題), without any widget: the five answers of an
 // item, the highlighted answer and the key map, judging, the review of a wrong answer, the
 // end of the pass and the miss list. Kind 1 asks the English line and offers Japanese
 // answers; kind 2 asks the Japanese line and offers English answers.
@@ -39,28 +39,28 @@ public:
     // The effect of a key pressed anywhere on the screen (qtKey is a Qt::Key, keypad true for
     // a key of the numeric keypad). Highlight means Sel changed and the answers are redrawn.
     enum class KeyEffect { None, Highlight, Judge, LeaveReview };
-    KeyEffect Form_KeyDown(int qtKey, bool keypad);
+    KeyEffect keyEffect(int qtKey, bool keypad);
     // onAnswerClicked: highlight answer i.
     void select(int i) { Sel = i; }
 
     bool canJudge() const;
     bool isRightAnswer() const;
     // A right answer: marks it, counts it and moves on. True when there is a next item to show.
-    bool At();
+    bool takeRightAnswer();
     // A wrong answer: marks it, counts it and opens the review; the position stays.
-    void Hz();
-    // Hantei: true exactly once, when the pass has just ended.
-    bool Hantei();
+    void takeWrongAnswer();
+    // checkPassEnd: true exactly once, when the pass has just ended.
+    bool checkPassEnd();
     bool passed() const { return run.passed(); }
-    void GOUKAKU();
-    void DAME();
+    void onFullMarks();
+    void onMissedMarks();
 
-    // Leaving the review (TSUGI): true when a next item is to be built and shown.
+    // Leaving the review (leaveReview): true when a next item is to be built and shown.
     bool leaveReview();
 
-    // Mis_S: the lines of the miss list ("1. question → answer"), built once per failed
+    // missListLines: the lines of the miss list ("1. question → answer"), built once per failed
     // pass; empty when it was built already.
-    QStringList Mis_S();
+    QStringList missListLines();
 
 private:
     QString lineOf(int position, bool question) const;

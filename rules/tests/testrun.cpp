@@ -41,7 +41,7 @@ void TestRun::take(const ChapterQuestions &chapter)
         Q_Eng[size_t(Q_Total + 1)] = QStringLiteral("*");
 }
 
-void TestRun::JUNBI3(RandomSource &random)
+void TestRun::shuffleItems(RandomSource &random)
 {
     const int n = Q_Total;
     const QList<int> perm = drawPermutation(random, n);
@@ -58,7 +58,7 @@ void TestRun::JUNBI3(RandomSource &random)
     }
 }
 
-int TestRun::TENH()
+int TestRun::computeScore()
 {
     if (Q_Total <= 0) {
         Score = 0;
@@ -98,20 +98,20 @@ bool TestRun::passEndsNow(bool &passEnded, bool over)
     return true;
 }
 
-QString TestRun::scoreFileName(const Module1 &m, int kind)
+QString TestRun::scoreFileName(const SharedState &m, int kind)
 {
     const size_t k = size_t(std::clamp(kind, 0, 3));
-    return m.RandomMode == 1 ? m.TenrFile[k] : m.TenjFile[k];
+    return m.RandomMode == 1 ? m.randomScoreFile[k] : m.inOrderScoreFile[k];
 }
 
-QString TestRun::storeFirstPassScore(const DataFolder &folder, const Module1 &m, int kind) const
+QString TestRun::storeFirstPassScore(const DataFolder &folder, const SharedState &m, int kind) const
 {
     if (!isFirstPass())
         return {};
     const QString file = scoreFileName(m, kind);
     if (file.isEmpty())
         return QStringLiteral("このテストの成績ファイルの名前が決まっていません。");
-    return storeScore(folder, file, m.KomokuNo, Score);
+    return storeScore(folder, file, m.chosenChapter, Score);
 }
 
 void TestRun::noteJudged(bool right, bool hint)

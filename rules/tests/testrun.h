@@ -9,7 +9,7 @@
 #include <array>
 
 struct ChapterQuestions;
-struct Module1;
+struct SharedState;
 class DataFolder;
 class RandomSource;
 
@@ -45,11 +45,11 @@ public:
     // The items of the chapter, in file order.
     void take(const ChapterQuestions &chapter);
     // Random order: positions 1 to Q_Total take the items of a drawn permutation, Q_No with them.
-    void JUNBI3(RandomSource &random);
+    void shuffleItems(RandomSource &random);
 
-    // TENH: Int(OK_Count * 100 / Q_Total - Help_Count), rounded toward minus infinity.
+    // computeScore: Int(OK_Count * 100 / Q_Total - Help_Count), rounded toward minus infinity.
     // Stores the result in Score and returns it; 0 for a list without items.
-    int TENH();
+    int computeScore();
 
     // The bar texts for the current counts.
     QString okBar() const;
@@ -77,11 +77,11 @@ public:
 
     bool isFirstPass() const { return Pass_No <= 1; }
     // The score file of this order for the kind: "tenr.." in random order, else "tenj..".
-    static QString scoreFileName(const Module1 &m, int kind);
+    static QString scoreFileName(const SharedState &m, int kind);
     // Stores Score as the chapter's record when this is the first pass (a re-test never
     // stores). Returns an empty text, or a Japanese message when the file could not be
     // read or written.
-    QString storeFirstPassScore(const DataFolder &folder, const Module1 &m, int kind) const;
+    QString storeFirstPassScore(const DataFolder &folder, const SharedState &m, int kind) const;
 
     // Moves every item not answered right (Q_Mark not 1) to the front, in order, clearing its
     // mark; Pass_Goal becomes the number moved. Q_No moves along when moveNumbers is set.

@@ -49,21 +49,21 @@ WordTest::Verdict WordTest::judge(const QString &typed)
     return verdict;
 }
 
-bool WordTest::At()
+bool WordTest::takeRightAnswer()
 {
     run.noteJudged(true, run.Q_Mark[size_t(run.Q_Pos)] == -1); // right with the hint
     ++run.Q_Pos; // note1
     ++run.OK_Count;
-    run.TENH();
+    run.computeScore();
     return run.isPastEnd();
 }
 
-void WordTest::Hz()
+void WordTest::takeWrongAnswer()
 {
     run.noteJudged(false);
     ++run.Q_Pos; // note1
     ++run.NG_Count;
-    run.TENH();
+    run.computeScore();
 }
 
 bool WordTest::endCheck()
@@ -91,7 +91,7 @@ bool WordTest::hintUp()
     return true;
 }
 
-QStringList WordTest::MACHIGAIWOMOU()
+QStringList WordTest::gatherMisses()
 {
     run.prepareBars();
     run.Pass_Goal = 0;
@@ -115,7 +115,7 @@ QStringList WordTest::MACHIGAIWOMOU()
 void WordTest::startRetest()
 {
     run.resetCounters();
-    run.TENH();
+    run.computeScore();
     Hint_On = 0;
     hintShown = false;
     passEnded = false;

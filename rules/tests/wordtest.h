@@ -1,5 +1,5 @@
 #pragma once
-// The rules of the word test (F_英単語), without any widget: judging a typed answer, the hint
+// The rules of the word test (英単語), without any widget: judging a typed answer, the hint
 // and its cost, the end of a pass, the miss list and the re-test of exactly the missed and
 // hinted items.
 #include "rules/tests/mistakeclassifier.h"
@@ -33,27 +33,27 @@ public:
     bool takesEnter() const { return Finished == 0 && !passEnded && !hintShown; }
 
     enum class Verdict { None, Right, Wrong };
-    // The judging part of KAITOU on what the box holds (leading blanks already removed):
+    // The judging part of judgeAnswer on what the box holds (leading blanks already removed):
     // marks the item (a hinted right answer is marked -1, so it stays on the miss list) and
     // clears Hint_On. Counters move in At and Hz.
     Verdict judge(const QString &typed);
     // A right answer: next position, counted, scored. True when the list is now done.
-    bool At();
+    bool takeRightAnswer();
     // A wrong answer: next position, counted, scored.
-    void Hz();
-    // The end check of KAITOU: true exactly once, when the pass has just ended.
+    void takeWrongAnswer();
+    // The end check of judgeAnswer: true exactly once, when the pass has just ended.
     bool endCheck();
     bool passed() const { return run.passed(); }
-    void GOUKAKU() { Finished = 1; }
+    void onFullMarks() { Finished = 1; }
 
     // onHintButtonPressed: true when the hint is shown (it costs a point).
     bool hintDown();
     // onHintButtonReleased: true when a shown hint was taken back.
     bool hintUp();
 
-    // MACHIGAIWOMOU: the missed and hinted items move to the front as the list of the re-test;
+    // gatherMisses: the missed and hinted items move to the front as the list of the re-test;
     // returns their lines ("Japanese　→　English", and the tags of a missed item's mistake).
-    QStringList MACHIGAIWOMOU();
+    QStringList gatherMisses();
     // retestButton: counters back to 0 and the re-test begins at its first item.
     void startRetest();
     // questionSelectButton / chapterSelectButton: nothing of the run is kept.

@@ -18,7 +18,7 @@ const QString kAskTitle = QStringLiteral("登録・変更");
 const QString kSaved = QStringLiteral("登録しました。");
 } // namespace
 
-F_SAKUSEI::F_SAKUSEI(AppContext &context) : Screen(context, ScreenId::Editor)
+EditorScreen::EditorScreen(AppContext &context) : Screen(context, ScreenId::Editor)
 {
     setFixedSize(800, 600);
     setWindowColour(this, kMidGrey);
@@ -90,38 +90,38 @@ F_SAKUSEI::F_SAKUSEI(AppContext &context) : Screen(context, ScreenId::Editor)
     chapterSelectButton = bar[1];
     menuButton = bar[2];
 
-    connect(firstSlotButton, &QPushButton::clicked, this, &F_SAKUSEI::onFirstSlotButtonClicked);
-    connect(previousSlotButton, &QPushButton::clicked, this, &F_SAKUSEI::onPreviousSlotButtonClicked);
-    connect(nextSlotButton, &QPushButton::clicked, this, &F_SAKUSEI::onNextSlotButtonClicked);
-    connect(lastSlotButton, &QPushButton::clicked, this, &F_SAKUSEI::onLastSlotButtonClicked);
-    connect(saveButton, &QPushButton::clicked, this, &F_SAKUSEI::onSaveButtonClicked);
-    connect(questionSelectButton, &QPushButton::clicked, this, &F_SAKUSEI::onQuestionSelectButtonClicked);
-    connect(chapterSelectButton, &QPushButton::clicked, this, &F_SAKUSEI::onChapterSelectButtonClicked);
-    connect(menuButton, &QPushButton::clicked, this, &F_SAKUSEI::onMenuButtonClicked);
-    connect(pasteButton, &QPushButton::clicked, this, &F_SAKUSEI::onPasteButtonClicked);
-    connect(chapterLabel, &ClickLabel::doubleClicked, this, &F_SAKUSEI::onChapterLabelDoubleClicked);
-    connect(titleLabel, &ClickLabel::doubleClicked, this, &F_SAKUSEI::onTitleLabelDoubleClicked);
+    connect(firstSlotButton, &QPushButton::clicked, this, &EditorScreen::onFirstSlotButtonClicked);
+    connect(previousSlotButton, &QPushButton::clicked, this, &EditorScreen::onPreviousSlotButtonClicked);
+    connect(nextSlotButton, &QPushButton::clicked, this, &EditorScreen::onNextSlotButtonClicked);
+    connect(lastSlotButton, &QPushButton::clicked, this, &EditorScreen::onLastSlotButtonClicked);
+    connect(saveButton, &QPushButton::clicked, this, &EditorScreen::onSaveButtonClicked);
+    connect(questionSelectButton, &QPushButton::clicked, this, &EditorScreen::onQuestionSelectButtonClicked);
+    connect(chapterSelectButton, &QPushButton::clicked, this, &EditorScreen::onChapterSelectButtonClicked);
+    connect(menuButton, &QPushButton::clicked, this, &EditorScreen::onMenuButtonClicked);
+    connect(pasteButton, &QPushButton::clicked, this, &EditorScreen::onPasteButtonClicked);
+    connect(chapterLabel, &ClickLabel::doubleClicked, this, &EditorScreen::onChapterLabelDoubleClicked);
+    connect(titleLabel, &ClickLabel::doubleClicked, this, &EditorScreen::onTitleLabelDoubleClicked);
 
     // onEnglishBoxChanged to onThirdBoxChanged: every change goes into the slot shown.
     connect(englishBox, &QLineEdit::textChanged, this, [this](const QString &t) { editor_.setEng(t); });
     connect(japaneseBox, &QLineEdit::textChanged, this, [this](const QString &t) { editor_.setJpn(t); });
     connect(thirdBox, &QLineEdit::textChanged, this, [this](const QString &t) { editor_.setThird(t); });
     for (QLineEdit *box : {englishBox, japaneseBox, thirdBox})
-        connect(box, &QLineEdit::textEdited, this, &F_SAKUSEI::clearSaved);
+        connect(box, &QLineEdit::textEdited, this, &EditorScreen::clearSaved);
     // onEnglishBoxKeyPressed to onThirdBoxKeyPressed: Enter puts no character in and goes between the first two boxes.
     connect(englishBox, &QLineEdit::returnPressed, this, [this] { japaneseBox->setFocus(); });
     connect(japaneseBox, &QLineEdit::returnPressed, this, [this] { englishBox->setFocus(); });
 
-    Form_Load();
+    loadScreen();
 }
 
-void F_SAKUSEI::Form_Load()
+void EditorScreen::loadScreen()
 {
     if (M.TestKind == 3)
         M.DataDir = kDataDir;
-    // JUNBI1, the list of question file names, is levelFileName(n).
-    JUNBI2();
-    read_ = readChapterSlots(ctx.data, M.KomokuNo);
+    // showTitleLines, the list of question file names, is levelFileName(n).
+    showTitleLines();
+    read_ = readChapterSlots(ctx.data, M.chosenChapter);
     chapterFileMissing_ = read_.missing;
     Q_Total = read_.questionCount;
     editor_ = QuestionEditor(read_.records);
@@ -140,11 +140,11 @@ void F_SAKUSEI::Form_Load()
     onNextSlotButtonClicked();
     totalNumber->setText(QString::number(Q_Total));
     slotNumber->setText(QString::number(editor_.Slot()));
-    titleLabel->setText(M.KomokuNo >= 1 && M.KomokuNo <= kChapterCount ? Titles.value(M.KomokuNo - 1) : QString());
+    titleLabel->setText(M.chosenChapter >= 1 && M.chosenChapter <= kChapterCount ? Titles.value(M.chosenChapter - 1) : QString());
     showProblems();
 }
 
-void F_SAKUSEI::JUNBI2()
+void EditorScreen::showTitleLines()
 {
     testKindLabel->setText(M.TestKind >= 0 && M.TestKind <= 3 ? M.TestName[size_t(M.TestKind)] : QString());
     chapterLabel->setText(chapterLine(M));
@@ -152,10 +152,10 @@ void F_SAKUSEI::JUNBI2()
     instructionLabel->setText(QStringLiteral("英単語の修正を行います。"));
 }
 
-void F_SAKUSEI::showProblems()
+void EditorScreen::showProblems()
 {
     QStringList lines;
-    const QString file = ctx.data.displayName(levelFileName(M.KomokuNo));
+    const QString file = ctx.data.displayName(levelFileName(M.chosenChapter));
     if (read_.missing)
         lines << read_.problem + QStringLiteral("「登録する」を押すと、この章のファイルを新しく作ります。");
     else if (read_.unreadable)
@@ -165,7 +165,7 @@ void F_SAKUSEI::showProblems()
                      .arg(file)
                      .arg(read_.markerAddedAt);
     if (read_.utf8)
-        lines << ctx.data.utf8Problem(levelFileName(M.KomokuNo));
+        lines << ctx.data.utf8Problem(levelFileName(M.chosenChapter));
     if (read_.undecodable)
         lines << QStringLiteral("ファイル「%1」にShift_JISとして読めない文字があり、「\uFFFD」と表示しています。その文字を直すまで登録できません。")
                      .arg(file);
@@ -178,17 +178,17 @@ void F_SAKUSEI::showProblems()
     problemLabel->setVisible(!lines.isEmpty());
 }
 
-QString F_SAKUSEI::longLineProblem() const
+QString EditorScreen::longLineProblem() const
 {
     return QStringLiteral("ファイル「%1」の%2行目は%3文字より長く、ここでは途中までしか表示できません。この章は登録できません。")
-        .arg(ctx.data.displayName(levelFileName(M.KomokuNo)))
+        .arg(ctx.data.displayName(levelFileName(M.chosenChapter)))
         .arg(read_.longLine)
         .arg(kMaxLineLength);
 }
 
-void F_SAKUSEI::clearSaved() { savedLabel->clear(); }
+void EditorScreen::clearSaved() { savedLabel->clear(); }
 
-void F_SAKUSEI::NOTE_N()
+void EditorScreen::showSlot()
 {
     const Question shown = editor_.shown();
     slotNumber->setText(QString::number(editor_.Slot()));
@@ -197,30 +197,30 @@ void F_SAKUSEI::NOTE_N()
     thirdBox->setText(shown.third);
 }
 
-void F_SAKUSEI::showSlotAfterMove(bool moved)
+void EditorScreen::showSlotAfterMove(bool moved)
 {
     if (moved)
-        NOTE_N();
+        showSlot();
     englishBox->setFocus();
 }
 
-void F_SAKUSEI::onFirstSlotButtonClicked() { showSlotAfterMove(editor_.first()); }
+void EditorScreen::onFirstSlotButtonClicked() { showSlotAfterMove(editor_.first()); }
 
-void F_SAKUSEI::onPreviousSlotButtonClicked()
+void EditorScreen::onPreviousSlotButtonClicked()
 {
     // On slot 1 "＜" leaves even the focus where it is.
     if (editor_.previous())
         showSlotAfterMove(true);
 }
 
-void F_SAKUSEI::onNextSlotButtonClicked() { showSlotAfterMove(editor_.next()); }
-void F_SAKUSEI::onLastSlotButtonClicked() { showSlotAfterMove(editor_.last()); }
+void EditorScreen::onNextSlotButtonClicked() { showSlotAfterMove(editor_.next()); }
+void EditorScreen::onLastSlotButtonClicked() { showSlotAfterMove(editor_.last()); }
 
-void F_SAKUSEI::onSaveButtonClicked() { save(); }
+void EditorScreen::onSaveButtonClicked() { save(); }
 
-bool F_SAKUSEI::save()
+bool EditorScreen::save()
 {
-    const QString file = ctx.data.displayName(levelFileName(M.KomokuNo));
+    const QString file = ctx.data.displayName(levelFileName(M.chosenChapter));
     if (read_.unreadable) {
         ctx.dialogs->inform(this, read_.problem + QStringLiteral("この章は登録できません。"), kEditorTitle);
         return false;
@@ -235,7 +235,7 @@ bool F_SAKUSEI::save()
         return false;
     // Read again right before the write, after any question: what changed in the file since
     // it was read stays, but in the slots the learner changed.
-    const ChapterSlots now = readChapterSlots(ctx.data, M.KomokuNo);
+    const ChapterSlots now = readChapterSlots(ctx.data, M.chosenChapter);
     if (now.unreadable) {
         ctx.dialogs->inform(this, now.problem + QStringLiteral("この章は登録できません。"), kEditorTitle);
         return false;
@@ -247,7 +247,7 @@ bool F_SAKUSEI::save()
         return false;
     }
     const QList<Question> merged = now.missing ? editor_.records() : mergedSlots(now.records, saved_, editor_.records());
-    const QString problem = writeChapterSlots(ctx.data, M.KomokuNo, merged);
+    const QString problem = writeChapterSlots(ctx.data, M.chosenChapter, merged);
     if (!problem.isEmpty()) {
         ctx.dialogs->inform(this, problem, kEditorTitle);
         return false;
@@ -255,7 +255,7 @@ bool F_SAKUSEI::save()
     if (merged != editor_.records()) {
         editor_.setRecords(merged);
         if (editor_.Slot() >= 1)
-            NOTE_N();
+            showSlot();
     }
     saved_ = merged;
     // The file now holds what the boxes show.
@@ -265,7 +265,7 @@ bool F_SAKUSEI::save()
     read_.markerAddedAt = 0;
     read_.undecodable = false;
     // What was typed in is code page 932; untouched lines of a UTF-8 file stay as they were.
-    read_.utf8 = DataFolder::looksLikeUtf8(ctx.data.read(levelFileName(M.KomokuNo)).bytes);
+    read_.utf8 = DataFolder::looksLikeUtf8(ctx.data.read(levelFileName(M.chosenChapter)).bytes);
     read_.linesDropped = false;
     Q_Total = questionCountOf(editor_.records());
     totalNumber->setText(QString::number(Q_Total));
@@ -274,7 +274,7 @@ bool F_SAKUSEI::save()
     return true;
 }
 
-bool F_SAKUSEI::windowClosing()
+bool EditorScreen::windowClosing()
 {
     if (!hasUnsavedEdits())
         return true;
@@ -289,7 +289,7 @@ bool F_SAKUSEI::windowClosing()
     return false;
 }
 
-std::optional<QString> F_SAKUSEI::editChapterText(const QString &file, const QString &defaultText)
+std::optional<QString> EditorScreen::editChapterText(const QString &file, const QString &defaultText)
 {
     const ChapterTexts before = readChapterTexts(ctx.data, file);
     if (!before.rewritable()) {
@@ -306,14 +306,14 @@ std::optional<QString> F_SAKUSEI::editChapterText(const QString &file, const QSt
     // Read again now that the questions are answered: the other lines are written back as
     // they are now, not as they were before the input box opened.
     const ChapterTexts texts = readChapterTexts(ctx.data, file);
-    const QString problem = writeChapterText(ctx.data, file, texts, M.KomokuNo, *answer);
+    const QString problem = writeChapterText(ctx.data, file, texts, M.chosenChapter, *answer);
     if (!problem.isEmpty()) {
         ctx.dialogs->inform(this, problem, kAskTitle);
         return std::nullopt;
     }
     QStringList &lines = file == kChapterNamesFile ? Names : Titles;
     lines = texts.lines;
-    lines[M.KomokuNo - 1] = *answer;
+    lines[M.chosenChapter - 1] = *answer;
     for (const ChapterTexts *read : {&before, &texts}) {
         loadProblems_.removeAll(read->problem);
         loadProblems_.removeAll(read->notice);
@@ -324,26 +324,26 @@ std::optional<QString> F_SAKUSEI::editChapterText(const QString &file, const QSt
 
 // The name and title are written at once. The record slots are not read again: what the
 // learner typed and has not saved yet stays in the boxes.
-void F_SAKUSEI::onChapterLabelDoubleClicked()
+void EditorScreen::onChapterLabelDoubleClicked()
 {
-    if (M.KomokuNo < 1 || M.KomokuNo > kChapterCount)
+    if (M.chosenChapter < 1 || M.chosenChapter > kChapterCount)
         return;
-    if (const auto name = editChapterText(kChapterNamesFile, M.LvName[size_t(M.KomokuNo - 1)])) {
-        M.LvName[size_t(M.KomokuNo - 1)] = *name;
+    if (const auto name = editChapterText(kChapterNamesFile, M.chapterNames[size_t(M.chosenChapter - 1)])) {
+        M.chapterNames[size_t(M.chosenChapter - 1)] = *name;
         chapterLabel->setText(chapterLine(M));
     }
 }
 
-void F_SAKUSEI::onTitleLabelDoubleClicked()
+void EditorScreen::onTitleLabelDoubleClicked()
 {
-    if (M.KomokuNo < 1 || M.KomokuNo > kChapterCount)
+    if (M.chosenChapter < 1 || M.chosenChapter > kChapterCount)
         return;
-    if (const auto title = editChapterText(kChapterTitlesFile, Titles.value(M.KomokuNo - 1)))
+    if (const auto title = editChapterText(kChapterTitlesFile, Titles.value(M.chosenChapter - 1)))
         titleLabel->setText(*title);
 }
 
 // The rows go into the slots as if typed there; nothing is written before "登録する".
-void F_SAKUSEI::onPasteButtonClicked()
+void EditorScreen::onPasteButtonClicked()
 {
     const QString title = QStringLiteral("貼り付け");
     const QuestionEditor::Paste plan = editor_.planPaste(QGuiApplication::clipboard()->text());
@@ -357,12 +357,12 @@ void F_SAKUSEI::onPasteButtonClicked()
     if (!ctx.dialogs->confirm(this, question, title))
         return;
     editor_.paste(plan);
-    NOTE_N();
+    showSlot();
     clearSaved();
     englishBox->setFocus();
 }
 
-void F_SAKUSEI::onQuestionSelectButtonClicked() { handOver(ScreenId::QuestionSelect); }
-void F_SAKUSEI::onChapterSelectButtonClicked() { handOver(ScreenId::ChapterSelect); }
+void EditorScreen::onQuestionSelectButtonClicked() { handOver(ScreenId::QuestionSelect); }
+void EditorScreen::onChapterSelectButtonClicked() { handOver(ScreenId::ChapterSelect); }
 
-void F_SAKUSEI::onMenuButtonClicked() { handOver(ScreenId::Menu); } // the navigator forgets the test kind
+void EditorScreen::onMenuButtonClicked() { handOver(ScreenId::Menu); } // the navigator forgets the test kind

@@ -1,5 +1,5 @@
 #pragma once
-// F_SAKUSEI: edits one chapter of the word test: the three lines of each of its 50 record
+// EditorScreen: edits one chapter of the word test: the three lines of each of its 50 record
 // slots (saved by "登録する"), and the chapter's name and title (saved at once).
 #include "rules/editor/chaptertexts.h"
 #include "rules/editor/questioneditor.h"
@@ -11,10 +11,10 @@ class Panel;
 class QLineEdit;
 class QPushButton;
 
-class F_SAKUSEI : public Screen {
+class EditorScreen : public Screen {
     Q_OBJECT
 public:
-    explicit F_SAKUSEI(AppContext &ctx);
+    explicit EditorScreen(AppContext &ctx);
 
     ClickLabel *testKindLabel; // the test kind
     ClickLabel *chapterLabel; // the chapter line; double click edits the name
@@ -68,10 +68,10 @@ protected:
     bool windowClosing() override;
 
 private:
-    void Form_Load();
+    void loadScreen();
     bool save(); // 登録する: true when the chapter file now holds the slots
-    void JUNBI2();
-    void NOTE_N(); // show the slot in the boxes and the slot number
+    void showTitleLines();
+    void showSlot(); // show the slot in the boxes and the slot number
     void showSlotAfterMove(bool moved);
     void showProblems();
     QString longLineProblem() const;

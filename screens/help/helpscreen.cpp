@@ -6,7 +6,7 @@
 #include "rules/help/helppages.h"
 #include "screens/kit/uikit.h"
 
-F_HELP::F_HELP(AppContext &context) : Screen(context, ScreenId::Help)
+HelpScreen::HelpScreen(AppContext &context) : Screen(context, ScreenId::Help)
 {
     setWindowTitle(QStringLiteral("HELP"));
     setFixedSize(800, 600);
@@ -41,26 +41,26 @@ F_HELP::F_HELP(AppContext &context) : Screen(context, ScreenId::Help)
     previousButton = addButton(this, QStringLiteral("前へ"), {330, 532, 120, 36}, buttonFont);
     nextButton = addButton(this, QStringLiteral("次へ"), {460, 532, 120, 36}, buttonFont);
     menuButton = addButton(this, QStringLiteral("MENUへ"), {620, 532, 140, 36}, buttonFont);
-    connect(previousButton, &QPushButton::clicked, this, &F_HELP::onPreviousButtonClicked);
-    connect(nextButton, &QPushButton::clicked, this, &F_HELP::onNextButtonClicked);
-    connect(menuButton, &QPushButton::clicked, this, &F_HELP::onMenuButtonClicked);
+    connect(previousButton, &QPushButton::clicked, this, &HelpScreen::onPreviousButtonClicked);
+    connect(nextButton, &QPushButton::clicked, this, &HelpScreen::onNextButtonClicked);
+    connect(menuButton, &QPushButton::clicked, this, &HelpScreen::onMenuButtonClicked);
     menuButton->setDefault(true);
 
-    Form_Load();
+    loadScreen();
 }
 
-void F_HELP::Form_Load()
+void HelpScreen::loadScreen()
 {
     M.DataDir = kDataDir;
     QStringList problems;
-    M.Daimoku = readShownCourseTitle(ctx.data, problems);
+    M.courseTitle = readShownCourseTitle(ctx.data, problems);
     tellWhenShown(problems.join(u'\n'), QStringLiteral("HELP"));
-    courseTitleLabel->setText(M.Daimoku);
+    courseTitleLabel->setText(M.courseTitle);
     HelpPage = 1;
     showPage(1);
 }
 
-void F_HELP::showPage(int page)
+void HelpScreen::showPage(int page)
 {
     HelpPage = page;
     const HelpPageText &text = helpPage(page);
@@ -69,6 +69,6 @@ void F_HELP::showPage(int page)
         pageLines[size_t(i)]->setText(text.lines.value(i));
 }
 
-void F_HELP::onPreviousButtonClicked() { showPage(previousHelpPage(HelpPage)); }
-void F_HELP::onNextButtonClicked() { showPage(nextHelpPage(HelpPage)); }
-void F_HELP::onMenuButtonClicked() { handOver(ScreenId::Menu); }
+void HelpScreen::onPreviousButtonClicked() { showPage(previousHelpPage(HelpPage)); }
+void HelpScreen::onNextButtonClicked() { showPage(nextHelpPage(HelpPage)); }
+void HelpScreen::onMenuButtonClicked() { handOver(ScreenId::Menu); }

@@ -1,5 +1,5 @@
 #pragma once
-// F_HELP: the first screen of the program; the course title, five pages of operating hints
+// HelpScreen: the first screen of the program; the course title, five pages of operating hints
 // and the page of the rules a typed answer is judged by.
 #include "screens/kit/screen.h"
 
@@ -8,10 +8,10 @@
 class ClickLabel;
 class QPushButton;
 
-class F_HELP : public Screen {
+class HelpScreen : public Screen {
     Q_OBJECT
 public:
-    explicit F_HELP(AppContext &ctx);
+    explicit HelpScreen(AppContext &ctx);
 
     int HelpPage = 1;
 
@@ -31,5 +31,5 @@ public:
     void onMenuButtonClicked();
 
 private:
-    void Form_Load();
+    void loadScreen();
 };

@@ -15,7 +15,7 @@ class RandomSource;
 class Speech;
 
 struct AppContext {
-    Module1 state;
+    SharedState state;
     DataFolder data;
     Dialogs *dialogs = nullptr;
     RandomSource *random = nullptr;

@@ -10,11 +10,11 @@ namespace {
 struct HandOverRule {
     ScreenId from;
     ScreenId to;
-    void (*reset)(Module1 &);
+    void (*reset)(SharedState &);
 };
 
-void forgetTestKind(Module1 &m) { m.TestKind = 0; }
-void inFileOrder(Module1 &m)
+void forgetTestKind(SharedState &m) { m.TestKind = 0; }
+void inFileOrder(SharedState &m)
 {
     m.RandomMode = 0;
     m.WeakMode = 0;

@@ -43,7 +43,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
     AppContext &ctx;
-    Module1 &M;
+    SharedState &M;
 
 private:
     ScreenId id_;

@@ -13,7 +13,7 @@ const QString kHomePageTip = QStringLiteral("クリックするとマナビバ�
 constexpr int px(int twips) { return twips / 15; }
 } // namespace
 
-F_MENU::F_MENU(AppContext &context) : Screen(context, ScreenId::Menu)
+MenuScreen::MenuScreen(AppContext &context) : Screen(context, ScreenId::Menu)
 {
     setWindowTitle(QStringLiteral("英単語・英作文が身につくソフト"));
     setFixedSize(800, 600);
@@ -30,7 +30,7 @@ F_MENU::F_MENU(AppContext &context) : Screen(context, ScreenId::Menu)
     for (ClickLabel *label : {titleLabels[0], titleLabels[1], makerLabel}) {
         label->setToolTip(kHomePageTip);
         label->setCursor(Qt::PointingHandCursor);
-        connect(label, &ClickLabel::clicked, this, &F_MENU::openHomePage);
+        connect(label, &ClickLabel::clicked, this, &MenuScreen::openHomePage);
     }
 
     auto *frame = new Panel(this, kDarkGrey);
@@ -58,28 +58,28 @@ F_MENU::F_MENU(AppContext &context) : Screen(context, ScreenId::Menu)
     connect(choiceEnglishButton, &QPushButton::clicked, this, [this] { startTest(1); });
     connect(choiceJapaneseButton, &QPushButton::clicked, this, [this] { startTest(2); });
     connect(wordTestButton, &QPushButton::clicked, this, [this] { startTest(3); });
-    connect(helpButton, &QPushButton::clicked, this, &F_MENU::onHelpButtonClicked);
-    connect(scoreSheetButton, &QPushButton::clicked, this, &F_MENU::onScoreSheetButtonClicked);
+    connect(helpButton, &QPushButton::clicked, this, &MenuScreen::onHelpButtonClicked);
+    connect(scoreSheetButton, &QPushButton::clicked, this, &MenuScreen::onScoreSheetButtonClicked);
 
-    Form_Load();
+    loadScreen();
 }
 
-void F_MENU::Form_Load()
+void MenuScreen::loadScreen()
 {
-    JUNBI2(M);
+    fillTestCatalogue(M);
 }
 
-void F_MENU::startTest(int kind)
+void MenuScreen::startTest(int kind)
 {
     M.TestKind = kind;
     handOver(ScreenId::ChapterSelect);
 }
 
-void F_MENU::onHelpButtonClicked() { handOver(ScreenId::Help); }
+void MenuScreen::onHelpButtonClicked() { handOver(ScreenId::Help); }
 
-void F_MENU::onScoreSheetButtonClicked() { handOver(ScreenId::ScoreSheet); } // the navigator forgets the test kind
+void MenuScreen::onScoreSheetButtonClicked() { handOver(ScreenId::ScoreSheet); } // the navigator forgets the test kind
 
-void F_MENU::openHomePage()
+void MenuScreen::openHomePage()
 {
     // The browser opens on its own; the menu does not wait for it.
     const bool present = !ctx.homePage.isEmpty() && QFileInfo::exists(ctx.homePage);

@@ -1,5 +1,5 @@
 #pragma once
-// F_MENU: the hub of the program. Chooses a test kind, opens the score sheet and the help
+// MenuScreen: the hub of the program. Chooses a test kind, opens the score sheet and the help
 // screen, and links to the program's home page.
 #include "screens/kit/screen.h"
 
@@ -8,10 +8,10 @@
 class ClickLabel;
 class QPushButton;
 
-class F_MENU : public Screen {
+class MenuScreen : public Screen {
     Q_OBJECT
 public:
-    explicit F_MENU(AppContext &ctx);
+    explicit MenuScreen(AppContext &ctx);
 
     QPushButton *choiceEnglishButton; // ５問から選択テスト(英→日）
     QPushButton *choiceJapaneseButton; // ５問から選択テスト(日→英）
@@ -29,5 +29,5 @@ public:
     void openHomePage();      // onTitleLabelsClicked, onMakerLabelClicked
 
 private:
-    void Form_Load();
+    void loadScreen();
 };

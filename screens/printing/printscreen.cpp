@@ -9,7 +9,7 @@
 #include <QGroupBox>
 #include <QRadioButton>
 
-F_Insatsu_Eitango::F_Insatsu_Eitango(AppContext &context)
+PrintScreen::PrintScreen(AppContext &context)
     : Screen(context, ScreenId::PrintWordSheets), sheets(context.state, *context.random)
 {
     setWindowTitle(QStringLiteral("印刷（英単語）"));
@@ -49,27 +49,27 @@ F_Insatsu_Eitango::F_Insatsu_Eitango(AppContext &context)
     chapterSelectButton = bar[1];
     menuButton = bar[2];
 
-    connect(oneTestButton, &QPushButton::clicked, this, &F_Insatsu_Eitango::onOneTestButtonClicked);
-    connect(testCopiesButton, &QPushButton::clicked, this, &F_Insatsu_Eitango::onTestCopiesButtonClicked);
-    connect(oneAnswerButton, &QPushButton::clicked, this, &F_Insatsu_Eitango::onOneAnswerButtonClicked);
-    connect(answerCopiesButton, &QPushButton::clicked, this, &F_Insatsu_Eitango::onAnswerCopiesButtonClicked);
-    connect(questionSelectButton, &QPushButton::clicked, this, &F_Insatsu_Eitango::onQuestionSelectButtonClicked);
-    connect(chapterSelectButton, &QPushButton::clicked, this, &F_Insatsu_Eitango::onChapterSelectButtonClicked);
-    connect(menuButton, &QPushButton::clicked, this, &F_Insatsu_Eitango::onMenuButtonClicked);
+    connect(oneTestButton, &QPushButton::clicked, this, &PrintScreen::onOneTestButtonClicked);
+    connect(testCopiesButton, &QPushButton::clicked, this, &PrintScreen::onTestCopiesButtonClicked);
+    connect(oneAnswerButton, &QPushButton::clicked, this, &PrintScreen::onOneAnswerButtonClicked);
+    connect(answerCopiesButton, &QPushButton::clicked, this, &PrintScreen::onAnswerCopiesButtonClicked);
+    connect(questionSelectButton, &QPushButton::clicked, this, &PrintScreen::onQuestionSelectButtonClicked);
+    connect(chapterSelectButton, &QPushButton::clicked, this, &PrintScreen::onChapterSelectButtonClicked);
+    connect(menuButton, &QPushButton::clicked, this, &PrintScreen::onMenuButtonClicked);
 
-    Form_Load();
+    loadScreen();
 }
 
-void F_Insatsu_Eitango::Form_Load()
+void PrintScreen::loadScreen()
 {
     M.DataDir = kDataDir;
-    JUNBI1();
-    SEKUSHONE();
+    showTitleLines();
+    readChapterToPrint();
     onModeButtonClicked(1); // mode 1 to begin with, though no option is shown chosen
     sheets.Copies = 0;
 }
 
-void F_Insatsu_Eitango::JUNBI1()
+void PrintScreen::showTitleLines()
 {
     testNameLabel->setText(M.TestKind >= 0 && M.TestKind <= 3 ? M.TestName[M.TestKind] : QString());
     chapterLabel->setText(chapterLine(M));
@@ -79,9 +79,9 @@ void F_Insatsu_Eitango::JUNBI1()
         b->setEnabled(true);
 }
 
-void F_Insatsu_Eitango::SEKUSHONE()
+void PrintScreen::readChapterToPrint()
 {
-    const ChapterQuestions chapter = SEKUSHON(ctx.data, M.KomokuNo);
+    const ChapterQuestions chapter = readChapter(ctx.data, M.chosenChapter);
     sheets.setChapter(chapter.items, chapterLabel->text());
     const QString title = windowTitle();
     if (!chapter.readable()) {
@@ -89,25 +89,25 @@ void F_Insatsu_Eitango::SEKUSHONE()
         for (QPushButton *b : {oneTestButton, testCopiesButton, oneAnswerButton, answerCopiesButton})
             b->setEnabled(false);
         ctx.dialogs->inform(this, chapter.problem + QStringLiteral("\n問題がないので印刷できません。"), title);
-    } else if (const QString notice = readingNotice(ctx.data, M.KomokuNo, chapter, QStringLiteral("を印刷します。"));
+    } else if (const QString notice = readingNotice(ctx.data, M.chosenChapter, chapter, QStringLiteral("を印刷します。"));
                !notice.isEmpty()) {
         ctx.dialogs->inform(this, notice, title);
     }
 }
 
-bool F_Insatsu_Eitango::japaneseItems() const
+bool PrintScreen::japaneseItems() const
 {
     return M.PrintMode != 3 && M.PrintMode != 4;
 }
 
-void F_Insatsu_Eitango::printOneCopy(void (WordSheets::*sheet)(PrintJob &), const QString &documentName)
+void PrintScreen::printOneCopy(void (WordSheets::*sheet)(PrintJob &), const QString &documentName)
 {
     if (!ctx.dialogs->confirm(this, QStringLiteral("本当に１枚印刷しますか？ "), QStringLiteral("１枚印刷")))
         return;
     printPages(ctx, this, documentName, [this, sheet](PrintJob &job) { (sheets.*sheet)(job); });
 }
 
-void F_Insatsu_Eitango::printCopies(void (WordSheets::*sheet)(PrintJob &), const QString &documentName)
+void PrintScreen::printCopies(void (WordSheets::*sheet)(PrintJob &), const QString &documentName)
 {
     const std::optional<QString> typed =
         ctx.dialogs->askText(this, QStringLiteral("枚数を入力してください"), windowTitle(), QString());
@@ -131,26 +131,26 @@ QString documentName(const QString &kind, int chapter)
 }
 } // namespace
 
-void F_Insatsu_Eitango::onOneTestButtonClicked()
+void PrintScreen::onOneTestButtonClicked()
 {
-    printOneCopy(japaneseItems() ? &WordSheets::INSATU_J1 : &WordSheets::INSATU_E1,
-                 documentName(QStringLiteral("英単語テスト"), M.KomokuNo));
+    printOneCopy(japaneseItems() ? &WordSheets::testSheetJapanese : &WordSheets::testSheetEnglish,
+                 documentName(QStringLiteral("英単語テスト"), M.chosenChapter));
 }
 
-void F_Insatsu_Eitango::onTestCopiesButtonClicked()
+void PrintScreen::onTestCopiesButtonClicked()
 {
-    printCopies(japaneseItems() ? &WordSheets::INSATU_JN : &WordSheets::INSATU_EN,
-                documentName(QStringLiteral("英単語テスト"), M.KomokuNo));
+    printCopies(japaneseItems() ? &WordSheets::testSheetsJapanese : &WordSheets::testSheetsEnglish,
+                documentName(QStringLiteral("英単語テスト"), M.chosenChapter));
 }
 
-void F_Insatsu_Eitango::onOneAnswerButtonClicked()
+void PrintScreen::onOneAnswerButtonClicked()
 {
-    printOneCopy(japaneseItems() ? &WordSheets::KOTAE_J1 : &WordSheets::KOTAE_E1,
-                 documentName(QStringLiteral("英単語テストの答え"), M.KomokuNo));
+    printOneCopy(japaneseItems() ? &WordSheets::answerSheetJapanese : &WordSheets::answerSheetEnglish,
+                 documentName(QStringLiteral("英単語テストの答え"), M.chosenChapter));
 }
 
-void F_Insatsu_Eitango::onAnswerCopiesButtonClicked()
+void PrintScreen::onAnswerCopiesButtonClicked()
 {
-    printCopies(japaneseItems() ? &WordSheets::KOTAE_JN : &WordSheets::KOTAE_EN,
-                documentName(QStringLiteral("英単語テストの答え"), M.KomokuNo));
+    printCopies(japaneseItems() ? &WordSheets::answerSheetsJapanese : &WordSheets::answerSheetsEnglish,
+                documentName(QStringLiteral("英単語テストの答え"), M.chosenChapter));
 }

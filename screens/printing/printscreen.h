@@ -1,5 +1,5 @@
 #pragma once
-// F_印刷_英単語: prints test and answer sheets of the chosen chapter for the word test,
+// 印刷_英単語: prints test and answer sheets of the chosen chapter for the word test,
 // in four modes (Japanese or English items, in file order or shuffled), one copy or N.
 #include "print/wordsheets.h"
 #include "screens/kit/screen.h"
@@ -12,10 +12,10 @@ class QGroupBox;
 class QPushButton;
 class QRadioButton;
 
-class F_Insatsu_Eitango : public Screen { // F_印刷_英単語
+class PrintScreen : public Screen {       // 印刷_英単語
     Q_OBJECT
 public:
-    explicit F_Insatsu_Eitango(AppContext &ctx);
+    explicit PrintScreen(AppContext &ctx);
 
     WordSheets sheets;
 
@@ -34,7 +34,7 @@ public:
     QPushButton *chapterSelectButton;   // 項目選択画面に戻る
     QPushButton *menuButton;            // MENUに戻る
 
-    void onModeButtonClicked(int index) { sheets.Opt_Click(index); }
+    void onModeButtonClicked(int index) { sheets.chooseMode(index); }
     void onOneTestButtonClicked();
     void onTestCopiesButtonClicked();
     void onOneAnswerButtonClicked();
@@ -44,9 +44,9 @@ public:
     void onMenuButtonClicked() { handOver(ScreenId::Menu); } // TestKind stays as it is
 
 private:
-    void Form_Load();
-    void JUNBI1();
-    void SEKUSHONE();
+    void loadScreen();
+    void showTitleLines();
+    void readChapterToPrint();
     bool japaneseItems() const;
     void printOneCopy(void (WordSheets::*sheet)(PrintJob &), const QString &documentName);
     void printCopies(void (WordSheets::*sheet)(PrintJob &), const QString &documentName);

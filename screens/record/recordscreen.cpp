@@ -29,7 +29,7 @@ QString totalsText(const QString &period, const StudyTotals &t)
 }
 } // namespace
 
-F_GakushuKiroku::F_GakushuKiroku(AppContext &context) : Screen(context, ScreenId::Record)
+RecordScreen::RecordScreen(AppContext &context) : Screen(context, ScreenId::Record)
 {
     setWindowTitle(kTitle);
     setFixedSize(800, 600);
@@ -75,9 +75,9 @@ F_GakushuKiroku::F_GakushuKiroku(AppContext &context) : Screen(context, ScreenId
     clearButton = addButton(this, QStringLiteral("記録を消去"), {255, 556, 110, 36}, small);
     scoreSheetButton = addButton(this, QStringLiteral("成績表"), {530, 556, 110, 36}, small);
     menuButton = addButton(this, QStringLiteral("MENUに戻る"), {645, 556, 150, 36}, small);
-    connect(printButton, &QPushButton::clicked, this, &F_GakushuKiroku::onPrintButtonClicked);
-    connect(exportButton, &QPushButton::clicked, this, &F_GakushuKiroku::onExportButtonClicked);
-    connect(clearButton, &QPushButton::clicked, this, &F_GakushuKiroku::onClearButtonClicked);
+    connect(printButton, &QPushButton::clicked, this, &RecordScreen::onPrintButtonClicked);
+    connect(exportButton, &QPushButton::clicked, this, &RecordScreen::onExportButtonClicked);
+    connect(clearButton, &QPushButton::clicked, this, &RecordScreen::onClearButtonClicked);
     connect(scoreSheetButton, &QPushButton::clicked, this, [this] { handOver(ScreenId::ScoreSheet); });
     connect(menuButton, &QPushButton::clicked, this, [this] { handOver(ScreenId::Menu); });
 
@@ -85,7 +85,7 @@ F_GakushuKiroku::F_GakushuKiroku(AppContext &context) : Screen(context, ScreenId
     showKind(M.TestKind >= 1 && M.TestKind <= 3 ? M.TestKind : 1);
 }
 
-void F_GakushuKiroku::load()
+void RecordScreen::load()
 {
     record_ = LearningRecordReader(ctx.data).readAll();
     summary_ = RecordSummary::of(record_.lines, PassLog::now().date());
@@ -108,7 +108,7 @@ void F_GakushuKiroku::load()
     showKind(kind_);
 }
 
-void F_GakushuKiroku::showKind(int kind)
+void RecordScreen::showKind(int kind)
 {
     kind_ = std::clamp(kind, 1, 3);
     KindButtons[size_t(kind_ - 1)]->setChecked(true);
@@ -117,13 +117,13 @@ void F_GakushuKiroku::showKind(int kind)
     Chapters->setAccessibleDescription(M.TestName[size_t(kind_)] + QStringLiteral("の章ごとの成績"));
 }
 
-void F_GakushuKiroku::onPrintButtonClicked()
+void RecordScreen::onPrintButtonClicked()
 {
     const std::array<QString, 3> names{M.TestName[1], M.TestName[2], M.TestName[3]};
     printPages(ctx, this, kTitle, [this, &names](PrintJob &job) { RecordPrint(summary_, names, job).printPage(); });
 }
 
-void F_GakushuKiroku::onExportButtonClicked()
+void RecordScreen::onExportButtonClicked()
 {
     const QString title = QStringLiteral("CSVに書き出す");
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -139,7 +139,7 @@ void F_GakushuKiroku::onExportButtonClicked()
                         title);
 }
 
-void F_GakushuKiroku::onClearButtonClicked()
+void RecordScreen::onClearButtonClicked()
 {
     const QString title = QStringLiteral("学習の記録の消去");
     if (!ctx.dialogs->confirm(this, QStringLiteral("学習の記録をすべて消去していいですか？（成績表の成績は残ります）"),

@@ -14,10 +14,10 @@ class ClickLabel;
 class QListWidget;
 class QPushButton;
 
-class F_GakushuKiroku : public Screen { // 学習の記録
+class RecordScreen : public Screen {    // 学習の記録
     Q_OBJECT
 public:
-    explicit F_GakushuKiroku(AppContext &ctx);
+    explicit RecordScreen(AppContext &ctx);
 
     ClickLabel *titleLabel;  // 学習の記録
     ClickLabel *NoteLabel;   // lines skipped, files unreadable

@@ -31,7 +31,7 @@ bool isSpace(const QKeyEvent *event) { return event->key() == Qt::Key_Space; }
 bool isEnter(const QKeyEvent *event) { return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter; }
 } // namespace
 
-F_NOTE::F_NOTE(AppContext &context) : Screen(context, ScreenId::Note)
+NoteScreen::NoteScreen(AppContext &context) : Screen(context, ScreenId::Note)
 {
     setFixedSize(800, 600);
     setWindowColour(this, kMidGrey);
@@ -80,34 +80,34 @@ F_NOTE::F_NOTE(AppContext &context) : Screen(context, ScreenId::Note)
     questionSelectButton = bar[0];
     chapterSelectButton = bar[1];
     menuButton = bar[2];
-    connect(forwardButton, &QPushButton::clicked, this, &F_NOTE::onForwardButtonClicked);
-    connect(restartButton, &QPushButton::clicked, this, &F_NOTE::onRestartButtonClicked);
-    connect(questionSelectButton, &QPushButton::clicked, this, &F_NOTE::onQuestionSelectButtonClicked);
-    connect(chapterSelectButton, &QPushButton::clicked, this, &F_NOTE::onChapterSelectButtonClicked);
-    connect(menuButton, &QPushButton::clicked, this, &F_NOTE::onMenuButtonClicked);
+    connect(forwardButton, &QPushButton::clicked, this, &NoteScreen::onForwardButtonClicked);
+    connect(restartButton, &QPushButton::clicked, this, &NoteScreen::onRestartButtonClicked);
+    connect(questionSelectButton, &QPushButton::clicked, this, &NoteScreen::onQuestionSelectButtonClicked);
+    connect(chapterSelectButton, &QPushButton::clicked, this, &NoteScreen::onChapterSelectButtonClicked);
+    connect(menuButton, &QPushButton::clicked, this, &NoteScreen::onMenuButtonClicked);
 
-    Form_Load();
+    loadScreen();
 }
 
-void F_NOTE::Form_Load()
+void NoteScreen::loadScreen()
 {
     M.DataDir = kDataDir;
-    JUNBI1();
-    // The file names of the chapters (JUNBI2) are levelFileName(n); SEKUSHON opens the one of KomokuNo.
-    const ChapterQuestions chapter = SEKUSHON(ctx.data, M.KomokuNo);
+    showTitleLines();
+    // The file names of the chapters (showTitleLines) are levelFileName(n); readChapter opens the one of chosenChapter.
+    const ChapterQuestions chapter = readChapter(ctx.data, M.chosenChapter);
     if (!chapter.readable()) {
         problemLabel->setText(chapter.problem + QStringLiteral("　このノートは表示できません。"));
     } else {
-        problemLabel->setText(readingNotice(ctx.data, M.KomokuNo, chapter, QStringLiteral("を表示します。")));
+        problemLabel->setText(readingNotice(ctx.data, M.chosenChapter, chapter, QStringLiteral("を表示します。")));
     }
     problemLabel->setVisible(!problemLabel->text().isEmpty());
 
     study_ = std::make_unique<NoteStudy>(M.TestKind, chapter.items);
     totalNumber->setText(QString::number(study_->Q_Total()));
-    NOTE_NEXT();
+    stepForward();
 }
 
-void F_NOTE::JUNBI1()
+void NoteScreen::showTitleLines()
 {
     const int kind = M.TestKind >= 0 && M.TestKind <= 3 ? M.TestKind : 0;
     testKindLabel->setText(M.TestName[size_t(kind)]);
@@ -117,7 +117,7 @@ void F_NOTE::JUNBI1()
     instructionLabel->setText(texts.instruction);
 }
 
-void F_NOTE::showView()
+void NoteScreen::showView()
 {
     const NoteStudy::View &view = study_->view();
     numberLabel->setText(view.number);
@@ -126,35 +126,35 @@ void F_NOTE::showView()
     answerLabel->setText(view.answer);
 }
 
-void F_NOTE::NOTE_NEXT()
+void NoteScreen::stepForward()
 {
-    study_->NOTE_NEXT();
+    study_->stepForward();
     showView();
 }
 
-void F_NOTE::NOTE_MAE()
+void NoteScreen::stepBack()
 {
-    study_->NOTE_MAE();
+    study_->stepBack();
     showView();
 }
 
-void F_NOTE::onForwardButtonClicked() { NOTE_NEXT(); }
-void F_NOTE::onRestartButtonClicked() { Form_Load(); }
-void F_NOTE::onQuestionSelectButtonClicked() { handOver(ScreenId::QuestionSelect); }
-void F_NOTE::onChapterSelectButtonClicked() { handOver(ScreenId::ChapterSelect); }
+void NoteScreen::onForwardButtonClicked() { stepForward(); }
+void NoteScreen::onRestartButtonClicked() { loadScreen(); }
+void NoteScreen::onQuestionSelectButtonClicked() { handOver(ScreenId::QuestionSelect); }
+void NoteScreen::onChapterSelectButtonClicked() { handOver(ScreenId::ChapterSelect); }
 
-void F_NOTE::onMenuButtonClicked() { handOver(ScreenId::Menu); } // the navigator forgets the test kind
+void NoteScreen::onMenuButtonClicked() { handOver(ScreenId::Menu); } // the navigator forgets the test kind
 
-bool F_NOTE::previewKeyPress(QKeyEvent *event)
+bool NoteScreen::previewKeyPress(QKeyEvent *event)
 {
     // The keys act on the whole screen and are not passed on: a Space or Enter must not
     // also press the button that has the focus.
     if (event->key() == Qt::Key_Up) {
-        NOTE_MAE();
+        stepBack();
         return true;
     }
     if (event->key() == Qt::Key_Down || isSpace(event)) {
-        NOTE_NEXT();
+        stepForward();
         if (study_->pastLastQuestion() && isSpace(event) && event->modifiers() == Qt::ShiftModifier)
             handOver(ScreenId::QuestionSelect);
         return true;
@@ -162,7 +162,7 @@ bool F_NOTE::previewKeyPress(QKeyEvent *event)
     return isEnter(event);
 }
 
-bool F_NOTE::previewKeyRelease(QKeyEvent *event)
+bool NoteScreen::previewKeyRelease(QKeyEvent *event)
 {
     return isSpace(event) || isEnter(event);
 }

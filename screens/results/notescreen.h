@@ -1,5 +1,5 @@
 #pragma once
-// F_NOTE: steps through every question of the chosen chapter (question, hint, answer) by
+// NoteScreen: steps through every question of the chosen chapter (question, hint, answer) by
 // keys and buttons, for copying into a notebook. Reads the chapter; writes nothing.
 #include "rules/results/notestudy.h"
 #include "screens/kit/screen.h"
@@ -9,10 +9,10 @@
 class ClickLabel;
 class QPushButton;
 
-class F_NOTE : public Screen {
+class NoteScreen : public Screen {
     Q_OBJECT
 public:
-    explicit F_NOTE(AppContext &ctx);
+    explicit NoteScreen(AppContext &ctx);
 
     ClickLabel *testKindLabel; // the test kind
     ClickLabel *chapterLabel; // the chapter line
@@ -47,10 +47,10 @@ protected:
     bool previewKeyRelease(QKeyEvent *event) override;
 
 private:
-    void Form_Load();
-    void JUNBI1();
-    void NOTE_NEXT();
-    void NOTE_MAE();
+    void loadScreen();
+    void showTitleLines();
+    void stepForward();
+    void stepBack();
     void showView();
 
     std::unique_ptr<NoteStudy> study_;

@@ -15,7 +15,7 @@ namespace {
 const QString kTitle = QStringLiteral("成績表");
 } // namespace
 
-F_Seisekihyou::F_Seisekihyou(AppContext &context)
+ScoreSheetScreen::ScoreSheetScreen(AppContext &context)
     : Screen(context, ScreenId::ScoreSheet), sheet(context.state, context.data), table(sheet)
 {
     setWindowTitle(kTitle);
@@ -38,46 +38,46 @@ F_Seisekihyou::F_Seisekihyou(AppContext &context)
     connect(RecordButton, &QPushButton::clicked, this, [this] { handOver(ScreenId::Record); });
     backButton = addButton(this, QString(), {645, 556, 150, 36}, buttonFont);
 
-    connect(resetButton, &QPushButton::clicked, this, &F_Seisekihyou::onResetButtonClicked);
-    connect(printButton, &QPushButton::clicked, this, &F_Seisekihyou::onPrintButtonClicked);
-    connect(englishToJapaneseButton, &QPushButton::clicked, this, &F_Seisekihyou::onEnglishToJapaneseButtonClicked);
-    connect(japaneseToEnglishButton, &QPushButton::clicked, this, &F_Seisekihyou::onJapaneseToEnglishButtonClicked);
-    connect(wordTestButton, &QPushButton::clicked, this, &F_Seisekihyou::onWordTestButtonClicked);
-    connect(backButton, &QPushButton::clicked, this, &F_Seisekihyou::onBackButtonClicked);
+    connect(resetButton, &QPushButton::clicked, this, &ScoreSheetScreen::onResetButtonClicked);
+    connect(printButton, &QPushButton::clicked, this, &ScoreSheetScreen::onPrintButtonClicked);
+    connect(englishToJapaneseButton, &QPushButton::clicked, this, &ScoreSheetScreen::onEnglishToJapaneseButtonClicked);
+    connect(japaneseToEnglishButton, &QPushButton::clicked, this, &ScoreSheetScreen::onJapaneseToEnglishButtonClicked);
+    connect(wordTestButton, &QPushButton::clicked, this, &ScoreSheetScreen::onWordTestButtonClicked);
+    connect(backButton, &QPushButton::clicked, this, &ScoreSheetScreen::onBackButtonClicked);
 
-    Form_Load();
+    loadScreen();
 }
 
-void F_Seisekihyou::Form_Load()
+void ScoreSheetScreen::loadScreen()
 {
     const int kind = M.TestKind;
     if (kind < 1 || kind > 3) {
         // Opened from the menu.
         sheet.SheetKind = 1;
         kindLabel->setText(QStringLiteral("５問選択問題テスト（英語→日本語）"));
-        sheet.JUNBI();
+        sheet.readTitles();
         backButton->setText(QStringLiteral("MENUに戻る"));
-        sheet.TENLOAD();
-        table.TENVUE();
+        sheet.loadKindScores();
+        table.drawTable();
         redrawn();
     } else {
         sheet.SheetKind = kind;
-        sheet.JUNBI();
+        sheet.readTitles();
         backButton->setText(QStringLiteral("項目選択"));
         showKind(kind);
     }
     reportProblems();
 }
 
-void F_Seisekihyou::Form_Activate()
+void ScoreSheetScreen::onActivated()
 {
-    sheet.TENLOAD();
-    table.TENVUE();
+    sheet.loadKindScores();
+    table.drawTable();
     redrawn();
     reportProblems();
 }
 
-bool F_Seisekihyou::event(QEvent *event)
+bool ScoreSheetScreen::event(QEvent *event)
 {
     if (event->type() == QEvent::WindowActivate)
         windowActivated();
@@ -87,34 +87,34 @@ bool F_Seisekihyou::event(QEvent *event)
 // Each time the window becomes active again the scores are read anew. The table is drawn
 // again only when they changed (and then on blank cells), so showing the screen just after
 // loading it, or closing one of its own message boxes, draws nothing twice.
-void F_Seisekihyou::windowActivated()
+void ScoreSheetScreen::windowActivated()
 {
-    sheet.TENLOAD();
+    sheet.loadKindScores();
     if (!table.showsSheet()) {
         table.pic7();
-        table.TENVUE();
+        table.drawTable();
         redrawn();
     }
     reportProblems();
 }
 
-void F_Seisekihyou::showKind(int kind)
+void ScoreSheetScreen::showKind(int kind)
 {
     kindLabel->setText(M.TestName[kind]);
-    sheet.Title_Clean();
+    sheet.clearTitles();
     table.pic7();
     sheet.SheetKind = kind;
-    sheet.JUNBI();
-    Form_Activate();
+    sheet.readTitles();
+    onActivated();
 }
 
-void F_Seisekihyou::onResetButtonClicked()
+void ScoreSheetScreen::onResetButtonClicked()
 {
     sheet.ResetName = M.TestName[sheet.SheetKind];
     kindLabel->setText(sheet.ResetName + QStringLiteral("の成績を初期化します"));
     if (!ctx.dialogs->confirm(this, QStringLiteral("成績を初期化していいですか？"), QStringLiteral("成績の初期化")))
         return;
-    QString problem = sheet.TENCLEAR();
+    QString problem = sheet.clearKindScores();
     if (problem.isEmpty() && ctx.dialogs->confirm(this, QStringLiteral("学習の記録からも、このテストの記録を消去しますか？"),
                                                   QStringLiteral("成績の初期化")))
         problem = LearningRecordWriter(ctx.data).clearKind(sheet.SheetKind);
@@ -122,10 +122,10 @@ void F_Seisekihyou::onResetButtonClicked()
         ctx.dialogs->inform(this, problem, QStringLiteral("成績の初期化"));
     // Drawn from the files as they are now: after a failed write the old scores show again.
     table.pic7();
-    Form_Activate();
+    onActivated();
 }
 
-void F_Seisekihyou::onPrintButtonClicked()
+void ScoreSheetScreen::onPrintButtonClicked()
 {
     kindLabel->setText(QStringLiteral("成績を印刷します"));
     if (!ctx.dialogs->confirm(this, QStringLiteral("本当に成績表を印刷しますか？ "), QStringLiteral("成績表の印刷")))
@@ -137,29 +137,29 @@ void F_Seisekihyou::onPrintButtonClicked()
     reportProblems();
 }
 
-ScoreSheetKinds F_Seisekihyou::kindsToPrint()
+ScoreSheetKinds ScoreSheetScreen::kindsToPrint()
 {
     ScoreSheetKinds kinds;
     for (int kind = 1; kind <= 3; ++kind) {
         ScoreSheetKind &printed = kinds[size_t(kind - 1)];
         printed.name = M.TestName[size_t(kind)];
         printed.titles = sheet.TitleLine;
-        sheet.readKindScores(kind, printed.tenJ, printed.tenR);
+        sheet.readKindScores(kind, printed.inOrderRecords, printed.randomRecords);
     }
     return kinds;
 }
 
-void F_Seisekihyou::onBackButtonClicked()
+void ScoreSheetScreen::onBackButtonClicked()
 {
     handOver(M.TestKind >= 1 && M.TestKind <= 3 ? ScreenId::ChapterSelect : ScreenId::Menu);
 }
 
-void F_Seisekihyou::redrawn()
+void ScoreSheetScreen::redrawn()
 {
     tableBox->update();
 }
 
-void F_Seisekihyou::reportProblems()
+void ScoreSheetScreen::reportProblems()
 {
     for (const FileProblem &problem : sheet.takeProblems()) {
         if (reported_.contains(problem.file))

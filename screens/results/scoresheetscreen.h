@@ -1,5 +1,5 @@
 #pragma once
-// F_成績表: the score sheet. The colour table of all 60 chapters of one test kind, in file
+// 成績表: the score sheet. The colour table of all 60 chapters of one test kind, in file
 // order (J) and random order (R); switches between the kinds, resets a kind's scores and
 // prints all three kinds.
 #include "print/scoresheetprint.h"
@@ -14,10 +14,10 @@ class Panel;
 class PictureBox;
 class QPushButton;
 
-class F_Seisekihyou : public Screen { // F_成績表
+class ScoreSheetScreen : public Screen { // 成績表
     Q_OBJECT
 public:
-    explicit F_Seisekihyou(AppContext &ctx);
+    explicit ScoreSheetScreen(AppContext &ctx);
 
     ScoreSheet sheet;
     ScoreTable table;
@@ -47,8 +47,8 @@ protected:
     bool event(QEvent *event) override;
 
 private:
-    void Form_Load();
-    void Form_Activate();
+    void loadScreen();
+    void onActivated();
     void windowActivated();
     void showKind(int kind);
     void redrawn();

@@ -90,7 +90,7 @@ void ScoreTable::pic7()
 {
     QPainter painter(&image_);
     painter_ = &painter;
-    setLayout(); // as TENVUE sets it, also before the first TENVUE
+    setLayout(); // as drawTable sets it, also before the first drawTable
     ForeColor = paletteColour(pal::Black);
     const int shown = sheet_.RowNo;
     for (int n = 1; n <= kChapterCount; ++n) {
@@ -104,26 +104,26 @@ void ScoreTable::pic7()
 }
 
 // The part above 100 of the record, in the current colour.
-void ScoreTable::mj1() { print(QString::number(numericValue(sheet_.TenJ[sheet_.RowNo]) - 100)); }
-void ScoreTable::mr1() { print(QString::number(numericValue(sheet_.TenR[sheet_.RowNo]) - 100)); }
+void ScoreTable::mj1() { print(QString::number(numericValue(sheet_.inOrderScores[sheet_.RowNo]) - 100)); }
+void ScoreTable::mr1() { print(QString::number(numericValue(sheet_.randomScores[sheet_.RowNo]) - 100)); }
 
 // The record as stored, in white.
 void ScoreTable::mj2()
 {
     ForeColor = paletteColour(pal::White);
-    print(sheet_.TenJ[sheet_.RowNo]);
+    print(sheet_.inOrderScores[sheet_.RowNo]);
 }
 
 void ScoreTable::mr2()
 {
     ForeColor = paletteColour(pal::White);
-    print(sheet_.TenR[sheet_.RowNo]);
+    print(sheet_.randomScores[sheet_.RowNo]);
 }
 
 void ScoreTable::scoreCell(bool randomColumn)
 {
     const int block = (sheet_.RowNo - 1) / kBlockSize;
-    const double v = numericValue(randomColumn ? sheet_.TenR[sheet_.RowNo] : sheet_.TenJ[sheet_.RowNo]);
+    const double v = numericValue(randomColumn ? sheet_.randomScores[sheet_.RowNo] : sheet_.inOrderScores[sheet_.RowNo]);
     const int column = randomColumn ? 27 : 0; // the R cell stands 27 pixels right of the J cell
     auto fill = [&] {
         static constexpr void (ScoreTable::*cells[3][2])() = {
@@ -157,7 +157,7 @@ void ScoreTable::scoreCell(bool randomColumn)
     }
 }
 
-void ScoreTable::TENVUE()
+void ScoreTable::drawTable()
 {
     setLayout();
     QPainter painter(&image_);
@@ -217,11 +217,11 @@ void ScoreTable::TENVUE()
     ++drawCount_;
     drawn_ = true;
     drawnTitles_ = sheet_.TitleLine;
-    drawnJ_ = sheet_.TenJ;
-    drawnR_ = sheet_.TenR;
+    drawnJ_ = sheet_.inOrderScores;
+    drawnR_ = sheet_.randomScores;
 }
 
 bool ScoreTable::showsSheet() const
 {
-    return drawn_ && drawnTitles_ == sheet_.TitleLine && drawnJ_ == sheet_.TenJ && drawnR_ == sheet_.TenR;
+    return drawn_ && drawnTitles_ == sheet_.TitleLine && drawnJ_ == sheet_.inOrderScores && drawnR_ == sheet_.randomScores;
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The colour table of F_成績表 (tableBox): three blocks of 20 chapters, each row a number,
+// The colour table of 成績表 (tableBox): three blocks of 20 chapters, each row a number,
 // a title and the J and R score cells, drawn in pixels into an image that the screen shows.
 // Text is drawn without smoothing, so drawing the same table again changes no pixel.
 #include "files/questionbank.h"
@@ -21,16 +21,16 @@ public:
     explicit ScoreTable(ScoreSheet &sheet);
 
     const QImage &image() const { return image_; }
-    int drawCount() const { return drawCount_; } // how often TENVUE ran
+    int drawCount() const { return drawCount_; } // how often drawTable ran
 
     // Headings, grid, numbers, titles and scores of all 60 chapters, over what is there.
-    void TENVUE();
+    void drawTable();
     // Blanks the inside of every title, J and R cell (not the numbers, not the grid).
     void pic7();
-    // True when the last TENVUE drew exactly the titles and scores the sheet holds now.
+    // True when the last drawTable drew exactly the titles and scores the sheet holds now.
     bool showsSheet() const;
 
-    // Layout in pixels, set at the start of every TENVUE.
+    // Layout in pixels, set at the start of every drawTable.
     int OrgX = 0, RowH = 0, BlockW = 0, CellTop = 0, CellBottom = 0, OrgY = 0;
 
 private:

@@ -11,7 +11,7 @@ namespace {
 constexpr int kNameWidth = 220;
 } // namespace
 
-F_KomokuSentaku::F_KomokuSentaku(AppContext &context) : Screen(context, ScreenId::ChapterSelect)
+ChapterSelectScreen::ChapterSelectScreen(AppContext &context) : Screen(context, ScreenId::ChapterSelect)
 {
     setFixedSize(800, 600);
     setWindowColour(this, kMidGrey);
@@ -54,37 +54,37 @@ F_KomokuSentaku::F_KomokuSentaku(AppContext &context) : Screen(context, ScreenId
     // always move in and choose from the list.
     for (QPushButton *button : {firstBlockButton, secondBlockButton, thirdBlockButton, scoreSheetButton, menuButton})
         button->setFocusPolicy(Qt::NoFocus);
-    connect(firstBlockButton, &QPushButton::clicked, this, &F_KomokuSentaku::onFirstBlockButtonClicked);
-    connect(secondBlockButton, &QPushButton::clicked, this, &F_KomokuSentaku::onSecondBlockButtonClicked);
-    connect(thirdBlockButton, &QPushButton::clicked, this, &F_KomokuSentaku::onThirdBlockButtonClicked);
-    connect(scoreSheetButton, &QPushButton::clicked, this, &F_KomokuSentaku::onScoreSheetButtonClicked);
-    connect(menuButton, &QPushButton::clicked, this, &F_KomokuSentaku::onMenuButtonClicked);
+    connect(firstBlockButton, &QPushButton::clicked, this, &ChapterSelectScreen::onFirstBlockButtonClicked);
+    connect(secondBlockButton, &QPushButton::clicked, this, &ChapterSelectScreen::onSecondBlockButtonClicked);
+    connect(thirdBlockButton, &QPushButton::clicked, this, &ChapterSelectScreen::onThirdBlockButtonClicked);
+    connect(scoreSheetButton, &QPushButton::clicked, this, &ChapterSelectScreen::onScoreSheetButtonClicked);
+    connect(menuButton, &QPushButton::clicked, this, &ChapterSelectScreen::onMenuButtonClicked);
     setFocusPolicy(Qt::StrongFocus);
 
-    Form_Load();
+    loadScreen();
 }
 
-void F_KomokuSentaku::Form_Load()
+void ChapterSelectScreen::loadScreen()
 {
     if (M.TestKind >= 1 && M.TestKind <= 3)
         M.DataDir = kDataDir;
-    // JUNBI1 and TENSU_YOMI
+    // showTitleLines and finishedChapters
     const ChapterList list = loadChapterList(ctx.data, M);
     if (!list.problems.isEmpty())
         tellWhenShown(list.problems.join(u'\n') + QStringLiteral("\n\n項目の選択はこのまま続けられます。"), QStringLiteral("項目選択"));
-    // JUNBI2
-    setWindowTitle(M.Daimoku + QStringLiteral("　（項目選択）"));
+    // showTitleLines
+    setWindowTitle(M.courseTitle + QStringLiteral("　（項目選択）"));
     // PROGRAM_60
     testKindLabel->setText(M.TestKind >= 0 && M.TestKind <= 3 ? M.TestName[size_t(M.TestKind)] : QString());
     for (int n = 1; n <= kChapterCount; ++n)
-        chapterNames[size_t(n)]->setText(M.LvName[size_t(n - 1)]);
+        chapterNames[size_t(n)]->setText(M.chapterNames[size_t(n - 1)]);
     cursor.setFinished(list.Kanryo);
     // The block and chapter last chosen.
-    cursor.load(M.KomokuNo, M.KomokuPage);
+    cursor.load(M.chosenChapter, M.chapterBlock);
     showCursor();
 }
 
-void F_KomokuSentaku::showCursor()
+void ChapterSelectScreen::showCursor()
 {
     blockLabel->setText(cursor.blockCaption());
     blockLabel->setTextColour(paletteColour(cursor.blockCaptionColour()));
@@ -97,52 +97,52 @@ void F_KomokuSentaku::showCursor()
     typedDigits->setText(cursor.buffer());
 }
 
-void F_KomokuSentaku::onFirstBlockButtonClicked()
+void ChapterSelectScreen::onFirstBlockButtonClicked()
 {
     cursor.showBlock(1);
     showCursor();
 }
 
-void F_KomokuSentaku::onSecondBlockButtonClicked()
+void ChapterSelectScreen::onSecondBlockButtonClicked()
 {
     cursor.showBlock(2);
     showCursor();
 }
 
-void F_KomokuSentaku::onThirdBlockButtonClicked()
+void ChapterSelectScreen::onThirdBlockButtonClicked()
 {
     cursor.showBlock(3);
     showCursor();
 }
 
-void F_KomokuSentaku::onChapterNameClicked(int index)
+void ChapterSelectScreen::onChapterNameClicked(int index)
 {
     cursor.highlight(index);
     showCursor();
 }
 
-void F_KomokuSentaku::onChapterNameDoubleClicked(int index)
+void ChapterSelectScreen::onChapterNameDoubleClicked(int index)
 {
     if (index >= 1 && index <= kChapterCount)
         choose(index);
 }
 
-void F_KomokuSentaku::choose(int chapter)
+void ChapterSelectScreen::choose(int chapter)
 {
-    M.KomokuNo = chapter;
-    M.KomokuPage = blockOfChapter(chapter);
+    M.chosenChapter = chapter;
+    M.chapterBlock = blockOfChapter(chapter);
     handOver(ScreenId::QuestionSelect);
 }
 
-void F_KomokuSentaku::onScoreSheetButtonClicked()
+void ChapterSelectScreen::onScoreSheetButtonClicked()
 {
     // TestKind stays, so that the score sheet comes back here.
     handOver(ScreenId::ScoreSheet);
 }
 
-void F_KomokuSentaku::onMenuButtonClicked() { handOver(ScreenId::Menu); } // the navigator forgets the test kind
+void ChapterSelectScreen::onMenuButtonClicked() { handOver(ScreenId::Menu); } // the navigator forgets the test kind
 
-bool F_KomokuSentaku::previewKeyPress(QKeyEvent *event)
+bool ChapterSelectScreen::previewKeyPress(QKeyEvent *event)
 {
     switch (event->key()) {
     case Qt::Key_F1:

@@ -1,5 +1,5 @@
 #pragma once
-// F_項目選択: the 60 chapters of the current test in three blocks of 20. The learner moves
+// 項目選択: the 60 chapters of the current test in three blocks of 20. The learner moves
 // the highlight with the mouse, the arrows, Space or two typed digits, and chooses a
 // chapter with a double click or Enter; finished chapters are greyed.
 #include "rules/select/chaptercursor.h"
@@ -11,10 +11,10 @@ class ClickLabel;
 class Panel;
 class QPushButton;
 
-class F_KomokuSentaku : public Screen { // F_項目選択
+class ChapterSelectScreen : public Screen { // 項目選択
     Q_OBJECT
 public:
-    explicit F_KomokuSentaku(AppContext &ctx);
+    explicit ChapterSelectScreen(AppContext &ctx);
 
     // Controls, named as the screen's design names them; chapterNumbers and chapterNames are indexed
     // by chapter, 1 to 60 (element 0 is unused).
@@ -45,7 +45,7 @@ protected:
     bool previewKeyPress(QKeyEvent *event) override;
 
 private:
-    void Form_Load();
+    void loadScreen();
     void choose(int chapter);
     void showCursor(); // every label from the cursor's state
 };

@@ -5,7 +5,7 @@
 #include "rules/select/questionchoices.h"
 #include "screens/kit/uikit.h"
 
-F_MondaiSentaku::F_MondaiSentaku(AppContext &context) : Screen(context, ScreenId::QuestionSelect)
+QuestionSelectScreen::QuestionSelectScreen(AppContext &context) : Screen(context, ScreenId::QuestionSelect)
 {
     setFixedSize(800, 600);
     setWindowColour(this, kMidGrey);
@@ -37,35 +37,35 @@ F_MondaiSentaku::F_MondaiSentaku(AppContext &context) : Screen(context, ScreenId
     printButton->setVisible(false);
     editorButton->setVisible(false);
 
-    connect(inOrderButton, &QPushButton::clicked, this, &F_MondaiSentaku::onInOrderButtonClicked);
-    connect(randomButton, &QPushButton::clicked, this, &F_MondaiSentaku::onRandomButtonClicked);
-    connect(noteButton, &QPushButton::clicked, this, &F_MondaiSentaku::onNoteButtonClicked);
-    connect(printButton, &QPushButton::clicked, this, &F_MondaiSentaku::onPrintButtonClicked);
-    connect(editorButton, &QPushButton::clicked, this, &F_MondaiSentaku::onEditorButtonClicked);
-    connect(chapterSelectButton, &QPushButton::clicked, this, &F_MondaiSentaku::onChapterSelectButtonClicked);
-    connect(menuButton, &QPushButton::clicked, this, &F_MondaiSentaku::onMenuButtonClicked);
-    connect(WeakButton, &QPushButton::clicked, this, &F_MondaiSentaku::WeakButton_Click);
+    connect(inOrderButton, &QPushButton::clicked, this, &QuestionSelectScreen::onInOrderButtonClicked);
+    connect(randomButton, &QPushButton::clicked, this, &QuestionSelectScreen::onRandomButtonClicked);
+    connect(noteButton, &QPushButton::clicked, this, &QuestionSelectScreen::onNoteButtonClicked);
+    connect(printButton, &QPushButton::clicked, this, &QuestionSelectScreen::onPrintButtonClicked);
+    connect(editorButton, &QPushButton::clicked, this, &QuestionSelectScreen::onEditorButtonClicked);
+    connect(chapterSelectButton, &QPushButton::clicked, this, &QuestionSelectScreen::onChapterSelectButtonClicked);
+    connect(menuButton, &QPushButton::clicked, this, &QuestionSelectScreen::onMenuButtonClicked);
+    connect(WeakButton, &QPushButton::clicked, this, &QuestionSelectScreen::WeakButton_Click);
 
-    Form_Load();
+    loadScreen();
 }
 
-void F_MondaiSentaku::Form_Load()
+void QuestionSelectScreen::loadScreen()
 {
     if (offersPrintAndEditor(M.TestKind)) {
         printButton->setVisible(true);
         editorButton->setVisible(true);
     }
-    JUNBI2();
+    showTitleLines();
 }
 
-void F_MondaiSentaku::JUNBI2()
+void QuestionSelectScreen::showTitleLines()
 {
-    setWindowTitle(M.Daimoku + QStringLiteral("　（問題選択）"));
+    setWindowTitle(M.courseTitle + QStringLiteral("　（問題選択）"));
     testKindLabel->setText(M.TestKind >= 0 && M.TestKind <= 3 ? M.TestName[size_t(M.TestKind)] : QString());
     chapterLabel->setText(chapterLine(M));
 }
 
-void F_MondaiSentaku::startTest(int randomMode)
+void QuestionSelectScreen::startTest(int randomMode)
 {
     const auto target = testScreenOf(M.TestKind);
     if (!target)
@@ -74,27 +74,27 @@ void F_MondaiSentaku::startTest(int randomMode)
     handOver(*target);
 }
 
-void F_MondaiSentaku::onInOrderButtonClicked() { startTest(0); }
-void F_MondaiSentaku::onRandomButtonClicked() { startTest(1); }
-void F_MondaiSentaku::onNoteButtonClicked() { handOver(ScreenId::Note); }
+void QuestionSelectScreen::onInOrderButtonClicked() { startTest(0); }
+void QuestionSelectScreen::onRandomButtonClicked() { startTest(1); }
+void QuestionSelectScreen::onNoteButtonClicked() { handOver(ScreenId::Note); }
 
-void F_MondaiSentaku::onPrintButtonClicked()
+void QuestionSelectScreen::onPrintButtonClicked()
 {
     if (offersPrintAndEditor(M.TestKind))
         handOver(ScreenId::PrintWordSheets);
 }
 
-void F_MondaiSentaku::onEditorButtonClicked()
+void QuestionSelectScreen::onEditorButtonClicked()
 {
     if (offersPrintAndEditor(M.TestKind))
         handOver(ScreenId::Editor);
 }
 
-void F_MondaiSentaku::onChapterSelectButtonClicked() { handOver(ScreenId::ChapterSelect); }
+void QuestionSelectScreen::onChapterSelectButtonClicked() { handOver(ScreenId::ChapterSelect); }
 
-void F_MondaiSentaku::onMenuButtonClicked() { handOver(ScreenId::Menu); } // the navigator forgets the test kind
+void QuestionSelectScreen::onMenuButtonClicked() { handOver(ScreenId::Menu); } // the navigator forgets the test kind
 
-void F_MondaiSentaku::WeakButton_Click()
+void QuestionSelectScreen::WeakButton_Click()
 {
     const auto target = testScreenOf(M.TestKind);
     if (!target)

@@ -1,5 +1,5 @@
 #pragma once
-// F_問題選択: what to do with the chosen chapter: the test in file order or in random
+// 問題選択: what to do with the chosen chapter: the test in file order or in random
 // order, the note screen, and for the word test the test sheets and the editor.
 #include "screens/kit/screen.h"
 
@@ -7,10 +7,10 @@ class ClickLabel;
 class Panel;
 class QPushButton;
 
-class F_MondaiSentaku : public Screen { // F_問題選択
+class QuestionSelectScreen : public Screen { // 問題選択
     Q_OBJECT
 public:
-    explicit F_MondaiSentaku(AppContext &ctx);
+    explicit QuestionSelectScreen(AppContext &ctx);
 
     // Controls, named as the screen's design names them.
     ClickLabel *titleLabel; // 問題選択
@@ -37,7 +37,7 @@ public:
     void WeakButton_Click();
 
 private:
-    void Form_Load();
-    void JUNBI2();
+    void loadScreen();
+    void showTitleLines();
     void startTest(int randomMode);
 };

@@ -22,7 +22,7 @@ bool isMappedKey(int key, bool keypad)
 }
 } // namespace
 
-F_SentakuMondai::F_SentakuMondai(AppContext &context)
+ChoiceTestScreen::ChoiceTestScreen(AppContext &context)
     : TestScreen(context, ScreenId::ChoiceTest), Rules(context.state.TestKind)
 {
     const QFont answerFont = fonts::font(fonts::PGothic, 14);
@@ -43,7 +43,7 @@ F_SentakuMondai::F_SentakuMondai(AppContext &context)
     }
     missesButton = addButton(this, QStringLiteral("間違いを確認する"), {20, 552, 200, 36}, fonts::font(fonts::PGothic, 11));
     missesButton->hide();
-    connect(missesButton, &QPushButton::clicked, this, &F_SentakuMondai::onMissesButtonClicked);
+    connect(missesButton, &QPushButton::clicked, this, &ChoiceTestScreen::onMissesButtonClicked);
 
     // While the pass runs, the keys belong to the answers: no button may take Space or Enter.
     for (QPushButton *button : {missesButton, questionSelectButton, chapterSelectButton, MissPrev, MissNext})
@@ -51,14 +51,14 @@ F_SentakuMondai::F_SentakuMondai(AppContext &context)
     setFocusPolicy(Qt::StrongFocus);
     setSpeechKeyHelp(QStringLiteral("[Enter] キーで答えると、その問題の英語も読み上げます。"));
 
-    Form_Load();
+    loadScreen();
     refreshSpeechButton();
 }
 
-void F_SentakuMondai::Form_Load()
+void ChoiceTestScreen::loadScreen()
 {
     M.DataDir = kDataDir;
-    JUNBI1();
+    showTitleLines();
     Ready = loadChapter(Rules.run);
     if (!Ready)
         return;
@@ -66,7 +66,7 @@ void F_SentakuMondai::Form_Load()
     if (Weak)
         Rules.otherAnswers = [this](int position) { return Weak->otherAnswers(Rules.run.Q_No[size_t(position)]); };
     if (M.RandomMode == 1)
-        run.JUNBI3(*ctx.random);
+        run.shuffleItems(*ctx.random);
     run.Q_Pos = 1;
     run.Pass_No = 1;
     run.Help_Count = 0;
@@ -75,11 +75,11 @@ void F_SentakuMondai::Form_Load()
     onAnswerClicked(1);
     totalNumber->setText(QString::number(run.Q_Total));
     wrongNumber->setText(QStringLiteral("0"));
-    HYOUJI();
+    showItem();
     setFocus();
 }
 
-void F_SentakuMondai::JUNBI1()
+void ChoiceTestScreen::showTitleLines()
 {
     setWindowTitle(QStringLiteral("選択問題"));
     testNameLabel->setText(M.TestName[size_t(Rules.kind)]);
@@ -91,7 +91,7 @@ void F_SentakuMondai::JUNBI1()
     fit(promptLabel);
 }
 
-void F_SentakuMondai::HYOUJI()
+void ChoiceTestScreen::showItem()
 {
     const TestRun &run = Rules.run;
     totalCaption->setText(QStringLiteral("全問題数"));
@@ -99,17 +99,17 @@ void F_SentakuMondai::HYOUJI()
     showOrder();
     rightNumber->setText(QString::number(run.OK_Count));
     passNumber->setText(QString::number(run.Pass_No));
-    Rules.run.TENH();
+    Rules.run.computeScore();
     showScore(run);
     questionLabel->setTextColour(paletteColour(pal::White));
     questionLabel->setText(Rules.questionLine(run.Q_Pos));
     if (run.isPastEnd())
         return;
     Rules.buildItem(*ctx.random);
-    MONDAI2();
+    showChoices();
 }
 
-void F_SentakuMondai::MONDAI2()
+void ChoiceTestScreen::showChoices()
 {
     questionLabel->show();
     for (int k = 1; k <= 5; ++k) {
@@ -120,13 +120,13 @@ void F_SentakuMondai::MONDAI2()
     }
 }
 
-void F_SentakuMondai::whitenAnswers()
+void ChoiceTestScreen::whitenAnswers()
 {
     for (ClickLabel *answer : answerLabels)
         answer->setTextColour(QColor(255, 255, 255));
 }
 
-void F_SentakuMondai::onAnswerClicked(int i)
+void ChoiceTestScreen::onAnswerClicked(int i)
 {
     if (Blink->isRunning())
         return;
@@ -135,7 +135,7 @@ void F_SentakuMondai::onAnswerClicked(int i)
     answerLabels[i]->setTextColour(kHighlight);
 }
 
-void F_SentakuMondai::onAnswerDoubleClicked(int i)
+void ChoiceTestScreen::onAnswerDoubleClicked(int i)
 {
     if (Blink->isRunning())
         return;
@@ -144,7 +144,7 @@ void F_SentakuMondai::onAnswerDoubleClicked(int i)
         judge(false);
 }
 
-bool F_SentakuMondai::previewKeyPress(QKeyEvent *event)
+bool ChoiceTestScreen::previewKeyPress(QKeyEvent *event)
 {
     const bool keypad = event->modifiers().testFlag(Qt::KeypadModifier);
     const int key = event->key();
@@ -155,7 +155,7 @@ bool F_SentakuMondai::previewKeyPress(QKeyEvent *event)
         return false;
     if (Blink->isRunning())
         return true; // held back: an answer is judged once
-    switch (Rules.Form_KeyDown(key, keypad)) {
+    switch (Rules.keyEffect(key, keypad)) {
     case ChoiceTest::KeyEffect::Highlight:
         whitenAnswers();
         answerLabels[Rules.Sel]->setTextColour(kHighlight);
@@ -172,47 +172,47 @@ bool F_SentakuMondai::previewKeyPress(QKeyEvent *event)
     return true;
 }
 
-void F_SentakuMondai::judge(bool byEnter)
+void ChoiceTestScreen::judge(bool byEnter)
 {
     if (!Rules.canJudge() || Blink->isRunning())
         return;
     const bool right = Rules.isRightAnswer();
     Blink->start(right ? kRightSignal : kWrongSignal, [this, right, byEnter] {
         if (right)
-            At();
+            takeRightAnswer();
         else
-            Hz();
-        Hantei();
+            takeWrongAnswer();
+        checkPassEnd();
         if (byEnter) // Enter also lets the learner hear the item just judged
             speak(SpeakableEnglish::choiceTestJudged(Rules));
         refreshSpeechButton();
     });
 }
 
-void F_SentakuMondai::At()
+void ChoiceTestScreen::takeRightAnswer()
 {
-    const bool next = Rules.At();
+    const bool next = Rules.takeRightAnswer();
     rightNumber->setText(QString::number(Rules.run.OK_Count));
     showScore(Rules.run);
-    tenmarubatu(Rules.run);
+    showBars(Rules.run);
     if (next) {
-        HYOUJI();
+        showItem();
         onAnswerClicked(1);
     }
 }
 
-void F_SentakuMondai::Hz()
+void ChoiceTestScreen::takeWrongAnswer()
 {
-    Rules.Hz();
+    Rules.takeWrongAnswer();
     for (ClickLabel *answer : answerLabels)
         answer->hide();
     placeReviewContents();
     wrongNumber->setText(QString::number(Rules.run.NG_Count));
     showScore(Rules.run);
-    tenmarubatu(Rules.run);
+    showBars(Rules.run);
 }
 
-void F_SentakuMondai::placeReviewContents()
+void ChoiceTestScreen::placeReviewContents()
 {
     const int p = Rules.run.Q_Pos;
     reviewHeadings[1]->setText(QStringLiteral("なぜ間違えたか確認をしよう。　(確認できたらここをクリックしてください）"));
@@ -253,7 +253,7 @@ void F_SentakuMondai::placeReviewContents()
     }
 }
 
-void F_SentakuMondai::hideReview()
+void ChoiceTestScreen::hideReview()
 {
     for (int i = 1; i <= 5; ++i) {
         reviewHeadings[i]->hide();
@@ -262,14 +262,14 @@ void F_SentakuMondai::hideReview()
     Rules.Review_On = 0;
 }
 
-void F_SentakuMondai::leaveReview(bool byClick)
+void ChoiceTestScreen::leaveReview(bool byClick)
 {
     if (Rules.Review_On == 0 || Blink->isRunning())
         return;
     hideReview();
-    if (Rules.leaveReview()) { // TSUGI
+    if (Rules.leaveReview()) { // leaveReview
         Rules.buildItem(*ctx.random);
-        MONDAI2();
+        showChoices();
         onAnswerClicked(1);
         questionLabel->setText(Rules.questionLine(Rules.run.Q_Pos));
     }
@@ -278,21 +278,21 @@ void F_SentakuMondai::leaveReview(bool byClick)
     refreshSpeechButton();
 }
 
-void F_SentakuMondai::onReviewHeadingClicked(int) { leaveReview(true); }
-void F_SentakuMondai::onReviewContentClicked(int) { leaveReview(true); }
+void ChoiceTestScreen::onReviewHeadingClicked(int) { leaveReview(true); }
+void ChoiceTestScreen::onReviewContentClicked(int) { leaveReview(true); }
 
-void F_SentakuMondai::Hantei()
+void ChoiceTestScreen::checkPassEnd()
 {
-    if (Rules.Hantei())
-        owari();
+    if (Rules.checkPassEnd())
+        finishPass();
 }
 
-void F_SentakuMondai::owari()
+void ChoiceTestScreen::finishPass()
 {
     endOfPass(Rules.run, Rules.kind);
 }
 
-void F_SentakuMondai::clearAnswers()
+void ChoiceTestScreen::clearAnswers()
 {
     questionLabel->hide();
     for (ClickLabel *answer : answerLabels) {
@@ -301,9 +301,9 @@ void F_SentakuMondai::clearAnswers()
     }
 }
 
-void F_SentakuMondai::GOUKAKU()
+void ChoiceTestScreen::onFullMarks()
 {
-    Rules.GOUKAKU();
+    Rules.onFullMarks();
     feedbackStrip->hide();
     promptLabel->hide();
     clearAnswers();
@@ -311,9 +311,9 @@ void F_SentakuMondai::GOUKAKU()
         showResult(QStringLiteral("合格おめでとうございます。"));
 }
 
-void F_SentakuMondai::DAME()
+void ChoiceTestScreen::onMissedMarks()
 {
-    Rules.DAME();
+    Rules.onMissedMarks();
     missesButton->show();
     feedbackStrip->hide();
     clearAnswers();
@@ -321,31 +321,31 @@ void F_SentakuMondai::DAME()
     missesButton->setFocus();
 }
 
-void F_SentakuMondai::G_Clean() { clearRunArea(); }
+void ChoiceTestScreen::clearForMissList() { clearRunArea(); }
 
-void F_SentakuMondai::onMissesButtonClicked()
+void ChoiceTestScreen::onMissesButtonClicked()
 {
-    G_Clean();
+    clearForMissList();
     if (Rules.Mis_Done == 1)
         return;
     // A review still shown would lie across the list.
     hideReview();
-    showMissList(Rules.Mis_S());
+    showMissList(Rules.missListLines());
 }
 
-void F_SentakuMondai::hideTestControls()
+void ChoiceTestScreen::hideTestControls()
 {
     TestScreen::hideTestControls();
     for (ClickLabel *answer : answerLabels)
         answer->hide();
 }
 
-void F_SentakuMondai::resetRun()
+void ChoiceTestScreen::resetRun()
 {
     Rules.run.resetCounters();
 }
 
-QString F_SentakuMondai::speakableEnglish() const
+QString ChoiceTestScreen::speakableEnglish() const
 {
     return SpeakableEnglish::choiceTest(Rules);
 }

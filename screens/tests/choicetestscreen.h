@@ -1,13 +1,13 @@
 #pragma once
-// F_選択問題: the five-answer test of kinds 1 (English → Japanese) and 2 (Japanese → English).
+// 選択問題: the five-answer test of kinds 1 (English → Japanese) and 2 (Japanese → English).
 // The rules live in ChoiceTest; this form shows them and takes the keys and clicks.
 #include "rules/tests/choicetest.h"
 #include "screens/tests/testscreen.h"
 
-class F_SentakuMondai : public TestScreen {
+class ChoiceTestScreen : public TestScreen {
     Q_OBJECT
 public:
-    explicit F_SentakuMondai(AppContext &ctx);
+    explicit ChoiceTestScreen(AppContext &ctx);
 
     ChoiceTest Rules;
     bool Ready = false; // the chapter was read and has items
@@ -30,21 +30,21 @@ protected:
     QString speakableEnglish() const override;
 
 private:
-    void Form_Load();
-    void JUNBI1();
-    void HYOUJI();
-    void MONDAI2();
+    void loadScreen();
+    void showTitleLines();
+    void showItem();
+    void showChoices();
     void whitenAnswers();
     void clearAnswers();
     void judge(bool byEnter);
-    void At();
-    void Hz();
+    void takeRightAnswer();
+    void takeWrongAnswer();
     void placeReviewContents();
-    void Hantei();
-    void owari();
-    void GOUKAKU() override;
-    void DAME() override;
+    void checkPassEnd();
+    void finishPass();
+    void onFullMarks() override;
+    void onMissedMarks() override;
     void leaveReview(bool byClick);
     void hideReview();
-    void G_Clean();
+    void clearForMissList();
 };

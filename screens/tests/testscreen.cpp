@@ -153,14 +153,14 @@ bool TestScreen::loadChapter(TestRun &run)
     recordedRun_ = &run;
     if (M.WeakMode == 1)
         return loadWeakPass(run, M.TestKind);
-    const ChapterQuestions chapter = SEKUSHON(ctx.data, M.KomokuNo);
+    const ChapterQuestions chapter = readChapter(ctx.data, M.chosenChapter);
     QString problem;
     if (!chapter.readable()) {
         problem = chapter.problem + QStringLiteral("\nこの章のテストはできません。「問題選択画面に戻る」で戻ってください。");
     } else if (chapter.items.isEmpty()) {
         problem = QStringLiteral("この章の問題ファイル「%1」には問題がひとつもありません。\n"
                                  "問題を作ってから、もう一度テストしてください。")
-                      .arg(ctx.data.displayName(levelFileName(M.KomokuNo)));
+                      .arg(ctx.data.displayName(levelFileName(M.chosenChapter)));
     }
     if (!problem.isEmpty()) {
         hideTestControls();
@@ -168,7 +168,7 @@ bool TestScreen::loadChapter(TestRun &run)
         return false;
     }
     run.take(chapter);
-    tellWhenShown(readingNotice(ctx.data, M.KomokuNo, chapter, QStringLiteral("でテストします。")), windowTitle());
+    tellWhenShown(readingNotice(ctx.data, M.chosenChapter, chapter, QStringLiteral("でテストします。")), windowTitle());
     return true;
 }
 
@@ -193,7 +193,7 @@ void TestScreen::showOrder()
                                         : QStringLiteral("順番"));
 }
 
-void TestScreen::tenmarubatu(const TestRun &run)
+void TestScreen::showBars(const TestRun &run)
 {
     rightBar->setText(run.okBar());
     rightBar->setBackground(paletteColour(pal::Blue));
@@ -303,9 +303,9 @@ void TestScreen::endOfPass(TestRun &run, int kind)
     const QString problem = Weak ? QString() : run.storeFirstPassScore(ctx.data, M, kind);
     const QString recordProblem = recordAnswers(run, kind, run.Score);
     if (run.passed())
-        GOUKAKU();
+        onFullMarks();
     else
-        DAME();
+        onMissedMarks();
     tellScoreProblem(problem);
     tellRecordProblem(recordProblem);
 }
@@ -315,7 +315,7 @@ QString TestScreen::recordAnswers(TestRun &run, int kind, std::optional<int> sco
     if (run.log.isEmpty())
         return {};
     recordKind_ = kind;
-    QList<AnswerLine> lines = run.log.take({kind, M.RandomMode == 1 ? 1 : 0, M.KomokuNo, run.Pass_No, score});
+    QList<AnswerLine> lines = run.log.take({kind, M.RandomMode == 1 ? 1 : 0, M.chosenChapter, run.Pass_No, score});
     if (Weak)
         lines = Weak->recordLines(lines);
     return LearningRecordWriter(ctx.data).append(lines);

@@ -23,7 +23,7 @@ constexpr int kNoteLeft = 20;
 constexpr int kNoteTop = 486;
 } // namespace
 
-F_Eitango::F_Eitango(AppContext &context) : TestScreen(context, ScreenId::WordTest)
+WordTestScreen::WordTestScreen(AppContext &context) : TestScreen(context, ScreenId::WordTest)
 {
     setWindowTitle(QStringLiteral("英単語"));
 
@@ -39,7 +39,7 @@ F_Eitango::F_Eitango(AppContext &context) : TestScreen(context, ScreenId::WordTe
     box.setColor(QPalette::Base, Qt::black);
     box.setColor(QPalette::Text, paletteColour(pal::White));
     answerBox->setPalette(box);
-    connect(answerBox, &QLineEdit::returnPressed, this, &F_Eitango::onAnswerEntered);
+    connect(answerBox, &QLineEdit::returnPressed, this, &WordTestScreen::onAnswerEntered);
 
     hintButton = addButton(this, QStringLiteral("ヒント"), {450, 150, 90, 34}, fonts::font(fonts::PGothic, 12));
     hintButton->setFocusPolicy(Qt::NoFocus); // the typing stays in the answer box
@@ -66,31 +66,31 @@ F_Eitango::F_Eitango(AppContext &context) : TestScreen(context, ScreenId::WordTe
     retestButton = addButton(this, QStringLiteral("再テスト"), {20, 552, 200, 36}, buttonFont);
     allMissesButton->hide();
     retestButton->hide();
-    connect(allMissesButton, &QPushButton::clicked, this, &F_Eitango::onAllMissesButtonClicked);
-    connect(retestButton, &QPushButton::clicked, this, &F_Eitango::onRetestButtonClicked);
+    connect(allMissesButton, &QPushButton::clicked, this, &WordTestScreen::onAllMissesButtonClicked);
+    connect(retestButton, &QPushButton::clicked, this, &WordTestScreen::onRetestButtonClicked);
     setSpeechKeyHelp(QStringLiteral("[Ctrl] キーだけを押しても読み上げます。"));
 
-    Form_Load();
+    loadScreen();
     refreshSpeechButton();
 }
 
-void F_Eitango::Form_Load()
+void WordTestScreen::loadScreen()
 {
     M.DataDir = kDataDir;
-    JUNBI2();
-    Ready = loadChapter(Rules.run); // JUNBI1 and SEKUSHONE
+    showTitleLines();
+    Ready = loadChapter(Rules.run); // showTitleLines and readChapterToPrint
     if (!Ready)
         return;
     if (M.RandomMode == 1)
-        Rules.run.JUNBI3(*ctx.random);
+        Rules.run.shuffleItems(*ctx.random);
     Rules.run.Q_Pos = 1;
     questionLabel->setText(Rules.run.currentJpn());
     wrongNumber->setText(QStringLiteral("0"));
     focusBox();
-    KAITOU(); // the box is empty: only the display is refreshed
+    judgeAnswer(); // the box is empty: only the display is refreshed
 }
 
-void F_Eitango::JUNBI2()
+void WordTestScreen::showTitleLines()
 {
     setWindowTitle(QStringLiteral("英単語テスト"));
     testNameLabel->setText(M.TestName[3]);
@@ -104,42 +104,42 @@ void F_Eitango::JUNBI2()
     run.Score = 0;
 }
 
-void F_Eitango::focusBox()
+void WordTestScreen::focusBox()
 {
     if (answerBox->isVisible() || !isVisible())
         answerBox->setFocus();
 }
 
-void F_Eitango::setBoxTextColour(const QColor &colour)
+void WordTestScreen::setBoxTextColour(const QColor &colour)
 {
     QPalette p = answerBox->palette();
     p.setColor(QPalette::Text, colour);
     answerBox->setPalette(p);
 }
 
-void F_Eitango::setAnswerBoxShown(bool shown)
+void WordTestScreen::setAnswerBoxShown(bool shown)
 {
     answerBox->setVisible(shown);
     BoxEdge->setVisible(shown);
     hintButton->setVisible(shown); // the hint belongs to the box
 }
 
-void F_Eitango::onAnswerEntered()
+void WordTestScreen::onAnswerEntered()
 {
     if (!Ready || !Rules.takesEnter() || Blink->isRunning())
         return;
-    KAITOU();
+    judgeAnswer();
     focusBox();
 }
 
-void F_Eitango::KAITOU()
+void WordTestScreen::judgeAnswer()
 {
     TestRun &run = Rules.run;
     totalNumber->setText(QString::number(Rules.shownTotal()));
     showOrder();
     rightNumber->setText(QString::number(run.OK_Count));
     passNumber->setText(QString::number(run.Pass_No));
-    run.TENH();
+    run.computeScore();
     showScore(run);
     promptLabel->setText(kPrompt);
     fit(promptLabel);
@@ -155,11 +155,11 @@ void F_Eitango::KAITOU()
             const bool right = verdict == WordTest::Verdict::Right;
             Blink->start(right ? kRightSignal : kWrongSignal, [this, right, typed] {
                 if (right)
-                    At();
+                    takeRightAnswer();
                 else
-                    Hz(typed);
+                    takeWrongAnswer(typed);
                 if (Rules.endCheck())
-                    OWARU1();
+                    finishPass();
                 refreshSpeechButton();
             });
             return;
@@ -167,13 +167,13 @@ void F_Eitango::KAITOU()
     }
     answerBox->clear();
     if (Rules.endCheck())
-        OWARU1();
+        finishPass();
     refreshSpeechButton();
 }
 
-void F_Eitango::At()
+void WordTestScreen::takeRightAnswer()
 {
-    const bool done = Rules.At();
+    const bool done = Rules.takeRightAnswer();
     questionLabel->clear();
     if (done) {
         for (ClickLabel *heading : reviewHeadings)
@@ -184,12 +184,12 @@ void F_Eitango::At()
     clearReviewMarks();
     rightNumber->setText(QString::number(Rules.run.OK_Count));
     showScore(Rules.run);
-    tenmarubatu(Rules.run);
+    showBars(Rules.run);
     questionLabel->setText(Rules.run.currentJpn());
     focusBox();
 }
 
-void F_Eitango::MIS_H(const QString &typed)
+void WordTestScreen::showReview(const QString &typed)
 {
     const TestRun &run = Rules.run;
     reviewHeadings[1]->setText(QStringLiteral("（問  　 　 題）"));
@@ -214,7 +214,7 @@ void F_Eitango::MIS_H(const QString &typed)
     ReviewNote->setVisible(!ReviewNote->text().isEmpty());
 }
 
-void F_Eitango::clearReviewMarks()
+void WordTestScreen::clearReviewMarks()
 {
     for (MarkedLabel *content : reviewContents)
         content->setMarks({});
@@ -222,25 +222,25 @@ void F_Eitango::clearReviewMarks()
     ReviewNote->hide();
 }
 
-void F_Eitango::Hz(const QString &typed)
+void WordTestScreen::takeWrongAnswer(const QString &typed)
 {
-    MIS_H(typed);
-    Rules.Hz();
+    showReview(typed);
+    Rules.takeWrongAnswer();
     questionLabel->clear();
     wrongNumber->setText(QString::number(Rules.run.NG_Count));
-    tenmarubatu(Rules.run);
+    showBars(Rules.run);
     questionLabel->setText(Rules.run.currentJpn());
     focusBox();
 }
 
-void F_Eitango::OWARU1()
+void WordTestScreen::finishPass()
 {
     endOfPass(Rules.run, 3);
 }
 
-void F_Eitango::GOUKAKU()
+void WordTestScreen::onFullMarks()
 {
-    Rules.GOUKAKU();
+    Rules.onFullMarks();
     const bool firstPass = Rules.run.Pass_No == 1;
     feedbackStrip->hide();
     setAnswerBoxShown(false);
@@ -255,7 +255,7 @@ void F_Eitango::GOUKAKU()
     setFocus(); // not on a return button, where a key pressed on would leave the screen
 }
 
-void F_Eitango::DAME()
+void WordTestScreen::onMissedMarks()
 {
     allMissesButton->show();
     feedbackStrip->hide();
@@ -266,11 +266,11 @@ void F_Eitango::DAME()
     allMissesButton->setFocus();
 }
 
-void F_Eitango::onAllMissesButtonClicked()
+void WordTestScreen::onAllMissesButtonClicked()
 {
-    clearRunArea(); // clean2
+    clearRunArea(); // clearForMissList
     setAnswerBoxShown(false);
-    // MACHIGAIWOMOU
+    // gatherMisses
     allMissesButton->hide();
     for (int i = 1; i <= 3; ++i) {
         reviewHeadings[i]->clear();
@@ -279,7 +279,7 @@ void F_Eitango::onAllMissesButtonClicked()
         reviewContents[i]->hide();
     }
     clearReviewMarks();
-    const QStringList lines = Rules.MACHIGAIWOMOU();
+    const QStringList lines = Rules.gatherMisses();
     showMissList(lines);
     promptLabel->setText(Rules.run.currentJpn());
     fit(promptLabel);
@@ -289,7 +289,7 @@ void F_Eitango::onAllMissesButtonClicked()
     }
 }
 
-void F_Eitango::onRetestButtonClicked()
+void WordTestScreen::onRetestButtonClicked()
 {
     hideMissList(); // clean3
     Rules.startRetest();
@@ -309,10 +309,10 @@ void F_Eitango::onRetestButtonClicked()
     setAnswerBoxShown(true);
     retestButton->hide();
     focusBox();
-    KAITOU();
+    judgeAnswer();
 }
 
-bool F_Eitango::eventFilter(QObject *watched, QEvent *event)
+bool WordTestScreen::eventFilter(QObject *watched, QEvent *event)
 {
     // The screen sees the events of all its widgets (it filters the whole application).
     if (watched == hintButton) {
@@ -325,7 +325,7 @@ bool F_Eitango::eventFilter(QObject *watched, QEvent *event)
     return TestScreen::eventFilter(watched, event);
 }
 
-bool F_Eitango::previewKeyPress(QKeyEvent *event)
+bool WordTestScreen::previewKeyPress(QKeyEvent *event)
 {
     SpeechKey.press(event->key(), event->isAutoRepeat());
     if (SpeechKey.watches(event->key()))
@@ -339,7 +339,7 @@ bool F_Eitango::previewKeyPress(QKeyEvent *event)
     return true;
 }
 
-bool F_Eitango::previewKeyRelease(QKeyEvent *event)
+bool WordTestScreen::previewKeyRelease(QKeyEvent *event)
 {
     if (SpeechKey.watches(event->key())) {
         if (SpeechKey.release(event->key(), event->isAutoRepeat()))
@@ -355,7 +355,7 @@ bool F_Eitango::previewKeyRelease(QKeyEvent *event)
     return true;
 }
 
-void F_Eitango::onHintButtonPressed()
+void WordTestScreen::onHintButtonPressed()
 {
     if (!Ready || Blink->isRunning() || !answerBox->isVisible())
         return;
@@ -366,7 +366,7 @@ void F_Eitango::onHintButtonPressed()
     answerBox->setReadOnly(true); // the hint is to be read, not edited
 }
 
-void F_Eitango::onHintButtonReleased()
+void WordTestScreen::onHintButtonReleased()
 {
     if (!Rules.hintUp())
         return;
@@ -376,18 +376,18 @@ void F_Eitango::onHintButtonReleased()
     focusBox();
 }
 
-void F_Eitango::hideTestControls()
+void WordTestScreen::hideTestControls()
 {
     TestScreen::hideTestControls();
     setAnswerBoxShown(false);
 }
 
-void F_Eitango::resetRun()
+void WordTestScreen::resetRun()
 {
     Rules.leave();
 }
 
-QString F_Eitango::speakableEnglish() const
+QString WordTestScreen::speakableEnglish() const
 {
     return SpeakableEnglish::wordTest(Rules);
 }

@@ -1,5 +1,5 @@
 #pragma once
-// F_英単語: the word test (kind 3). The Japanese line is shown, the English typed and judged
+// 英単語: the word test (kind 3). The Japanese line is shown, the English typed and judged
 // on Enter; the hint shows the answer while it is held; after a failed pass the missed and
 // hinted items are listed and re-tested until a re-test ends with full marks.
 // The rules live in WordTest; this form shows them and takes the keys and clicks.
@@ -10,7 +10,7 @@
 
 class QLineEdit;
 
-class F_Eitango : public TestScreen {
+class WordTestScreen : public TestScreen {
     Q_OBJECT
 public:
     // The key that shows the hint while it is held, for learners who keep their hands on the keys.
@@ -18,7 +18,7 @@ public:
     // The key that says the English of the item judged last, pressed on its own.
     static constexpr Qt::Key kSpeechKey = Qt::Key_Control;
 
-    explicit F_Eitango(AppContext &ctx);
+    explicit WordTestScreen(AppContext &ctx);
 
     WordTest Rules;
     bool Ready = false; // the chapter was read and has items
@@ -48,15 +48,15 @@ protected:
     QString speakableEnglish() const override;
 
 private:
-    void Form_Load();
-    void JUNBI2();
-    void KAITOU();
-    void At();
-    void Hz(const QString &typed);
-    void MIS_H(const QString &typed);
-    void OWARU1();
-    void GOUKAKU() override;
-    void DAME() override;
+    void loadScreen();
+    void showTitleLines();
+    void judgeAnswer();
+    void takeRightAnswer();
+    void takeWrongAnswer(const QString &typed);
+    void showReview(const QString &typed);
+    void finishPass();
+    void onFullMarks() override;
+    void onMissedMarks() override;
     void setAnswerBoxShown(bool shown);
     void clearReviewMarks();
     void setBoxTextColour(const QColor &colour);

@@ -57,7 +57,7 @@ private slots:
             lines << QString();
         TestCourse course;
         course.writeLines(QStringLiteral("T/LEVEL.7"), lines);
-        const ChapterQuestions c = SEKUSHON(course.folder(), 7);
+        const ChapterQuestions c = readChapter(course.folder(), 7);
         QVERIFY(c.readable());
         QCOMPARE(c.items.size(), 12);
         QCOMPARE(c.items[11].jpn, QStringLiteral("日12"));
@@ -81,12 +81,12 @@ private slots:
         TestCourse course;
         QDir(course.root()).rmdir(QStringLiteral("T"));
         course.writeLines(QStringLiteral("t/level.7"), {QStringLiteral("dog"), QStringLiteral("犬"), QString(), QStringLiteral("*")});
-        const ChapterQuestions found = SEKUSHON(course.folder(), 7);
+        const ChapterQuestions found = readChapter(course.folder(), 7);
         QCOMPARE(found.items.size(), 1);
-        const ChapterQuestions missing = SEKUSHON(course.folder(), 8);
+        const ChapterQuestions missing = readChapter(course.folder(), 8);
         QVERIFY(!missing.readable());
         QVERIFY(missing.problem.contains(QStringLiteral("E1/T/LEVEL.8")));
-        QVERIFY(!SEKUSHON(course.folder(), 61).readable());
+        QVERIFY(!readChapter(course.folder(), 61).readable());
         QCOMPARE(levelFileName(60), QStringLiteral("T/LEVEL.60"));
     }
 

@@ -183,9 +183,9 @@ private slots:
         app.ctx.printers = &printers;
         QCOMPARE(printers.defaultPrinterName(), kQueue);
         app.ctx.state.TestKind = 3;
-        app.ctx.state.KomokuNo = 1;
+        app.ctx.state.chosenChapter = 1;
         app.start(ScreenId::PrintWordSheets);
-        auto *screen = app.currentAs<F_Insatsu_Eitango>();
+        auto *screen = app.currentAs<PrintScreen>();
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("テスト.pdf"));
         app.dialogs.textAnswers = {QString::number(copies)};

@@ -65,11 +65,11 @@ class TestScoreSheetPrint : public QObject {
         app.course.writeScores(QStringLiteral("tenj03.dat"), j3);
     }
 
-    F_Seisekihyou *open(TestApp &app, int testKind)
+    ScoreSheetScreen *open(TestApp &app, int testKind)
     {
         app.ctx.state.TestKind = testKind;
         app.start(ScreenId::ScoreSheet);
-        return app.currentAs<F_Seisekihyou>();
+        return app.currentAs<ScoreSheetScreen>();
     }
 
 private slots:
@@ -78,7 +78,7 @@ private slots:
     {
         TestApp app;
         writeScores(app);
-        F_Seisekihyou *sheet = open(app, 0);
+        ScoreSheetScreen *sheet = open(app, 0);
         QTest::mouseClick(sheet->printButton, Qt::LeftButton);
         QCOMPARE(app.dialogs.calls.first().text, QStringLiteral("本当に成績表を印刷しますか？ "));
         QCOMPARE(app.dialogs.calls.first().title, QStringLiteral("成績表の印刷"));
@@ -181,26 +181,26 @@ private slots:
     {
         TestApp app;
         writeScores(app);
-        F_Seisekihyou *sheet = open(app, 2);
+        ScoreSheetScreen *sheet = open(app, 2);
         app.dialogs.confirmAnswers = {false};
         QTest::mouseClick(sheet->printButton, Qt::LeftButton);
         QVERIFY(app.printer.jobs.isEmpty());
         QCOMPARE(sheet->kindLabel->text(), QStringLiteral("成績を印刷します"));
         QCOMPARE(sheet->sheet.SheetKind, 2);
-        QCOMPARE(sheet->sheet.TenJ[1], QStringLiteral("70"));
+        QCOMPARE(sheet->sheet.inOrderScores[1], QStringLiteral("70"));
     }
 
     void afterPrintingTheSheetStillActsOnTheKindShown()
     {
         TestApp app;
         writeScores(app);
-        F_Seisekihyou *sheet = open(app, 2);
+        ScoreSheetScreen *sheet = open(app, 2);
         const QImage before = sheet->table.image();
         QTest::mouseClick(sheet->printButton, Qt::LeftButton);
         QCOMPARE(app.printer.jobs.size(), 1);
         QCOMPARE(sheet->kindLabel->text(), QStringLiteral("成績を印刷します"));
         QCOMPARE(sheet->sheet.SheetKind, 2);
-        QCOMPARE(sheet->sheet.TenJ[1], QStringLiteral("70"));
+        QCOMPARE(sheet->sheet.inOrderScores[1], QStringLiteral("70"));
         QCOMPARE(sheet->table.image(), before);
 
         // A reset now clears kind 2, the kind on the screen, and names it.

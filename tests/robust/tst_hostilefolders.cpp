@@ -477,12 +477,12 @@ bool isJapanese(const QString &text)
 
 void prepareState(TestApp &app, ScreenId screen)
 {
-    Module1 &m = app.ctx.state;
+    SharedState &m = app.ctx.state;
     m.TestKind = screen == ScreenId::Menu || screen == ScreenId::Help ? 0 : screen == ScreenId::ChoiceTest ? 1 : 3;
-    m.KomokuNo = 1;
-    m.KomokuPage = 1;
+    m.chosenChapter = 1;
+    m.chapterBlock = 1;
     m.RandomMode = 0;
-    m.Daimoku = QStringLiteral("テスト教材");
+    m.courseTitle = QStringLiteral("テスト教材");
     app.nameChapters();
 }
 
@@ -493,14 +493,14 @@ void actAsALearner(TestApp &app, ScreenId id)
     Screen *screen = app.current();
     switch (id) {
     case ScreenId::Help:
-        QTest::mouseClick(static_cast<F_HELP *>(screen)->nextButton, Qt::LeftButton);
+        QTest::mouseClick(static_cast<HelpScreen *>(screen)->nextButton, Qt::LeftButton);
         break;
     case ScreenId::ChapterSelect:
         for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_F2, Qt::Key_Up})
             QTest::keyClick(screen, key);
         break;
     case ScreenId::ChoiceTest: {
-        auto *test = static_cast<F_SentakuMondai *>(screen);
+        auto *test = static_cast<ChoiceTestScreen *>(screen);
         for (int i = 1; i <= 5; ++i) {
             if (test->answerLabels[i]->isVisible() && test->answerLabels[i]->text() != QStringLiteral("日1-1")) {
                 QTest::mouseDClick(test->answerLabels[i], Qt::LeftButton);
@@ -510,7 +510,7 @@ void actAsALearner(TestApp &app, ScreenId id)
         break;
     }
     case ScreenId::WordTest: {
-        auto *test = static_cast<F_Eitango *>(screen);
+        auto *test = static_cast<WordTestScreen *>(screen);
         QTest::mousePress(test->hintButton, Qt::LeftButton);
         QTest::mouseRelease(test->hintButton, Qt::LeftButton);
         QTest::keyClicks(test->answerBox, QStringLiteral("wrong"));
@@ -518,7 +518,7 @@ void actAsALearner(TestApp &app, ScreenId id)
         break;
     }
     case ScreenId::ScoreSheet: {
-        auto *sheet = static_cast<F_Seisekihyou *>(screen);
+        auto *sheet = static_cast<ScoreSheetScreen *>(screen);
         for (QPushButton *button : {sheet->englishToJapaneseButton, sheet->japaneseToEnglishButton, sheet->wordTestButton, sheet->printButton})
             QTest::mouseClick(button, Qt::LeftButton); // the three kinds, then print (answered OK)
         break;
@@ -528,10 +528,10 @@ void actAsALearner(TestApp &app, ScreenId id)
             QTest::keyClick(screen, key);
         break;
     case ScreenId::PrintWordSheets:
-        QTest::mouseClick(static_cast<F_Insatsu_Eitango *>(screen)->oneTestButton, Qt::LeftButton); // one copy, OK
+        QTest::mouseClick(static_cast<PrintScreen *>(screen)->oneTestButton, Qt::LeftButton);       // one copy, OK
         break;
     case ScreenId::Editor: {
-        auto *editor = static_cast<F_SAKUSEI *>(screen);
+        auto *editor = static_cast<EditorScreen *>(screen);
         for (QPushButton *button : {editor->nextSlotButton, editor->lastSlotButton, editor->firstSlotButton})
             QTest::mouseClick(button, Qt::LeftButton);
         break;
@@ -686,7 +686,7 @@ private slots:
 
         if (kind == 1) {
             app.start(ScreenId::ChoiceTest);
-            auto *test = app.currentAs<F_SentakuMondai>();
+            auto *test = app.currentAs<ChoiceTestScreen>();
             QVERIFY(test);
             app.dialogs.calls.clear(); // what opening the test said is not the point here
             for (int n = 1; n <= 10; ++n) {
@@ -700,7 +700,7 @@ private slots:
             QCOMPARE(scoreShown(test), QStringLiteral("100"));
         } else {
             app.start(ScreenId::WordTest);
-            auto *test = app.currentAs<F_Eitango>();
+            auto *test = app.currentAs<WordTestScreen>();
             QVERIFY(test);
             app.dialogs.calls.clear();
             for (int n = 1; n <= 10; ++n) {
@@ -732,7 +732,7 @@ private slots:
         prepareState(app, ScreenId::Editor);
         const QByteArray before = app.course.bytes(kLevel);
         app.start(ScreenId::Editor);
-        auto *editor = app.currentAs<F_SAKUSEI>();
+        auto *editor = app.currentAs<EditorScreen>();
         QVERIFY(editor);
         QVERIFY(namesFile(said(app), kLevel)); // told on opening
         app.dialogs.calls.clear();
@@ -741,7 +741,7 @@ private slots:
         QVERIFY(namesFile(said(app), kLevel));
         QCOMPARE(app.course.bytes(kLevel), before);
         // What the other screens read of it: the line cut to what a box holds, and said so.
-        const ChapterQuestions read = SEKUSHON(app.course.folder(), 1);
+        const ChapterQuestions read = readChapter(app.course.folder(), 1);
         QCOMPARE(read.longLine, 1);
         QCOMPARE(read.items[0].eng, longLine.left(kMaxLineLength));
         QVERIFY(readingNotice(app.course.folder(), 1, read, QString()).contains(QStringLiteral("1行目")));
@@ -755,7 +755,7 @@ private slots:
         transform(app.course, kLevel, [](const QByteArray &b) { return cp932::decode(b).toUtf8(); });
         prepareState(app, ScreenId::Editor);
         app.start(ScreenId::Editor);
-        auto *editor = app.currentAs<F_SAKUSEI>();
+        auto *editor = app.currentAs<EditorScreen>();
         QVERIFY(editor);
         QVERIFY(editor->problemLabel->text().contains(QStringLiteral("UTF-8")));
         QTest::mouseClick(editor->saveButton, Qt::LeftButton); // 登録する
@@ -782,7 +782,7 @@ private slots:
 
         prepareState(app, ScreenId::Editor);
         app.start(ScreenId::Editor);
-        auto *editor = app.currentAs<F_SAKUSEI>();
+        auto *editor = app.currentAs<EditorScreen>();
         QVERIFY(editor);
         QTest::mouseClick(editor->saveButton, Qt::LeftButton); // 登録する: 150 lines
         QCOMPARE(app.course.bytes(QStringLiteral("t/level.1")).count("\r\n"), 150);
@@ -790,16 +790,16 @@ private slots:
         QTest::mouseDClick(editor->chapterLabel, Qt::LeftButton);
         QVERIFY(app.course.bytes(QStringLiteral("Lvname")).startsWith(encoded(QStringLiteral("新しい名前\r\n"))));
 
-        app.ctx.state.KomokuNo = 4; // no file yet: created in the folder "t"
+        app.ctx.state.chosenChapter = 4; // no file yet: created in the folder "t"
         app.start(ScreenId::Editor);
-        editor = app.currentAs<F_SAKUSEI>();
+        editor = app.currentAs<EditorScreen>();
         QVERIFY(editor);
         QTest::mouseClick(editor->saveButton, Qt::LeftButton);
         QVERIFY(app.course.exists(QStringLiteral("t/LEVEL.4")));
 
         app.ctx.state.TestKind = 3;
         app.start(ScreenId::ScoreSheet);
-        auto *sheet = app.currentAs<F_Seisekihyou>();
+        auto *sheet = app.currentAs<ScoreSheetScreen>();
         QVERIFY(sheet);
         QTest::mouseClick(sheet->resetButton, Qt::LeftButton); // 初期化, answered OK
         QCOMPARE(app.course.bytes(QStringLiteral("TENJ03.DAT")), emptyScoreFile());

@@ -67,7 +67,7 @@ QList<Question> editedChapter()
 template <class Form> Form *openOnChapterOne(TestApp &app, ScreenId id)
 {
     app.ctx.state.TestKind = 3;
-    app.ctx.state.KomokuNo = 1;
+    app.ctx.state.chosenChapter = 1;
     app.start(id);
     return app.currentAs<Form>();
 }
@@ -176,7 +176,7 @@ private slots:
         TestApp app;
         app.course.writeScores(QStringLiteral("tenj03.dat"), {QStringLiteral("40")});
         const QByteArray before = app.course.bytes(QStringLiteral("tenj03.dat"));
-        auto *test = openOnChapterOne<F_Eitango>(app, ScreenId::WordTest);
+        auto *test = openOnChapterOne<WordTestScreen>(app, ScreenId::WordTest);
         QVERIFY(test);
 
         const ChildResult child = withFileSizeLimit(8, [&] {
@@ -199,7 +199,7 @@ private slots:
     {
         TestApp app;
         const QByteArray before = app.course.bytes(QStringLiteral("T/LEVEL.1"));
-        auto *editor = openOnChapterOne<F_SAKUSEI>(app, ScreenId::Editor);
+        auto *editor = openOnChapterOne<EditorScreen>(app, ScreenId::Editor);
         QVERIFY(editor);
 
         const ChildResult child = withFileSizeLimit(8, [&] {

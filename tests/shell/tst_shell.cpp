@@ -56,11 +56,11 @@ private slots:
     void helpShowsTheCourseTitleAndPageOne()
     {
         TestApp app;
-        auto *help = qobject_cast<F_HELP *>(app.start(ScreenId::Help));
+        auto *help = qobject_cast<HelpScreen *>(app.start(ScreenId::Help));
         QVERIFY(help);
         QCOMPARE(help->windowTitle(), QStringLiteral("HELP"));
         QCOMPARE(help->courseTitleLabel->text(), QStringLiteral("テスト教材"));
-        QCOMPARE(app.ctx.state.Daimoku, QStringLiteral("テスト教材"));
+        QCOMPARE(app.ctx.state.courseTitle, QStringLiteral("テスト教材"));
         QCOMPARE(app.ctx.state.DataDir, QStringLiteral("E1/"));
         QCOMPARE(help->HelpPage, 1);
         QCOMPARE(help->headingLabel->text(), QStringLiteral("＜＜項目選択画面操作＞＞"));
@@ -70,7 +70,7 @@ private slots:
     void helpPagingStopsAtBothEnds()
     {
         TestApp app;
-        auto *help = qobject_cast<F_HELP *>(app.start(ScreenId::Help));
+        auto *help = qobject_cast<HelpScreen *>(app.start(ScreenId::Help));
         QTest::mouseClick(help->previousButton, Qt::LeftButton);
         QCOMPARE(help->HelpPage, 1);
         for (int i = 0; i < 6; ++i)
@@ -86,7 +86,7 @@ private slots:
     void aShorterPageEmptiesTheLinesBelowIt()
     {
         TestApp app;
-        auto *help = qobject_cast<F_HELP *>(app.start(ScreenId::Help));
+        auto *help = qobject_cast<HelpScreen *>(app.start(ScreenId::Help));
         QVERIFY(!help->pageLines[10]->text().isEmpty());
         QTest::mouseClick(help->pageLinks[2], Qt::LeftButton); // page 3 has four lines
         QCOMPARE(help->headingLabel->text(), QStringLiteral("＜＜ノートに写す画面操作＞＞"));
@@ -101,7 +101,7 @@ private slots:
     void rulesPageFromItsOwnLink()
     {
         TestApp app;
-        auto *help = qobject_cast<F_HELP *>(app.start(ScreenId::Help));
+        auto *help = qobject_cast<HelpScreen *>(app.start(ScreenId::Help));
         QTest::mouseClick(help->RulesLink, Qt::LeftButton);
         QCOMPARE(help->headingLabel->text(), QStringLiteral("＜＜英単語テストの答え方（この教材の決まり）＞＞"));
         QStringList shown;
@@ -126,20 +126,20 @@ private slots:
     void handOverLeavesExactlyOneScreen()
     {
         TestApp app;
-        auto *help = qobject_cast<F_HELP *>(app.start(ScreenId::Help));
+        auto *help = qobject_cast<HelpScreen *>(app.start(ScreenId::Help));
         QTest::mouseClick(help->menuButton, Qt::LeftButton);
         QCOMPARE(app.visibleScreens(), 1);
-        auto *menu = app.currentAs<F_MENU>();
+        auto *menu = app.currentAs<MenuScreen>();
         QVERIFY(menu);
         QCOMPARE(menu->windowTitle(), QStringLiteral("英単語・英作文が身につくソフト"));
         QCOMPARE(app.ctx.state.TestName[3], QStringLiteral("英単語テスト"));
         QCOMPARE(app.ctx.state.TestName[0], QString());
-        QCOMPARE(app.ctx.state.TenrFile[2], QStringLiteral("tenr02.dat"));
+        QCOMPARE(app.ctx.state.randomScoreFile[2], QStringLiteral("tenr02.dat"));
 
         // Back to the help screen, which starts on page 1 again.
         QTest::mouseClick(menu->helpButton, Qt::LeftButton);
         QCOMPARE(app.visibleScreens(), 1);
-        auto *again = app.currentAs<F_HELP>();
+        auto *again = app.currentAs<HelpScreen>();
         QVERIFY(again);
         QCOMPARE(again->HelpPage, 1);
     }
@@ -161,16 +161,16 @@ private slots:
         QFETCH(int, target);
         TestApp app;
         app.ctx.state.TestKind = 2; // a test chosen before
-        app.ctx.state.KomokuNo = 35;
-        app.ctx.state.KomokuPage = 2;
-        auto *menu = qobject_cast<F_MENU *>(app.start(ScreenId::Menu));
+        app.ctx.state.chosenChapter = 35;
+        app.ctx.state.chapterBlock = 2;
+        auto *menu = qobject_cast<MenuScreen *>(app.start(ScreenId::Menu));
         QPushButton *buttons[] = {nullptr, menu->choiceEnglishButton, menu->choiceJapaneseButton, menu->wordTestButton};
         QTest::mouseClick(button == 9 ? menu->scoreSheetButton : buttons[button], Qt::LeftButton);
         QCOMPARE(app.visibleScreens(), 1);
         QCOMPARE(int(app.current()->id()), target);
         QCOMPARE(app.ctx.state.TestKind, kind);
-        QCOMPARE(app.ctx.state.KomokuNo, 35);
-        QCOMPARE(app.ctx.state.KomokuPage, 2);
+        QCOMPARE(app.ctx.state.chosenChapter, 35);
+        QCOMPARE(app.ctx.state.chapterBlock, 2);
     }
 
     // The navigator's table of what a hand-over resets, between stand-in screens so that no
@@ -218,7 +218,7 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.close();
         app.ctx.homePage = page;
-        auto *menu = qobject_cast<F_MENU *>(app.start(ScreenId::Menu));
+        auto *menu = qobject_cast<MenuScreen *>(app.start(ScreenId::Menu));
         QCOMPARE(menu->titleLabels[1]->toolTip(), QStringLiteral("クリックするとマナビバのホームページに行きます。"));
         QTest::mouseClick(menu->titleLabels[1], Qt::LeftButton);
         QTest::mouseClick(menu->makerLabel, Qt::LeftButton);
@@ -239,11 +239,11 @@ private slots:
     void helpWithoutACourseTitleStillOpens()
     {
         TestApp app(false);
-        auto *help = qobject_cast<F_HELP *>(app.start(ScreenId::Help));
+        auto *help = qobject_cast<HelpScreen *>(app.start(ScreenId::Help));
         QVERIFY(help);
         QCOMPARE(help->courseTitleLabel->text(), QString());
         QTest::mouseClick(help->menuButton, Qt::LeftButton);
-        QVERIFY(app.currentAs<F_MENU>());
+        QVERIFY(app.currentAs<MenuScreen>());
     }
 
     void settingUpTheCourseCopiesOnceAndNeverOverwrites()

@@ -25,7 +25,7 @@ TestApp::TestApp(bool standardCourse)
         openedUrls.append(url);
         return urlOpenSucceeds;
     };
-    JUNBI2(ctx.state);
+    fillTestCatalogue(ctx.state);
     navigator_ = std::make_unique<Navigator>(ctx, createScreen);
 }
 
@@ -50,7 +50,7 @@ Screen *TestApp::current() const
 void TestApp::nameChapters()
 {
     for (int n = 1; n <= 60; ++n)
-        ctx.state.LvName[size_t(n - 1)] = TestCourse::standardName(n);
+        ctx.state.chapterNames[size_t(n - 1)] = TestCourse::standardName(n);
 }
 
 void TestApp::settle()

@@ -7,22 +7,22 @@
 #include <QStringList>
 
 // The test of the kind (1 or 2) on the chapter, in file order (randomMode 0) or random order.
-F_SentakuMondai *openChoiceTest(TestApp &app, int kind, int chapter, int randomMode = 0);
-F_Eitango *openWordTest(TestApp &app, int chapter, int randomMode = 0);
+ChoiceTestScreen *openChoiceTest(TestApp &app, int kind, int chapter, int randomMode = 0);
+WordTestScreen *openWordTest(TestApp &app, int chapter, int randomMode = 0);
 
 // The five answers shown, Label7(1) to Label7(5).
-QStringList answers(const F_SentakuMondai *f);
+QStringList answers(const ChoiceTestScreen *f);
 // Answers the item shown with the answer text given, by keypad digit and Enter; false when
 // no answer shows that text.
-bool answerWith(F_SentakuMondai *f, const QString &text);
+bool answerWith(ChoiceTestScreen *f, const QString &text);
 // Answers with the first answer that is not the right one.
-bool answerWrong(F_SentakuMondai *f, const QString &right);
+bool answerWrong(ChoiceTestScreen *f, const QString &right);
 void pad(QWidget *w, int digit); // a digit of the numeric keypad
 void enter(QWidget *w);
 void space(QWidget *w);
 
 // Types the text into the answer box and presses Enter there.
-void answer(F_Eitango *f, const QString &text);
+void answer(WordTestScreen *f, const QString &text);
 
 // What the counter area and the result message of a test screen show.
 QString passShown(const TestScreen *f);         // the pass number (passNumber)

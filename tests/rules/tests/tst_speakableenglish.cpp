@@ -30,10 +30,10 @@ template <class Test> void load(Test &test, const ChapterQuestions &chapter)
 void judgeChoice(ChoiceTest &t, bool right)
 {
     if (right)
-        t.At();
+        t.takeRightAnswer();
     else
-        t.Hz();
-    t.Hantei();
+        t.takeWrongAnswer();
+    t.checkPassEnd();
 }
 
 void judgeWord(WordTest &w, bool right)
@@ -41,9 +41,9 @@ void judgeWord(WordTest &w, bool right)
     const WordTest::Verdict verdict = w.judge(right ? w.run.currentEng() : QStringLiteral("wrong"));
     QVERIFY(verdict == (right ? WordTest::Verdict::Right : WordTest::Verdict::Wrong));
     if (right)
-        w.At();
+        w.takeRightAnswer();
     else
-        w.Hz();
+        w.takeWrongAnswer();
     w.endCheck();
 }
 } // namespace
@@ -71,7 +71,7 @@ private slots:
         QVERIFY(t.passEnded && t.run.isPastEnd());
         QCOMPARE(SpeakableEnglish::choiceTest(t), QStringLiteral("e3"));
         // The miss list moves the missed item to the front; the item judged last stays.
-        QCOMPARE(t.Mis_S().size(), 1);
+        QCOMPARE(t.missListLines().size(), 1);
         QCOMPARE(SpeakableEnglish::choiceTest(t), QStringLiteral("e3"));
     }
 
@@ -135,7 +135,7 @@ private slots:
 
         // The miss list puts the hinted and missed items first: "dog", "cat", "CAT". The last
         // item may still be heard, until the re-test starts with nothing judged.
-        QCOMPARE(w.MACHIGAIWOMOU().size(), 3);
+        QCOMPARE(w.gatherMisses().size(), 3);
         QCOMPARE(SpeakableEnglish::wordTest(w), QStringLiteral("e4"));
         w.startRetest();
         QCOMPARE(SpeakableEnglish::wordTest(w), QString());
@@ -147,7 +147,7 @@ private slots:
         QCOMPARE(SpeakableEnglish::wordTest(w), QString());
         judgeWord(w, true);
         QVERIFY(w.passEnded);
-        w.GOUKAKU();
+        w.onFullMarks();
         QCOMPARE(SpeakableEnglish::wordTest(w), QStringLiteral("CAT"));
     }
 

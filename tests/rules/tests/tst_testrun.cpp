@@ -69,7 +69,7 @@ private slots:
         draws << 0.0;
         draws << drawsFor({1, 5, 3}, 6);
         SequenceRandom random(draws);
-        run.JUNBI3(random);
+        run.shuffleItems(random);
         QCOMPARE(random.seeds, 1);
         const QList<int> expected{4, 2, 6, 1, 5, 3};
         QList<int> seen;
@@ -90,7 +90,7 @@ private slots:
     {
         TestRun run = loaded(50);
         SequenceRandom random({0.37, 0.91, 0.05, 0.62, 0.48, 0.13, 0.77, 0.29});
-        run.JUNBI3(random);
+        run.shuffleItems(random);
         QSet<int> numbers;
         for (int i = 1; i <= 50; ++i) {
             numbers.insert(run.Q_No[size_t(i)]);
@@ -126,14 +126,14 @@ private slots:
         run.Q_Total = total;
         run.OK_Count = ok;
         run.Help_Count = help;
-        QCOMPARE(run.TENH(), score);
+        QCOMPARE(run.computeScore(), score);
         QCOMPARE(run.Score, score);
     }
 
     void scoreOfAnEmptyListIsZeroNotADivisionByZero()
     {
         TestRun run;
-        QCOMPARE(run.TENH(), 0);
+        QCOMPARE(run.computeScore(), 0);
     }
 
     void barsGrowByOneIdeographicSpacePerAnswer()
@@ -178,9 +178,9 @@ private slots:
         TestCourse course;
         course.writeStandard();
         const DataFolder folder = course.folder();
-        Module1 m;
-        JUNBI2(m);
-        m.KomokuNo = 2;
+        SharedState m;
+        fillTestCatalogue(m);
+        m.chosenChapter = 2;
         const QByteArray emptyFile = course.bytes(QStringLiteral("tenj03.dat"));
         QCOMPARE(emptyFile, scoreBytes({}));
 
@@ -220,9 +220,9 @@ private slots:
         course.writeStandard();
         QFile::remove(QDir(course.root()).filePath(QStringLiteral("tenj01.dat")));
         QDir(course.root()).mkdir(QStringLiteral("tenj01.dat")); // there, but not a file
-        Module1 m;
-        JUNBI2(m);
-        m.KomokuNo = 1;
+        SharedState m;
+        fillTestCatalogue(m);
+        m.chosenChapter = 1;
         TestRun run = loaded(3);
         run.Score = 100;
         const QString problem = run.storeFirstPassScore(course.folder(), m, 1);

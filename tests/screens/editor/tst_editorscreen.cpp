@@ -16,18 +16,18 @@
 #include <QPushButton>
 #include <QTest>
 
-class TestSakusei : public QObject {
+class TestEditorScreen : public QObject {
     Q_OBJECT
 
     std::unique_ptr<TestApp> app;
     QByteArray namesBefore, titlesBefore;
 
-    F_SAKUSEI *open(int chapter)
+    EditorScreen *open(int chapter)
     {
         app->ctx.state.TestKind = 3;
-        app->ctx.state.KomokuNo = chapter;
+        app->ctx.state.chosenChapter = chapter;
         app->start(ScreenId::Editor);
-        auto *form = app->currentAs<F_SAKUSEI>();
+        auto *form = app->currentAs<EditorScreen>();
         Q_ASSERT(form);
         return form;
     }
@@ -55,7 +55,7 @@ class TestSakusei : public QObject {
         else
             type(box, text);
     }
-    static QStringList boxes(const F_SAKUSEI *form)
+    static QStringList boxes(const EditorScreen *form)
     {
         return {form->slotNumber->text(), form->englishBox->text(), form->japaneseBox->text(), form->thirdBox->text()};
     }
@@ -83,7 +83,7 @@ private slots:
 
     void loadShowsTheChapterAndSlotOne()
     {
-        F_SAKUSEI *form = open(5);
+        EditorScreen *form = open(5);
         QCOMPARE(form->windowTitle(), QStringLiteral("英単語の修正"));
         QCOMPARE(form->testKindLabel->text(), QStringLiteral("英単語テスト"));
         QCOMPARE(form->chapterLabel->text(), QStringLiteral("No. 5\u3000第5章の名前"));
@@ -96,7 +96,7 @@ private slots:
 
     void savingTwelveQuestionsWrites150LinesThatReadBackAsTwelve()
     {
-        F_SAKUSEI *form = open(5);
+        EditorScreen *form = open(5);
         QCOMPARE(lineCount(QStringLiteral("T/LEVEL.5")), 39);
         click(form->saveButton);
         const QByteArray bytes = app->course.bytes(QStringLiteral("T/LEVEL.5"));
@@ -109,7 +109,7 @@ private slots:
         for (int n = 38; n <= 150; ++n)
             QVERIFY2(line(QStringLiteral("T/LEVEL.5"), n).isEmpty(), qPrintable(QString::number(n)));
 
-        const ChapterQuestions back = SEKUSHON(app->course.folder(), 5);
+        const ChapterQuestions back = readChapter(app->course.folder(), 5);
         QCOMPARE(back.items.size(), 12);
         QVERIFY(back.endedByMarker);
         for (int i = 0; i < 12; ++i)
@@ -126,7 +126,7 @@ private slots:
 
     void replacingTheMarkerExtendsTheChapter()
     {
-        F_SAKUSEI *form = open(5);
+        EditorScreen *form = open(5);
         click(form->nextSlotButton, 12);
         QCOMPARE(boxes(form), QStringList({"13", "*", "", ""}));
         click(form->nextSlotButton);
@@ -137,7 +137,7 @@ private slots:
         type(form->japaneseBox, QStringLiteral("単語"));
         click(form->saveButton);
 
-        const ChapterQuestions back = SEKUSHON(app->course.folder(), 5);
+        const ChapterQuestions back = readChapter(app->course.folder(), 5);
         QCOMPARE(back.items.size(), 50);
         QCOMPARE(back.items[12], (Question{QStringLiteral("word"), QStringLiteral("単語"), QString()}));
         QCOMPARE(back.items[13], Question());
@@ -147,7 +147,7 @@ private slots:
 
     void pastedRowsFillSlotsFromTheOneShownAndAreSavedByRegister()
     {
-        F_SAKUSEI *form = open(5);
+        EditorScreen *form = open(5);
         click(form->nextSlotButton, 10);
         const QByteArray before = app->course.bytes(QStringLiteral("T/LEVEL.5"));
         // As a spreadsheet copies them: CR LF rows, a quoted cell, no third column in row 2.
@@ -160,7 +160,7 @@ private slots:
         QCOMPARE(app->course.bytes(QStringLiteral("T/LEVEL.5")), before);
 
         click(form->saveButton);
-        const ChapterQuestions back = SEKUSHON(app->course.folder(), 5);
+        const ChapterQuestions back = readChapter(app->course.folder(), 5);
         QCOMPARE(back.items.size(), 13); // over the marker of slot 13, which now stands in 14
         QVERIFY(back.endedByMarker);
         QCOMPARE(back.items[9].eng, QStringLiteral("e5-10"));
@@ -189,7 +189,7 @@ private slots:
         QFETCH(int, slot);
         QFETCH(QString, clipboard);
         QFETCH(QString, message);
-        F_SAKUSEI *form = open(5);
+        EditorScreen *form = open(5);
         click(form->nextSlotButton, slot - 1);
         const QList<Question> before = form->editor().records();
         const QStringList shown = boxes(form);
@@ -250,7 +250,7 @@ private slots:
 
     void pastingAfterTheMarkerSaysSoBeforeAsking()
     {
-        F_SAKUSEI *form = open(5);
+        EditorScreen *form = open(5);
         click(form->nextSlotButton, 14);
         QGuiApplication::clipboard()->setText(QStringLiteral("a\tあ\n"));
         app->dialogs.confirmAnswers = {true};
@@ -262,7 +262,7 @@ private slots:
 
     void slotMovesStopAtOneAndFifty()
     {
-        F_SAKUSEI *form = open(5);
+        EditorScreen *form = open(5);
         click(form->previousSlotButton);
         QCOMPARE(boxes(form), QStringList({"1", "e5-1", "日5-1", "note5-1"}));
         click(form->lastSlotButton);
@@ -281,7 +281,7 @@ private slots:
     void typedTextStaysOnMovesAndIsLostOnLeavingWithoutSaving()
     {
         const QByteArray before = app->course.bytes(QStringLiteral("T/LEVEL.5"));
-        F_SAKUSEI *form = open(5);
+        EditorScreen *form = open(5);
         click(form->nextSlotButton, 2);
         retype(form->englishBox, QStringLiteral("typed"));
         click(form->nextSlotButton);
@@ -309,7 +309,7 @@ private slots:
         QFETCH(int, answer);
         QFETCH(bool, closed);
         QFETCH(QString, saved);
-        F_SAKUSEI *form = open(5);
+        EditorScreen *form = open(5);
         retype(form->englishBox, QStringLiteral("typed"));
         app->dialogs.unsavedAnswers = {Dialogs::Unsaved(answer)};
         QCOMPARE(form->close(), closed);
@@ -331,7 +331,7 @@ private slots:
     void aNameOrTitleChangedWhileTheInputBoxIsOpenIsKept()
     {
         QFETCH(QString, file);
-        F_SAKUSEI *form = open(5);
+        EditorScreen *form = open(5);
         const DataFolder other = app->course.folder();
         app->dialogs.textAnswers = {QStringLiteral("五")};
         app->dialogs.whileAsking = [&] {
@@ -344,7 +344,7 @@ private slots:
 
     void aSaveKeepsSlotsChangedInTheFileSinceItWasRead()
     {
-        F_SAKUSEI *form = open(5);
+        EditorScreen *form = open(5);
         retype(form->englishBox, QStringLiteral("mine"));
         QList<Question> theirs = readChapterSlots(app->course.folder(), 5).records;
         theirs[2].eng = QStringLiteral("theirs");
@@ -359,7 +359,7 @@ private slots:
 
     void enterGoesBetweenTheFirstTwoBoxes()
     {
-        F_SAKUSEI *form = open(5);
+        EditorScreen *form = open(5);
         QTest::keyClick(form->englishBox, Qt::Key_Return);
         QCOMPARE(form->focusWidget(), form->japaneseBox);
         QTest::keyClick(form->japaneseBox, Qt::Key_Enter);
@@ -372,7 +372,7 @@ private slots:
 
     void aNameEditShowsWhereChaptersAreListedWithoutReading()
     {
-        F_SAKUSEI *form = open(5);
+        EditorScreen *form = open(5);
         retype(form->englishBox, QStringLiteral("not saved yet"));
         app->dialogs.textAnswers = {QStringLiteral("新しい名前, 第二部")};
         QTest::mouseDClick(form->chapterLabel, Qt::LeftButton);
@@ -384,8 +384,8 @@ private slots:
         QCOMPARE(ask.title, QStringLiteral("登録・変更"));
         QCOMPARE(ask.defaultText, QStringLiteral("第5章の名前"));
 
-        // What chapter selection and question selection show comes from LvName.
-        QCOMPARE(app->ctx.state.LvName[4], QStringLiteral("新しい名前, 第二部"));
+        // What chapter selection and question selection show comes from chapterNames.
+        QCOMPARE(app->ctx.state.chapterNames[4], QStringLiteral("新しい名前, 第二部"));
         QCOMPARE(chapterLine(app->ctx.state), QStringLiteral("No. 5\u3000新しい名前, 第二部"));
         QCOMPARE(form->chapterLabel->text(), chapterLine(app->ctx.state));
 
@@ -409,7 +409,7 @@ private slots:
         names[5] = QStringLiteral("  six  ");
         names.resize(40); // a short file gets its 60 lines
         app->course.writeLines(QStringLiteral("LVNAME"), names);
-        F_SAKUSEI *form = open(5);
+        EditorScreen *form = open(5);
         app->dialogs.textAnswers = {QStringLiteral("五")};
         QTest::mouseDClick(form->chapterLabel, Qt::LeftButton);
         names[4] = QStringLiteral("五");
@@ -421,12 +421,12 @@ private slots:
 
     void cancellingAnInputBoxKeepsTheOldNameAndTitle()
     {
-        F_SAKUSEI *form = open(5);
+        EditorScreen *form = open(5);
         app->dialogs.textAnswers = {std::nullopt, std::nullopt};
         QTest::mouseDClick(form->chapterLabel, Qt::LeftButton);
         QTest::mouseDClick(form->titleLabel, Qt::LeftButton);
         QCOMPARE(app->dialogs.count(QStringLiteral("askText")), 2);
-        QCOMPARE(app->ctx.state.LvName[4], QStringLiteral("第5章の名前"));
+        QCOMPARE(app->ctx.state.chapterNames[4], QStringLiteral("第5章の名前"));
         QCOMPARE(form->chapterLabel->text(), QStringLiteral("No. 5\u3000第5章の名前"));
         QCOMPARE(form->titleLabel->text(), QStringLiteral("題5"));
         QCOMPARE(app->course.bytes(QStringLiteral("LVNAME")), namesBefore);
@@ -435,7 +435,7 @@ private slots:
 
     void aTitleEditWritesTheTitleFile()
     {
-        F_SAKUSEI *form = open(5);
+        EditorScreen *form = open(5);
         app->dialogs.textAnswers = {QStringLiteral("動物の名前")};
         QTest::mouseDClick(form->titleLabel, Qt::LeftButton);
         QCOMPARE(app->dialogs.calls[0].defaultText, QStringLiteral("題5"));
@@ -443,14 +443,14 @@ private slots:
         QCOMPARE(line(QStringLiteral("E1.DAT"), 5), QStringLiteral("動物の名前"));
         QCOMPARE(line(QStringLiteral("E1.DAT"), 6), QStringLiteral("題6"));
         QCOMPARE(lineCount(QStringLiteral("E1.DAT")), 60);
-        QCOMPARE(app->ctx.state.LvName[4], QStringLiteral("第5章の名前"));
+        QCOMPARE(app->ctx.state.chapterNames[4], QStringLiteral("第5章の名前"));
         QCOMPARE(app->course.bytes(QStringLiteral("LVNAME")), namesBefore);
     }
 
     void anEmojiIsRefusedAndNothingIsWritten()
     {
         const QByteArray before = app->course.bytes(QStringLiteral("T/LEVEL.5"));
-        F_SAKUSEI *form = open(5);
+        EditorScreen *form = open(5);
         click(form->nextSlotButton);
         form->japaneseBox->setFocus();
         QTest::keyClick(form->japaneseBox, Qt::Key_End);
@@ -469,13 +469,13 @@ private slots:
         QCOMPARE(app->dialogs.count(QStringLiteral("inform")), 2);
         QVERIFY(app->dialogs.calls.last().text.contains(QStringLiteral("U+1F600")));
         QCOMPARE(app->course.bytes(QStringLiteral("LVNAME")), namesBefore);
-        QCOMPARE(app->ctx.state.LvName[4], QStringLiteral("第5章の名前"));
+        QCOMPARE(app->ctx.state.chapterNames[4], QStringLiteral("第5章の名前"));
         QCOMPARE(form->chapterLabel->text(), QStringLiteral("No. 5\u3000第5章の名前"));
     }
 
     void aMissingChapterIsCreatedOnlyWhenTheLearnerChooses()
     {
-        F_SAKUSEI *form = open(20);
+        EditorScreen *form = open(20);
         QVERIFY(!form->problemLabel->isHidden());
         QVERIFY(form->problemLabel->text().contains(QStringLiteral("E1/T/LEVEL.20")));
         QCOMPARE(form->totalNumber->text(), QStringLiteral("0"));
@@ -493,7 +493,7 @@ private slots:
         app->dialogs.confirmAnswers = {true};
         click(form->saveButton);
         QCOMPARE(lineCount(QStringLiteral("T/LEVEL.20")), 150);
-        QCOMPARE(SEKUSHON(app->course.folder(), 20).items.size(), 1);
+        QCOMPARE(readChapter(app->course.folder(), 20).items.size(), 1);
         QCOMPARE(form->savedLabel->text(), QStringLiteral("登録しました。"));
         QVERIFY(form->problemLabel->isHidden());
         click(form->saveButton); // the file is there now: no more question
@@ -503,7 +503,7 @@ private slots:
     void anUnreadableChapterIsNeverReplaced()
     {
         QDir(app->course.root()).mkpath(QStringLiteral("T/LEVEL.21"));
-        F_SAKUSEI *form = open(21);
+        EditorScreen *form = open(21);
         QVERIFY(form->problemLabel->text().contains(QStringLiteral("E1/T/LEVEL.21")));
         click(form->saveButton);
         QCOMPARE(app->dialogs.count(QStringLiteral("inform")), 1);
@@ -517,20 +517,20 @@ private slots:
     void aFileWithoutItsMarkerKeepsItsCount()
     {
         app->course.writeChapter(6, TestCourse::numbered(6, 4), false);
-        F_SAKUSEI *form = open(6);
+        EditorScreen *form = open(6);
         QCOMPARE(form->totalNumber->text(), QStringLiteral("4"));
         QVERIFY(form->problemLabel->text().contains(QStringLiteral("5番目")));
         click(form->nextSlotButton, 4);
         QCOMPARE(boxes(form), QStringList({"5", "*", "", ""}));
         click(form->saveButton);
-        QCOMPARE(SEKUSHON(app->course.folder(), 6).items.size(), 4);
+        QCOMPARE(readChapter(app->course.folder(), 6).items.size(), 4);
     }
 
     void linesAfterTheMarkerAreKept()
     {
         app->course.writeLines(QStringLiteral("T/LEVEL.7"),
                                {"one", "一", "", "two", "二", "", "*", "", "", "hidden", "隠し", "x"});
-        F_SAKUSEI *form = open(7);
+        EditorScreen *form = open(7);
         QCOMPARE(form->totalNumber->text(), QStringLiteral("2"));
         click(form->nextSlotButton, 3);
         QCOMPARE(boxes(form), QStringList({"4", "hidden", "隠し", "x"}));
@@ -539,14 +539,14 @@ private slots:
         click(form->saveButton);
         QCOMPARE(line(QStringLiteral("T/LEVEL.7"), 10), QStringLiteral("hidden"));
         QCOMPARE(line(QStringLiteral("T/LEVEL.7"), 12), QStringLiteral("x"));
-        QCOMPARE(SEKUSHON(app->course.folder(), 7).items.size(), 2);
+        QCOMPARE(readChapter(app->course.folder(), 7).items.size(), 2);
     }
 
     void bytesThatAreNotShiftJisAreShownAndBlockTheSave()
     {
         app->course.writeBytes(QStringLiteral("T/LEVEL.8"), QByteArray("bad\x85\x40\r\nx\r\n\r\n*\r\n\r\n\r\n"));
         const QByteArray before = app->course.bytes(QStringLiteral("T/LEVEL.8"));
-        F_SAKUSEI *form = open(8);
+        EditorScreen *form = open(8);
         QVERIFY(form->problemLabel->text().contains(QStringLiteral("Shift_JIS")));
         click(form->saveButton);
         QVERIFY(app->dialogs.calls.last().text.contains(QStringLiteral("1番目の「英語」")));
@@ -557,5 +557,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestSakusei)
+QTEST_MAIN(TestEditorScreen)
 #include "tst_editorscreen.moc"

@@ -25,20 +25,20 @@ QList<RecordedOp> body(const RecordedJob &job) { return job.writes().mid(4); }
 class TestWordSheets : public QObject {
     Q_OBJECT
 
-    F_Insatsu_Eitango *open(TestApp &app, int chapter)
+    PrintScreen *open(TestApp &app, int chapter)
     {
         app.ctx.state.TestKind = 3;
-        app.ctx.state.KomokuNo = chapter;
-        app.ctx.state.LvName[chapter - 1] = QStringLiteral("第%1章の名前").arg(chapter);
+        app.ctx.state.chosenChapter = chapter;
+        app.ctx.state.chapterNames[chapter - 1] = QStringLiteral("第%1章の名前").arg(chapter);
         app.start(ScreenId::PrintWordSheets);
-        return app.currentAs<F_Insatsu_Eitango>();
+        return app.currentAs<PrintScreen>();
     }
 
 private slots:
     void showsTheChapterAndItsControls()
     {
         TestApp app;
-        F_Insatsu_Eitango *screen = open(app, 2);
+        PrintScreen *screen = open(app, 2);
         QCOMPARE(screen->windowTitle(), QStringLiteral("英単語（印刷）"));
         QCOMPARE(screen->testNameLabel->text(), QStringLiteral("英単語テスト"));
         QCOMPARE(screen->chapterLabel->text(), QStringLiteral("No. 2\u3000第2章の名前"));
@@ -56,7 +56,7 @@ private slots:
     void threeItemsOnATestSheet()
     {
         TestApp app;
-        F_Insatsu_Eitango *screen = open(app, 2);
+        PrintScreen *screen = open(app, 2);
         QTest::mouseClick(screen->oneTestButton, Qt::LeftButton);
         QCOMPARE(app.dialogs.calls.last().text, QStringLiteral("本当に１枚印刷しますか？ "));
         QCOMPARE(app.dialogs.calls.last().title, QStringLiteral("１枚印刷"));
@@ -97,7 +97,7 @@ private slots:
     {
         TestApp app;
         app.course.writeChapter(5, TestCourse::numbered(5, 51), false); // a 51st record is not read
-        F_Insatsu_Eitango *screen = open(app, 5);
+        PrintScreen *screen = open(app, 5);
         QVERIFY(app.dialogs.calls.isEmpty());
         QTest::mouseClick(screen->modeButtons[3], Qt::LeftButton);
         QCOMPARE(app.ctx.state.PrintMode, 3);
@@ -123,7 +123,7 @@ private slots:
     {
         TestApp app;
         app.course.writeChapter(5, TestCourse::numbered(5, 50), false);
-        F_Insatsu_Eitango *screen = open(app, 5);
+        PrintScreen *screen = open(app, 5);
         QTest::mouseClick(screen->oneAnswerButton, Qt::LeftButton); // mode 1: Japanese items, English answers
         QList<RecordedOp> lines = body(app.printer.last());
         QCOMPARE(lines.size(), 100);
@@ -155,7 +155,7 @@ private slots:
         TestApp app;
         // With three items these draws give the permutation 2, 3, 1 every time.
         app.random.setValues({0.5, 0.9, 0.2});
-        F_Insatsu_Eitango *screen = open(app, 2);
+        PrintScreen *screen = open(app, 2);
         const auto printed = [&] {
             QTest::mouseClick(screen->oneTestButton, Qt::LeftButton);
             return app.printer.last().texts().mid(4);
@@ -191,7 +191,7 @@ private slots:
         const DataFolder bundled(QDir(qEnvironmentVariable("EITANGO_SOURCE_DIR")).filePath(QStringLiteral("course/E1")));
         TestQuestion longest;
         for (int chapter = 1; chapter <= 60; ++chapter) {
-            for (const Question &q : SEKUSHON(bundled, chapter).items) {
+            for (const Question &q : readChapter(bundled, chapter).items) {
                 if (q.eng.size() > longest.eng.size())
                     longest.eng = q.eng;
                 if (q.jpn.size() > longest.jpn.size())
@@ -201,13 +201,13 @@ private slots:
         QVERIFY(longest.eng.size() > 40 && longest.jpn.size() > 20);
         TestApp app;
         app.course.writeChapter(5, QList<TestQuestion>(50, longest));
-        F_Insatsu_Eitango *screen = open(app, 5);
+        PrintScreen *screen = open(app, 5);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("sheet.pdf"));
         QtPrinterProvider printers;
         auto job = printers.startPdf(path, QStringLiteral("sheet"));
-        void (WordSheets::*const sheets[])(PrintJob &) = {&WordSheets::INSATU_J1, &WordSheets::INSATU_E1,
-                                                          &WordSheets::KOTAE_J1, &WordSheets::KOTAE_E1};
+        void (WordSheets::*const sheets[])(PrintJob &) = {&WordSheets::testSheetJapanese, &WordSheets::testSheetEnglish,
+                                                          &WordSheets::answerSheetJapanese, &WordSheets::answerSheetEnglish};
         (screen->sheets.*sheets[sheet])(*job);
         QVERIFY2(!job->failed(), qPrintable(job->problem()));
 
@@ -235,7 +235,7 @@ private slots:
     void nCopiesPrintsOnA4WithTheTypedCount()
     {
         TestApp app;
-        F_Insatsu_Eitango *screen = open(app, 2);
+        PrintScreen *screen = open(app, 2);
         app.dialogs.textAnswers = {QStringLiteral("3")};
         QTest::mouseClick(screen->testCopiesButton, Qt::LeftButton);
         const ScriptedDialogs::Call ask = app.dialogs.calls.last();
@@ -276,7 +276,7 @@ private slots:
         QFETCH(std::optional<QString>, typed);
         QFETCH(bool, told);
         TestApp app;
-        F_Insatsu_Eitango *screen = open(app, 2);
+        PrintScreen *screen = open(app, 2);
         app.dialogs.textAnswers = {typed};
         QTest::mouseClick(screen->testCopiesButton, Qt::LeftButton);
         QVERIFY(app.printer.jobs.isEmpty());
@@ -289,7 +289,7 @@ private slots:
     void cancelOfOneCopyPrintsNothing()
     {
         TestApp app;
-        F_Insatsu_Eitango *screen = open(app, 2);
+        PrintScreen *screen = open(app, 2);
         app.dialogs.confirmAnswers = {false, false};
         QTest::mouseClick(screen->oneTestButton, Qt::LeftButton);
         QTest::mouseClick(screen->oneAnswerButton, Qt::LeftButton);
@@ -303,7 +303,7 @@ private slots:
         app.printer.defaultPrinterPresent = false;
         app.dialogs.pathAnswers = {QStringLiteral("/somewhere/test.pdf")};
         app.dialogs.textAnswers = {QStringLiteral("2")};
-        F_Insatsu_Eitango *screen = open(app, 2);
+        PrintScreen *screen = open(app, 2);
         QTest::mouseClick(screen->testCopiesButton, Qt::LeftButton);
         QCOMPARE(app.dialogs.count(QStringLiteral("choose")), 1);
         QCOMPARE(app.printer.last().target, QStringLiteral("/somewhere/test.pdf"));
@@ -315,7 +315,7 @@ private slots:
     {
         {
             TestApp app;
-            F_Insatsu_Eitango *screen = open(app, 7); // no question file for chapter 7
+            PrintScreen *screen = open(app, 7);       // no question file for chapter 7
             QCOMPARE(app.dialogs.count(QStringLiteral("inform")), 1);
             QVERIFY(app.dialogs.calls.last().text.contains(QStringLiteral("LEVEL.7")));
             QVERIFY(!screen->oneTestButton->isEnabled() && !screen->answerCopiesButton->isEnabled());
@@ -323,7 +323,7 @@ private slots:
         {
             TestApp app;
             app.course.writeChapter(8, TestCourse::numbered(8, 4), false);
-            F_Insatsu_Eitango *screen = open(app, 8);
+            PrintScreen *screen = open(app, 8);
             QCOMPARE(app.dialogs.count(QStringLiteral("inform")), 1);
             QVERIFY(app.dialogs.calls.last().text.contains(QStringLiteral("4 問")));
             QTest::mouseClick(screen->oneTestButton, Qt::LeftButton);
@@ -336,7 +336,7 @@ private slots:
         const std::pair<int, ScreenId> buttons[] = {{7, ScreenId::QuestionSelect}, {5, ScreenId::ChapterSelect}, {6, ScreenId::Menu}};
         for (const auto &[number, target] : buttons) {
             TestApp app;
-            F_Insatsu_Eitango *screen = open(app, 2);
+            PrintScreen *screen = open(app, 2);
             QPushButton *button = number == 7 ? screen->questionSelectButton : number == 5 ? screen->chapterSelectButton : screen->menuButton;
             QTest::mouseClick(button, Qt::LeftButton);
             QCOMPARE(app.current()->id(), target);

@@ -34,7 +34,7 @@ private slots:
 
     void aPassAndItsRetestAreWrittenAtTheirEnds()
     {
-        F_Eitango *f = openWordTest(*app, 2, 1);
+        WordTestScreen *f = openWordTest(*app, 2, 1);
         after(7);
         answer(f, QStringLiteral("e2-1"));
         after(5);
@@ -61,7 +61,7 @@ private slots:
 
     void leavingDuringAPassKeepsWhatWasAnswered()
     {
-        F_SentakuMondai *f = openChoiceTest(*app, 1, 1);
+        ChoiceTestScreen *f = openChoiceTest(*app, 1, 1);
         after(9);
         QVERIFY(answerWith(f, QStringLiteral("日1-1")));
         QTest::mouseClick(f->questionSelectButton, Qt::LeftButton);
@@ -71,7 +71,7 @@ private slots:
     void aDamagedRecordNeverStopsATest()
     {
         QVERIFY(QDir(app->course.root()).mkdir(QStringLiteral("kiroku2026.csv"))); // not a file
-        F_Eitango *f = openWordTest(*app, 3);
+        WordTestScreen *f = openWordTest(*app, 3);
         answer(f, QStringLiteral("e3-1"));
         QCOMPARE(resultShown(f), QStringLiteral("合格おめでとう。"));
         QCOMPARE(app->course.bytes(QStringLiteral("tenj03.dat")).left(7), QByteArray("\r\n\r\n100"));

@@ -46,7 +46,7 @@ class TestRecordScreen : public QObject {
     std::unique_ptr<TestApp> app;
     QList<AnswerLine> lines;
 
-    F_GakushuKiroku *open() { return qobject_cast<F_GakushuKiroku *>(app->start(ScreenId::Record)); }
+    RecordScreen *open() { return qobject_cast<RecordScreen *>(app->start(ScreenId::Record)); }
 
 private slots:
     void initTestCase() { PassLog::setClock([] { return QDateTime(kToday, QTime(20, 0)); }); }
@@ -62,22 +62,22 @@ private slots:
 
     void reachedFromTheMenuAndTheScoreSheet()
     {
-        auto *menu = qobject_cast<F_MENU *>(app->start(ScreenId::Menu));
+        auto *menu = qobject_cast<MenuScreen *>(app->start(ScreenId::Menu));
         QTest::mouseClick(menu->RecordButton, Qt::LeftButton);
-        F_GakushuKiroku *f = app->currentAs<F_GakushuKiroku>();
+        RecordScreen *f = app->currentAs<RecordScreen>();
         QVERIFY(f);
         QTest::mouseClick(f->scoreSheetButton, Qt::LeftButton);
-        auto *sheet = app->currentAs<F_Seisekihyou>();
+        auto *sheet = app->currentAs<ScoreSheetScreen>();
         QVERIFY(sheet);
         QTest::mouseClick(sheet->RecordButton, Qt::LeftButton);
-        QTest::mouseClick(app->currentAs<F_GakushuKiroku>()->menuButton, Qt::LeftButton);
-        QVERIFY(app->currentAs<F_MENU>());
+        QTest::mouseClick(app->currentAs<RecordScreen>()->menuButton, Qt::LeftButton);
+        QVERIFY(app->currentAs<MenuScreen>());
     }
 
     void readWithTheKeyboard()
     {
         app->course.writeBytes("kiroku2026.csv", app->course.bytes("kiroku2026.csv") + "2026-12-10 18:00:00,3,0,");
-        F_GakushuKiroku *f = open();
+        RecordScreen *f = open();
         QCOMPARE(f->RunLabel->text(), QStringLiteral("連続学習 2日"));
         QCOMPARE(f->AllLabel->text(), QStringLiteral("全期間　解答 4問　正解率 50%　学習時間 40分"));
         QVERIFY(f->NoteLabel->text().contains(QStringLiteral("1行")));
@@ -154,13 +154,13 @@ private slots:
     void clearedWithAKindsScoresOrOnItsOwn()
     {
         app->ctx.state.TestKind = 0;
-        auto *sheet = qobject_cast<F_Seisekihyou *>(app->start(ScreenId::ScoreSheet));
+        auto *sheet = qobject_cast<ScoreSheetScreen *>(app->start(ScreenId::ScoreSheet));
         QTest::mouseClick(sheet->wordTestButton, Qt::LeftButton); // 英単語
         app->dialogs.confirmAnswers = {true, true};         // reset, and the record too
         QTest::mouseClick(sheet->resetButton, Qt::LeftButton);
         QCOMPARE(LearningRecordReader(app->ctx.data).readAll().lines, QList<AnswerLine>{lines[0]});
 
-        F_GakushuKiroku *f = open();
+        RecordScreen *f = open();
         app->dialogs.confirmAnswers = {false};
         QTest::mouseClick(f->clearButton, Qt::LeftButton);
         QCOMPARE(LearningRecordReader(app->ctx.data).readAll().lines.size(), 1);

@@ -13,19 +13,19 @@ class TestNote : public QObject {
 
     std::unique_ptr<TestApp> app;
 
-    F_NOTE *open(int kind, int chapter)
+    NoteScreen *open(int kind, int chapter)
     {
         app->ctx.state.TestKind = kind;
-        app->ctx.state.KomokuNo = chapter;
-        app->ctx.state.LvName[size_t(chapter - 1)] = QStringLiteral("果物");
+        app->ctx.state.chosenChapter = chapter;
+        app->ctx.state.chapterNames[size_t(chapter - 1)] = QStringLiteral("果物");
         if (app->current())
             app->current()->close(); // one screen at a time
         app->start(ScreenId::Note);
-        auto *form = app->currentAs<F_NOTE>();
+        auto *form = app->currentAs<NoteScreen>();
         Q_ASSERT(form);
         return form;
     }
-    static void forward(F_NOTE *form, int times = 1)
+    static void forward(NoteScreen *form, int times = 1)
     {
         for (int i = 0; i < times; ++i)
             QTest::mouseClick(form->forwardButton, Qt::LeftButton);
@@ -35,7 +35,7 @@ class TestNote : public QObject {
         QTest::keyClick(target, k, mods);
     }
     // Number, question, hint, answer as the labels show them.
-    static QStringList shown(const F_NOTE *form)
+    static QStringList shown(const NoteScreen *form)
     {
         return {form->numberLabel->text(), form->questionLabel->text(), form->hintLabel->text(), form->answerLabel->text()};
     }
@@ -55,7 +55,7 @@ private slots:
 
     void kindOneAsksEnglishHintsAndAnswersJapanese()
     {
-        F_NOTE *form = open(1, 7);
+        NoteScreen *form = open(1, 7);
         QCOMPARE(shown(form), row("1", "apple"));
         QCOMPARE(form->totalNumber->text(), QStringLiteral("2"));
         key(form, Qt::Key_Space);
@@ -68,7 +68,7 @@ private slots:
 
     void kindThreeAsksJapaneseHintsAndAnswersEnglish()
     {
-        F_NOTE *form = open(3, 7);
+        NoteScreen *form = open(3, 7);
         QCOMPARE(shown(form), row("1", "りんご"));
         forward(form);
         QCOMPARE(shown(form), row("1", "りんご", "a"));
@@ -92,7 +92,7 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(QString, instruction);
         QFETCH(QString, question);
-        F_NOTE *form = open(kind, 7);
+        NoteScreen *form = open(kind, 7);
         QCOMPARE(form->windowTitle(), caption);
         QCOMPARE(form->instructionLabel->text(), instruction);
         QCOMPARE(form->testKindLabel->text(), app->ctx.state.TestName[size_t(kind)]);
@@ -103,7 +103,7 @@ private slots:
 
     void backAtQuestionOneShowsNothingNewThenTheHint()
     {
-        F_NOTE *form = open(1, 7);
+        NoteScreen *form = open(1, 7);
         key(form, Qt::Key_Up);
         QCOMPARE(shown(form), row("1", "apple"));
         key(form, Qt::Key_Up);
@@ -117,7 +117,7 @@ private slots:
     void backFromTheHintOfQuestionThree()
     {
         app->course.writeChapter(1, TestCourse::numbered(1, 4));
-        F_NOTE *form = open(1, 1);
+        NoteScreen *form = open(1, 1);
         forward(form, 7); // h1 a1 q2 h2 a2 q3 h3
         QCOMPARE(shown(form), row("3", "e1-3", "日"));
         key(form, Qt::Key_Up);
@@ -133,7 +133,7 @@ private slots:
     void backRightAfterAnAnswerShowsThatQuestionAgain()
     {
         app->course.writeChapter(1, TestCourse::numbered(1, 4));
-        F_NOTE *form = open(3, 1);
+        NoteScreen *form = open(3, 1);
         forward(form, 5); // h1 a1 q2 h2 a2: the next question would be 3
         QCOMPARE(shown(form), row("2", "日1-2", "e", "e1-2"));
         key(form, Qt::Key_Up);
@@ -144,7 +144,7 @@ private slots:
 
     void shiftSpaceOnTheLastAnswerShowsItAndLeaves()
     {
-        F_NOTE *form = open(1, 7);
+        NoteScreen *form = open(1, 7);
         key(form, Qt::Key_Space, Qt::ShiftModifier); // hint 1: not the end yet
         QCOMPARE(app->current(), form);
         forward(form, 3);                            // a1 q2 h2
@@ -163,7 +163,7 @@ private slots:
 
     void spaceAloneAfterTheLastAnswerDoesNothing()
     {
-        F_NOTE *form = open(1, 7);
+        NoteScreen *form = open(1, 7);
         forward(form, 5);
         QCOMPARE(shown(form), row("2", "orange", "み", "みかん"));
         key(form, Qt::Key_Space);
@@ -177,7 +177,7 @@ private slots:
 
     void restartAfterABackDropsThePendingBackAndReadsTheFileAgain()
     {
-        F_NOTE *form = open(1, 7);
+        NoteScreen *form = open(1, 7);
         forward(form, 3);
         key(form, Qt::Key_Up);
         QCOMPARE(shown(form), row("1", "apple"));
@@ -191,7 +191,7 @@ private slots:
 
     void keysActOnTheScreenNotOnTheFocusedButton()
     {
-        F_NOTE *form = open(1, 7);
+        NoteScreen *form = open(1, 7);
         form->menuButton->setFocus();
         key(form->menuButton, Qt::Key_Space);
         QCOMPARE(app->current(), form);
@@ -207,7 +207,7 @@ private slots:
     void chapterOfFiftyWithoutMarkerStopsAfterTheLastAnswer()
     {
         app->course.writeChapter(4, TestCourse::numbered(4, 50), false);
-        F_NOTE *form = open(1, 4);
+        NoteScreen *form = open(1, 4);
         forward(form, 149);
         QCOMPARE(shown(form), row("50", "e4-50", "日", "日4-50"));
         forward(form, 3);
@@ -217,7 +217,7 @@ private slots:
     void chapterWithoutQuestionsShowsNothing()
     {
         app->course.writeChapter(8, {});
-        F_NOTE *form = open(3, 8);
+        NoteScreen *form = open(3, 8);
         QCOMPARE(form->totalNumber->text(), QStringLiteral("0"));
         QCOMPARE(shown(form), row("", ""));
         key(form, Qt::Key_Up);
@@ -227,7 +227,7 @@ private slots:
 
     void missingChapterFileIsNamedAndTheWayBackStays()
     {
-        F_NOTE *form = open(1, 9);
+        NoteScreen *form = open(1, 9);
         QVERIFY(!form->problemLabel->isHidden());
         QVERIFY(form->problemLabel->text().contains(QStringLiteral("E1/T/LEVEL.9")));
         QCOMPARE(form->totalNumber->text(), QStringLiteral("0"));
@@ -245,7 +245,7 @@ private slots:
         QTest::mouseClick(open(2, 7)->menuButton, Qt::LeftButton);
         QCOMPARE(app->current()->id(), ScreenId::Menu);
         QCOMPARE(app->ctx.state.TestKind, 0);
-        QCOMPARE(app->ctx.state.KomokuNo, 7);
+        QCOMPARE(app->ctx.state.chosenChapter, 7);
         QCOMPARE(app->visibleScreens(), 1);
     }
 };

@@ -57,7 +57,7 @@ bool onlyColours(const QImage &image, const QRect &area, std::initializer_list<Q
 }
 
 // What the learner sees of the table.
-QImage shown(F_Seisekihyou *sheet)
+QImage shown(ScoreSheetScreen *sheet)
 {
     return sheet->tableBox->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
@@ -102,12 +102,12 @@ class TestScoreSheet : public QObject {
         app.course.writeScores(QStringLiteral("tenr01.dat"), r);
     }
 
-    F_Seisekihyou *openFromMenu(TestApp &app)
+    ScoreSheetScreen *openFromMenu(TestApp &app)
     {
         app.ctx.state.TestKind = 0;
         app.start(ScreenId::ScoreSheet);
         TestApp::settle();
-        return app.currentAs<F_Seisekihyou>();
+        return app.currentAs<ScoreSheetScreen>();
     }
 
 private slots:
@@ -145,7 +145,7 @@ private slots:
         QFETCH(int, digits);
         TestApp app;
         writeKindOneScores(app);
-        F_Seisekihyou *sheet = openFromMenu(app);
+        ScoreSheetScreen *sheet = openFromMenu(app);
         QVERIFY(sheet);
         const QImage image = shown(sheet);
         const QRect area = inside(chapter, cell);
@@ -167,7 +167,7 @@ private slots:
     void drawsHeadingsGridNumbersAndTitles()
     {
         TestApp app;
-        F_Seisekihyou *sheet = openFromMenu(app);
+        ScoreSheetScreen *sheet = openFromMenu(app);
         const QImage image = shown(sheet);
         for (int block = 0; block < 3; ++block) {
             const int L = 19 + block * 250;
@@ -223,7 +223,7 @@ private slots:
         QStringList full(60, QStringLiteral("100")), again(60, QStringLiteral("105"));
         app.course.writeScores(QStringLiteral("tenj01.dat"), full);
         app.course.writeScores(QStringLiteral("tenr01.dat"), again);
-        F_Seisekihyou *sheet = openFromMenu(app);
+        ScoreSheetScreen *sheet = openFromMenu(app);
         QCOMPARE(shown(sheet).pixel(inside(33, 2).topLeft()), kBlue);
 
         QTest::mouseClick(sheet->wordTestButton, Qt::LeftButton);
@@ -240,7 +240,7 @@ private slots:
         TestApp fresh;
         fresh.ctx.state.TestKind = 3;
         fresh.start(ScreenId::ScoreSheet);
-        QCOMPARE(switched, shown(fresh.currentAs<F_Seisekihyou>()));
+        QCOMPARE(switched, shown(fresh.currentAs<ScoreSheetScreen>()));
 
         QTest::mouseClick(sheet->englishToJapaneseButton, Qt::LeftButton);
         QCOMPARE(sheet->kindLabel->text(), QStringLiteral("５問選択問題テスト（英語→日本語）"));
@@ -259,7 +259,7 @@ private slots:
         const QByteArray kindOne = app.course.bytes(QStringLiteral("tenj01.dat"));
         app.ctx.state.TestKind = 2;
         app.start(ScreenId::ScoreSheet);
-        auto *sheet = app.currentAs<F_Seisekihyou>();
+        auto *sheet = app.currentAs<ScoreSheetScreen>();
         QCOMPARE(shown(sheet).pixel(inside(1, 2).topLeft()), kBlue);
 
         app.dialogs.confirmAnswers = {false};
@@ -288,7 +288,7 @@ private slots:
         TestApp app;
         app.course.writeScores(QStringLiteral("tenr01.dat"), {QStringLiteral("100")});
         makeUnreadable(app, QStringLiteral("tenj01.dat")); // cannot be read nor replaced
-        F_Seisekihyou *sheet = openFromMenu(app);
+        ScoreSheetScreen *sheet = openFromMenu(app);
         QCOMPARE(app.dialogs.count(QStringLiteral("inform")), 1);
         QVERIFY(app.dialogs.calls.last().text.contains(QStringLiteral("tenj01.dat")));
 
@@ -303,7 +303,7 @@ private slots:
     {
         {
             TestApp app;
-            F_Seisekihyou *sheet = openFromMenu(app);
+            ScoreSheetScreen *sheet = openFromMenu(app);
             QCOMPARE(sheet->windowTitle(), QStringLiteral("成績表"));
             QCOMPARE(sheet->kindLabel->text(), QStringLiteral("５問選択問題テスト（英語→日本語）"));
             QCOMPARE(sheet->backButton->text(), QStringLiteral("MENUに戻る"));
@@ -315,7 +315,7 @@ private slots:
             TestApp app;
             app.ctx.state.TestKind = 2;
             app.start(ScreenId::ScoreSheet);
-            auto *sheet = app.currentAs<F_Seisekihyou>();
+            auto *sheet = app.currentAs<ScoreSheetScreen>();
             QCOMPARE(sheet->sheet.SheetKind, 2);
             QCOMPARE(sheet->kindLabel->text(), QStringLiteral("５問選択問題テスト（日本語→英語）"));
             QCOMPARE(sheet->backButton->text(), QStringLiteral("項目選択"));
@@ -329,7 +329,7 @@ private slots:
     void activationRedrawsOnlyWhatChanged()
     {
         TestApp app;
-        F_Seisekihyou *sheet = openFromMenu(app);
+        ScoreSheetScreen *sheet = openFromMenu(app);
         sheet->activateWindow();
         TestApp::settle();
         sendActivate(sheet);
@@ -354,7 +354,7 @@ private slots:
         QFile::remove(QDir(app.course.root()).filePath(QStringLiteral("E1.DAT")));
         app.course.writeLines(QStringLiteral("tenj01.dat"), {QStringLiteral("100"), QStringLiteral("80")}); // 2 of 60 lines
         makeUnreadable(app, QStringLiteral("tenr01.dat"));
-        F_Seisekihyou *sheet = openFromMenu(app);
+        ScoreSheetScreen *sheet = openFromMenu(app);
         sendActivate(sheet);
         QTest::mouseClick(sheet->japaneseToEnglishButton, Qt::LeftButton);
         QTest::mouseClick(sheet->englishToJapaneseButton, Qt::LeftButton);

@@ -141,19 +141,19 @@ private slots:
         const QByteArray before = app.course.bytes(scoreFiles[0]) + app.course.bytes(scoreFiles[1]);
 
         app.ctx.state.TestKind = kind;
-        app.ctx.state.KomokuNo = 1;
+        app.ctx.state.chosenChapter = 1;
         app.start(ScreenId::QuestionSelect);
-        QTest::mouseClick(app.currentAs<F_MondaiSentaku>()->WeakButton, Qt::LeftButton);
+        QTest::mouseClick(app.currentAs<QuestionSelectScreen>()->WeakButton, Qt::LeftButton);
         auto *screen = qobject_cast<TestScreen *>(app.current());
         QVERIFY(screen);
         QCOMPARE(screen->chapterLabel->text(), QStringLiteral("苦手な問題　今日の分 2問"));
         if (kind == 1) {
-            auto *f = app.currentAs<F_SentakuMondai>();
+            auto *f = app.currentAs<ChoiceTestScreen>();
             QCOMPARE(answers(f).size(), 5); // wrong answers from the item's own chapter
             QVERIFY(answerWith(f, QStringLiteral("日1-4")));
             QVERIFY(answerWith(f, QStringLiteral("日2-3")));
         } else {
-            auto *f = app.currentAs<F_Eitango>();
+            auto *f = app.currentAs<WordTestScreen>();
             answer(f, QStringLiteral("e1-4"));
             answer(f, QStringLiteral("e2-3"));
         }
@@ -169,15 +169,15 @@ private slots:
         const ReviewBoxes boxes = readRecordBoxes(app.ctx.data).boxes;
         QCOMPARE(boxes.countPerBox(kind), (ReviewBoxes::BoxCounts{0, 2, 0, 0, 0}));
         QVERIFY(boxes.dueOn(kind, kToday).isEmpty());
-        auto *record = qobject_cast<F_GakushuKiroku *>(app.start(ScreenId::Record));
+        auto *record = qobject_cast<RecordScreen *>(app.start(ScreenId::Record));
         QCOMPARE(record->BoxLabel->text(), QStringLiteral("苦手な問題　箱1 0問　箱2 2問　箱3 0問　箱4 0問　箱5 0問"));
         QVERIFY(record->summary().chapters[size_t(kind - 1)].isEmpty()); // no chapter's score
         app.ctx.state.TestKind = kind;
-        app.ctx.state.KomokuNo = 1;
+        app.ctx.state.chosenChapter = 1;
         app.start(ScreenId::QuestionSelect);
 
         // Nothing is due any more: the learner is told so, and when.
-        QTest::mouseClick(app.currentAs<F_MondaiSentaku>()->WeakButton, Qt::LeftButton);
+        QTest::mouseClick(app.currentAs<QuestionSelectScreen>()->WeakButton, Qt::LeftButton);
         QCOMPARE(resultShown(qobject_cast<TestScreen *>(app.current())),
                  QStringLiteral("今日の苦手な問題はありません。\n次は 12月10日（木） に出題します。"));
     }

@@ -14,7 +14,7 @@
 
 namespace {
 // The chapters whose names are shown, read off the widgets.
-QList<int> shownChapters(F_KomokuSentaku *f)
+QList<int> shownChapters(ChapterSelectScreen *f)
 {
     QList<int> shown;
     for (int n = 1; n <= 60; ++n) {
@@ -24,7 +24,7 @@ QList<int> shownChapters(F_KomokuSentaku *f)
     return shown;
 }
 
-int shownBlock(F_KomokuSentaku *f)
+int shownBlock(ChapterSelectScreen *f)
 {
     const QList<int> shown = shownChapters(f);
     if (shown.size() != 20 || shown.last() - shown.first() != 19)
@@ -33,7 +33,7 @@ int shownBlock(F_KomokuSentaku *f)
 }
 
 // The chapter shown in the highlight colour; -1 when none or more than one.
-int highlighted(F_KomokuSentaku *f)
+int highlighted(ChapterSelectScreen *f)
 {
     int found = -1;
     for (int n = 1; n <= 60; ++n) {
@@ -53,24 +53,24 @@ void type(QWidget *w, const QString &digits)
 }
 } // namespace
 
-class TestKomokuSentaku : public QObject {
+class TestChapterSelectScreen : public QObject {
     Q_OBJECT
 
-    F_KomokuSentaku *open(TestApp &app, int kind)
+    ChapterSelectScreen *open(TestApp &app, int kind)
     {
         app.ctx.state.TestKind = kind;
         app.start(ScreenId::ChapterSelect);
-        return app.currentAs<F_KomokuSentaku>();
+        return app.currentAs<ChapterSelectScreen>();
     }
 
 private slots:
     void firstVisitShowsBlockOneWithChapterOneHighlighted()
     {
         TestApp app;
-        F_KomokuSentaku *f = open(app, 3);
+        ChapterSelectScreen *f = open(app, 3);
         QVERIFY(f);
-        QCOMPARE(app.ctx.state.KomokuNo, 1);
-        QCOMPARE(app.ctx.state.KomokuPage, 1);
+        QCOMPARE(app.ctx.state.chosenChapter, 1);
+        QCOMPARE(app.ctx.state.chapterBlock, 1);
         QCOMPARE(app.ctx.state.DataDir, QStringLiteral("E1/"));
         QCOMPARE(f->windowTitle(), QStringLiteral("テスト教材\u3000（項目選択）"));
         QCOMPARE(f->testKindLabel->text(), QStringLiteral("英単語テスト"));
@@ -99,8 +99,8 @@ private slots:
 
     void opensOnTheKeptChapterWhateverItsBlock_data()
     {
-        QTest::addColumn<int>("komokuNo");
-        QTest::addColumn<int>("komokuPage");
+        QTest::addColumn<int>("chosenChapter");
+        QTest::addColumn<int>("chapterBlock");
         QTest::addColumn<int>("block");
         QTest::addColumn<int>("chapter");
         QTest::newRow("kept pair") << 35 << 2 << 2 << 35;
@@ -110,25 +110,25 @@ private slots:
     }
     void opensOnTheKeptChapterWhateverItsBlock()
     {
-        QFETCH(int, komokuNo);
-        QFETCH(int, komokuPage);
+        QFETCH(int, chosenChapter);
+        QFETCH(int, chapterBlock);
         QFETCH(int, block);
         QFETCH(int, chapter);
         TestApp app;
-        app.ctx.state.KomokuNo = komokuNo;
-        app.ctx.state.KomokuPage = komokuPage;
-        F_KomokuSentaku *f = open(app, 1);
+        app.ctx.state.chosenChapter = chosenChapter;
+        app.ctx.state.chapterBlock = chapterBlock;
+        ChapterSelectScreen *f = open(app, 1);
         QCOMPARE(shownBlock(f), block);
         QCOMPARE(highlighted(f), chapter);
         QTest::keyClick(f, Qt::Key_Return);
-        QCOMPARE(app.ctx.state.KomokuNo, chapter);
-        QCOMPARE(app.ctx.state.KomokuPage, block);
+        QCOMPARE(app.ctx.state.chosenChapter, chapter);
+        QCOMPARE(app.ctx.state.chapterBlock, block);
     }
 
     void spaceWrapsAndArrowsStopAtTheBlockEdges()
     {
         TestApp app;
-        F_KomokuSentaku *f = open(app, 1);
+        ChapterSelectScreen *f = open(app, 1);
         QTest::keyClick(f, Qt::Key_Up);
         QCOMPARE(highlighted(f), 1);
         for (int i = 0; i < 19; ++i)
@@ -173,15 +173,15 @@ private slots:
         QCOMPARE(shownBlock(f), 1);
 
         // None of this is a choice.
-        QCOMPARE(app.ctx.state.KomokuNo, 1);
-        QCOMPARE(app.ctx.state.KomokuPage, 1);
+        QCOMPARE(app.ctx.state.chosenChapter, 1);
+        QCOMPARE(app.ctx.state.chapterBlock, 1);
         QCOMPARE(app.current(), f);
     }
 
     void typedDigitsMoveTheHighlight()
     {
         TestApp app;
-        F_KomokuSentaku *f = open(app, 2);
+        ChapterSelectScreen *f = open(app, 2);
 
         type(f, QStringLiteral("3"));
         QCOMPARE(f->typedDigits->text(), QStringLiteral("3"));
@@ -232,21 +232,21 @@ private slots:
         QTest::mouseClick(f->chapterNames[27], Qt::LeftButton);
         type(f, QStringLiteral("5"));
         QTest::keyClick(f, Qt::Key_Return);
-        QCOMPARE(app.ctx.state.KomokuNo, 27);
-        QCOMPARE(app.ctx.state.KomokuPage, 2);
-        QVERIFY(app.currentAs<F_MondaiSentaku>());
+        QCOMPARE(app.ctx.state.chosenChapter, 27);
+        QCOMPARE(app.ctx.state.chapterBlock, 2);
+        QVERIFY(app.currentAs<QuestionSelectScreen>());
     }
 
     void blockKeyThenEnterChoosesTheBlocksFirstChapter()
     {
         TestApp app;
-        F_KomokuSentaku *f = open(app, 1);
+        ChapterSelectScreen *f = open(app, 1);
         QTest::keyClick(f, Qt::Key_F2);
-        QCOMPARE(app.ctx.state.KomokuPage, 1); // switching blocks is no choice
+        QCOMPARE(app.ctx.state.chapterBlock, 1); // switching blocks is no choice
         QTest::keyClick(f, Qt::Key_Enter);     // the keypad's Enter
-        QCOMPARE(app.ctx.state.KomokuNo, 21);
-        QCOMPARE(app.ctx.state.KomokuPage, 2);
-        auto *next = app.currentAs<F_MondaiSentaku>();
+        QCOMPARE(app.ctx.state.chosenChapter, 21);
+        QCOMPARE(app.ctx.state.chapterBlock, 2);
+        auto *next = app.currentAs<QuestionSelectScreen>();
         QVERIFY(next);
         QCOMPARE(next->chapterLabel->text(), QStringLiteral("No. 21\u3000第21章の名前"));
         QCOMPARE(app.visibleScreens(), 1);
@@ -268,7 +268,7 @@ private slots:
         app.course.writeScores(QStringLiteral("tenj01.dat"), j);
         app.course.writeScores(QStringLiteral("tenr01.dat"), r);
 
-        F_KomokuSentaku *f = open(app, 3);
+        ChapterSelectScreen *f = open(app, 3);
         for (int n = 1; n <= 60; ++n) {
             const bool finished = n == 3;
             QCOMPARE(f->chapterNumbers[size_t(n)]->textColour(), paletteColour(finished ? 7 : 15));
@@ -284,8 +284,8 @@ private slots:
 
         // Each kind has its own score files: for kind 1 only chapter 45 is finished.
         QTest::mouseClick(f->menuButton, Qt::LeftButton);
-        QTest::mouseClick(app.currentAs<F_MENU>()->choiceEnglishButton, Qt::LeftButton);
-        f = app.currentAs<F_KomokuSentaku>();
+        QTest::mouseClick(app.currentAs<MenuScreen>()->choiceEnglishButton, Qt::LeftButton);
+        f = app.currentAs<ChapterSelectScreen>();
         QVERIFY(f);
         QCOMPARE(f->chapterNumbers[3]->textColour(), paletteColour(15));
         QCOMPARE(f->chapterNames[45]->textColour(), paletteColour(8));
@@ -308,7 +308,7 @@ private slots:
         app.course.writeScores(QStringLiteral("tenj03.dat"), full);
         app.course.writeScores(QStringLiteral("tenr03.dat"), full);
 
-        F_KomokuSentaku *f = open(app, 3);
+        ChapterSelectScreen *f = open(app, 3);
         QCOMPARE(f->chapterNames[4]->text(), QString());
         QVERIFY(f->chapterNames[4]->isVisible());
         QCOMPARE(f->chapterNames[4]->width(), f->chapterNames[5]->width());
@@ -317,8 +317,8 @@ private slots:
         QTest::mouseClick(f->chapterNames[4], Qt::LeftButton);
         QCOMPARE(highlighted(f), 4);
         QTest::mouseDClick(f->chapterNames[4], Qt::LeftButton);
-        QCOMPARE(app.ctx.state.KomokuNo, 4);
-        auto *next = app.currentAs<F_MondaiSentaku>();
+        QCOMPARE(app.ctx.state.chosenChapter, 4);
+        auto *next = app.currentAs<QuestionSelectScreen>();
         QVERIFY(next);
         QCOMPARE(next->chapterLabel->text(), QStringLiteral("No. 4\u3000"));
     }
@@ -327,8 +327,8 @@ private slots:
     {
         TestApp app;
         app.course.writeLines(QStringLiteral("LVNAME"), {QStringLiteral("一"), QStringLiteral("二")});
-        app.ctx.state.LvName[2] = QStringLiteral("前の名前");
-        F_KomokuSentaku *f = open(app, 1);
+        app.ctx.state.chapterNames[2] = QStringLiteral("前の名前");
+        ChapterSelectScreen *f = open(app, 1);
         QCOMPARE(f->chapterNames[1]->text(), QStringLiteral("一"));
         QCOMPARE(f->chapterNames[3]->text(), QStringLiteral("前の名前"));
         QCOMPARE(f->chapterNames[4]->text(), QString());
@@ -338,14 +338,14 @@ private slots:
     void returnShowsTheBlockAndChapterLastChosen()
     {
         TestApp app;
-        F_KomokuSentaku *f = open(app, 3);
+        ChapterSelectScreen *f = open(app, 3);
         QTest::mouseClick(f->secondBlockButton, Qt::LeftButton);
         QTest::mouseDClick(f->chapterNames[35], Qt::LeftButton);
-        QCOMPARE(app.ctx.state.KomokuNo, 35);
-        QCOMPARE(app.ctx.state.KomokuPage, 2);
-        QTest::mouseClick(app.currentAs<F_MondaiSentaku>()->chapterSelectButton, Qt::LeftButton);
+        QCOMPARE(app.ctx.state.chosenChapter, 35);
+        QCOMPARE(app.ctx.state.chapterBlock, 2);
+        QTest::mouseClick(app.currentAs<QuestionSelectScreen>()->chapterSelectButton, Qt::LeftButton);
 
-        f = app.currentAs<F_KomokuSentaku>();
+        f = app.currentAs<ChapterSelectScreen>();
         QVERIFY(f);
         QCOMPARE(shownBlock(f), 2);
         QCOMPARE(highlighted(f), 35);
@@ -358,16 +358,16 @@ private slots:
         QTest::mouseClick(f->scoreSheetButton, Qt::LeftButton);
         QCOMPARE(app.current()->id(), ScreenId::ScoreSheet);
         QCOMPARE(app.ctx.state.TestKind, 3);
-        QCOMPARE(app.ctx.state.KomokuNo, 35);
-        QCOMPARE(app.ctx.state.KomokuPage, 2);
+        QCOMPARE(app.ctx.state.chosenChapter, 35);
+        QCOMPARE(app.ctx.state.chapterBlock, 2);
 
         // Nor does the way back through the menu and another test kind.
         // The score sheet opened from here goes back here; then to the menu and another kind.
-        QTest::mouseClick(app.currentAs<F_Seisekihyou>()->backButton, Qt::LeftButton);
-        QVERIFY(app.currentAs<F_KomokuSentaku>());
-        QTest::mouseClick(app.currentAs<F_KomokuSentaku>()->menuButton, Qt::LeftButton);
-        QTest::mouseClick(app.currentAs<F_MENU>()->choiceJapaneseButton, Qt::LeftButton);
-        f = app.currentAs<F_KomokuSentaku>();
+        QTest::mouseClick(app.currentAs<ScoreSheetScreen>()->backButton, Qt::LeftButton);
+        QVERIFY(app.currentAs<ChapterSelectScreen>());
+        QTest::mouseClick(app.currentAs<ChapterSelectScreen>()->menuButton, Qt::LeftButton);
+        QTest::mouseClick(app.currentAs<MenuScreen>()->choiceJapaneseButton, Qt::LeftButton);
+        f = app.currentAs<ChapterSelectScreen>();
         QVERIFY(f);
         QCOMPARE(f->testKindLabel->text(), QStringLiteral("５問選択問題テスト（日本語→英語）"));
         QCOMPARE(shownBlock(f), 2);
@@ -375,8 +375,8 @@ private slots:
         type(f, QStringLiteral("12"));
         QTest::mouseClick(f->menuButton, Qt::LeftButton);
         QCOMPARE(app.ctx.state.TestKind, 0);
-        QTest::mouseClick(app.currentAs<F_MENU>()->choiceEnglishButton, Qt::LeftButton);
-        f = app.currentAs<F_KomokuSentaku>();
+        QTest::mouseClick(app.currentAs<MenuScreen>()->choiceEnglishButton, Qt::LeftButton);
+        f = app.currentAs<ChapterSelectScreen>();
         QVERIFY(f);
         QCOMPARE(app.ctx.state.TestKind, 1);
         QCOMPARE(shownBlock(f), 2);
@@ -392,7 +392,7 @@ private slots:
         app.course.writeLines(QStringLiteral("tenj02.dat"), {QStringLiteral("100"), QStringLiteral("100")});
         QVERIFY(QFile::remove(QDir(app.course.root()).filePath(QStringLiteral("tenr02.dat"))));
 
-        F_KomokuSentaku *f = open(app, 2);
+        ChapterSelectScreen *f = open(app, 2);
         QVERIFY(f);
         QCOMPARE(f->windowTitle(), QStringLiteral("\u3000（項目選択）"));
         QCOMPARE(f->chapterNames[1]->text(), QString());
@@ -419,7 +419,7 @@ private slots:
         QByteArray names("\x82\xa0\r\n\x85\x40\r\n"); // "あ", then bytes that are no code page 932
         app.course.writeBytes(QStringLiteral("LVNAME"), names);
 
-        F_KomokuSentaku *f = open(app, 3);
+        ChapterSelectScreen *f = open(app, 3);
         QCOMPARE(f->chapterNames[1]->text(), QStringLiteral("あ"));
         QCOMPARE(app.dialogs.count(QStringLiteral("inform")), 1);
         const QString text = app.dialogs.calls.first().text;
@@ -429,5 +429,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestKomokuSentaku)
+QTEST_MAIN(TestChapterSelectScreen)
 #include "tst_chapterselectscreen.moc"

@@ -7,29 +7,29 @@
 
 #include <QTest>
 
-class TestMondaiSentaku : public QObject {
+class TestQuestionSelectScreen : public QObject {
     Q_OBJECT
 
     // Reaches question selection the learner's way: the menu, then a double click on the chapter.
-    F_MondaiSentaku *reach(TestApp &app, int kind, int chapter)
+    QuestionSelectScreen *reach(TestApp &app, int kind, int chapter)
     {
         app.start(ScreenId::Menu);
-        QPushButton *test[] = {nullptr, app.currentAs<F_MENU>()->choiceEnglishButton, app.currentAs<F_MENU>()->choiceJapaneseButton,
-                               app.currentAs<F_MENU>()->wordTestButton};
+        QPushButton *test[] = {nullptr, app.currentAs<MenuScreen>()->choiceEnglishButton, app.currentAs<MenuScreen>()->choiceJapaneseButton,
+                               app.currentAs<MenuScreen>()->wordTestButton};
         QTest::mouseClick(test[kind], Qt::LeftButton);
-        auto *list = app.currentAs<F_KomokuSentaku>();
+        auto *list = app.currentAs<ChapterSelectScreen>();
         if (!list)
             return nullptr;
         QTest::keyClick(list, Qt::Key_F1 + (chapter - 1) / 20);
         QTest::mouseDClick(list->chapterNames[size_t(chapter)], Qt::LeftButton);
-        return app.currentAs<F_MondaiSentaku>();
+        return app.currentAs<QuestionSelectScreen>();
     }
 
 private slots:
     void showsTheKindAndTheChapter()
     {
         TestApp app;
-        F_MondaiSentaku *f = reach(app, 3, 7);
+        QuestionSelectScreen *f = reach(app, 3, 7);
         QVERIFY(f);
         QCOMPARE(f->windowTitle(), QStringLiteral("テスト教材\u3000（問題選択）"));
         QCOMPARE(f->titleLabel->text(), QStringLiteral("問題選択"));
@@ -63,7 +63,7 @@ private slots:
         QFETCH(int, kind);
         QFETCH(bool, offered);
         TestApp app;
-        F_MondaiSentaku *f = reach(app, kind, 2);
+        QuestionSelectScreen *f = reach(app, kind, 2);
         QVERIFY(f);
         QCOMPARE(f->printButton->isVisible(), offered);
         QCOMPARE(f->editorButton->isVisible(), offered);
@@ -95,13 +95,13 @@ private slots:
         TestApp app;
         // Left over from an earlier run; the button decides.
         app.ctx.state.RandomMode = random ? 0 : 1;
-        F_MondaiSentaku *f = reach(app, kind, 3);
+        QuestionSelectScreen *f = reach(app, kind, 3);
         QVERIFY(f);
         QTest::mouseClick(random ? f->randomButton : f->inOrderButton, Qt::LeftButton);
         QCOMPARE(app.current()->id(), target);
         QCOMPARE(app.ctx.state.RandomMode, random ? 1 : 0);
         QCOMPARE(app.ctx.state.TestKind, kind);
-        QCOMPARE(app.ctx.state.KomokuNo, 3);
+        QCOMPARE(app.ctx.state.chosenChapter, 3);
         QCOMPARE(app.visibleScreens(), 1);
     }
 
@@ -122,7 +122,7 @@ private slots:
         QFETCH(ScreenId, target);
         QFETCH(int, kindAfter);
         TestApp app;
-        F_MondaiSentaku *f = reach(app, 3, 44);
+        QuestionSelectScreen *f = reach(app, 3, 44);
         QVERIFY(f);
         QPushButton *b = button == u"noteButton" ? f->noteButton
                          : button == u"printButton" ? f->printButton
@@ -132,8 +132,8 @@ private slots:
         QTest::mouseClick(b, Qt::LeftButton);
         QCOMPARE(app.current()->id(), target);
         QCOMPARE(app.ctx.state.TestKind, kindAfter);
-        QCOMPARE(app.ctx.state.KomokuNo, 44);
-        QCOMPARE(app.ctx.state.KomokuPage, 3);
+        QCOMPARE(app.ctx.state.chosenChapter, 44);
+        QCOMPARE(app.ctx.state.chapterBlock, 3);
         QCOMPARE(app.visibleScreens(), 1);
     }
 
@@ -141,18 +141,18 @@ private slots:
     {
         TestApp app;
         app.start(ScreenId::Menu);
-        QTest::mouseClick(app.currentAs<F_MENU>()->wordTestButton, Qt::LeftButton);
-        auto *list = app.currentAs<F_KomokuSentaku>();
+        QTest::mouseClick(app.currentAs<MenuScreen>()->wordTestButton, Qt::LeftButton);
+        auto *list = app.currentAs<ChapterSelectScreen>();
         QVERIFY(list);
         QTest::keyClicks(list, QStringLiteral("05"));
         QTest::keyClick(list, Qt::Key_Return);
-        auto *f = app.currentAs<F_MondaiSentaku>();
+        auto *f = app.currentAs<QuestionSelectScreen>();
         QVERIFY(f);
         QCOMPARE(f->chapterLabel->text(), QStringLiteral("No. 5\u3000第5章の名前"));
-        QCOMPARE(app.ctx.state.KomokuNo, 5);
-        QCOMPARE(app.ctx.state.KomokuPage, 1);
+        QCOMPARE(app.ctx.state.chosenChapter, 5);
+        QCOMPARE(app.ctx.state.chapterBlock, 1);
     }
 };
 
-QTEST_MAIN(TestMondaiSentaku)
+QTEST_MAIN(TestQuestionSelectScreen)
 #include "tst_questionselectscreen.moc"

@@ -17,7 +17,7 @@ QByteArray scoreBytes(const QStringList &records)
     return bytes;
 }
 
-int greenAnswer(const F_SentakuMondai *f)
+int greenAnswer(const ChoiceTestScreen *f)
 {
     int found = 0;
     for (int i = 1; i <= 5; ++i) {
@@ -34,12 +34,12 @@ int greenAnswer(const F_SentakuMondai *f)
 QString jpn(int c, int n) { return QStringLiteral("日%1-%2").arg(c).arg(n); }
 } // namespace
 
-class TestSentakuMondai : public QObject {
+class TestChoiceTestScreen : public QObject {
     Q_OBJECT
 
     std::unique_ptr<TestApp> app;
 
-    F_SentakuMondai *open(int kind, int chapter, int randomMode = 0)
+    ChoiceTestScreen *open(int kind, int chapter, int randomMode = 0)
     {
         return openChoiceTest(*app, kind, chapter, randomMode);
     }
@@ -55,7 +55,7 @@ private slots:
 
     void opensOnTheFirstItem()
     {
-        F_SentakuMondai *f = open(1, 1);
+        ChoiceTestScreen *f = open(1, 1);
         QCOMPARE(f->windowTitle(), QStringLiteral("選択問題"));
         QCOMPARE(f->testNameLabel->text(), QStringLiteral("５問選択問題テスト（英語→日本語）"));
         QCOMPARE(f->chapterLabel->text(), QStringLiteral("No. 1\u3000第1章の名前"));
@@ -70,7 +70,7 @@ private slots:
         QVERIFY(!f->missesButton->isVisible() && !f->resultLabel->isVisible());
         QCOMPARE(f->rightBar->text(), QStringLiteral("\u3000"));
 
-        F_SentakuMondai *japanese = open(2, 2);
+        ChoiceTestScreen *japanese = open(2, 2);
         QCOMPARE(japanese->promptLabel->text(), QStringLiteral("次の日本文に適するよう英語を選びなさい。"));
         QCOMPARE(japanese->questionLabel->text(), QStringLiteral("日2-1"));
         QCOMPARE(answers(japanese), (QStringList{"e2-2", "e2-1", "e2-3", "", ""}));
@@ -78,7 +78,7 @@ private slots:
 
     void offersTheAnswersOfTheFirstOtherItems()
     {
-        F_SentakuMondai *f = open(1, 1);
+        ChoiceTestScreen *f = open(1, 1);
         QVERIFY(answerWith(f, jpn(1, 1)));
         QCOMPARE(f->questionLabel->text(), QStringLiteral("e1-2"));
         QCOMPARE(answers(f), (QStringList{jpn(1, 1), jpn(1, 2), jpn(1, 3), jpn(1, 4), jpn(1, 5)}));
@@ -98,12 +98,12 @@ private slots:
         app->course.writeChapter(4, TestCourse::numbered(4, 2));
         // First item: the two answers swap (perm 2, 1).
         app->random.setValues({0.9, 0.2});
-        F_SentakuMondai *f = open(1, 4);
+        ChoiceTestScreen *f = open(1, 4);
         QCOMPARE(answers(f), (QStringList{jpn(4, 1), jpn(4, 2), "", "", ""}));
         QVERIFY(app->random.seeds >= 1);
 
         // One item: the first answer is empty and judged wrong.
-        F_SentakuMondai *one = open(1, 3);
+        ChoiceTestScreen *one = open(1, 3);
         QCOMPARE(answers(one), (QStringList{"", jpn(3, 1), "", "", ""}));
         enter(one);
         QCOMPARE(wrongAnswersShown(one), QStringLiteral("1"));
@@ -114,7 +114,7 @@ private slots:
 
     void keyMapEdges()
     {
-        F_SentakuMondai *f = open(1, 1);
+        ChoiceTestScreen *f = open(1, 1);
         QTest::keyClick(f, Qt::Key_Up);
         QCOMPARE(greenAnswer(f), 1);
         QTest::keyClick(f, Qt::Key_Down);
@@ -153,7 +153,7 @@ private slots:
 
     void reviewOfAWrongAnswer()
     {
-        F_SentakuMondai *f = open(1, 1);
+        ChoiceTestScreen *f = open(1, 1);
         pad(f, 3);
         enter(f);
         QCOMPARE(wrongAnswersShown(f), QStringLiteral("1"));
@@ -199,7 +199,7 @@ private slots:
 
     void doubleClickJudgesOnce()
     {
-        F_SentakuMondai *f = open(1, 1);
+        ChoiceTestScreen *f = open(1, 1);
         // A whole double click on the right answer: press, release, double click, release.
         ClickLabel *right = f->answerLabels[2];
         QTest::mousePress(right, Qt::LeftButton);
@@ -217,7 +217,7 @@ private slots:
 
     void passedInOrderStoresAndThenIgnoresInput()
     {
-        F_SentakuMondai *f = open(1, 2);
+        ChoiceTestScreen *f = open(1, 2);
         for (int n = 1; n <= 3; ++n)
             QVERIFY(answerWith(f, jpn(2, n)));
         QCOMPARE(resultShown(f), QStringLiteral("合格おめでとうございます。"));
@@ -246,7 +246,7 @@ private slots:
 
     void leavingWhileItBlinksJudgesTheLastAnswerFirst()
     {
-        F_SentakuMondai *f = open(1, 3);
+        ChoiceTestScreen *f = open(1, 3);
         f->Blink->setDurationMs(400);
         pad(f, 2);
         enter(f);
@@ -259,7 +259,7 @@ private slots:
     void storesEachOrderInItsOwnFile()
     {
         app->random.setValues({0.0}); // every draw rejected: the random order is the file order
-        F_SentakuMondai *f = open(2, 1, 1);
+        ChoiceTestScreen *f = open(2, 1, 1);
         QCOMPARE(f->orderLabel->text(), QStringLiteral("ランダム"));
         for (int n = 1; n <= 10; ++n)
             QVERIFY(answerWith(f, QStringLiteral("e1-%1").arg(n)));
@@ -295,7 +295,7 @@ private slots:
         // The draws give 3, 1, 2: first for the order of the items, then (after a rejected 0.0,
         // the values come round again) for the answers of the first item.
         app->random.setValues({(3 - 0.25) / 3, (1 - 0.25) / 3, (2 - 0.25) / 3, 0.0});
-        F_SentakuMondai *f = open(1, 2, 1);
+        ChoiceTestScreen *f = open(1, 2, 1);
         QCOMPARE(f->questionLabel->text(), QStringLiteral("e2-3"));
         QCOMPARE(app->random.seeds, 2); // once for the order, once for the first item's answers
         // Work list 日2-1 (other), 日2-3 (right), 日2-2 (other); entry i takes entry perm(i).
@@ -311,7 +311,7 @@ private slots:
 
     void wrongLastAnswerKeepsTheReviewUntilLeft()
     {
-        F_SentakuMondai *f = open(1, 2);
+        ChoiceTestScreen *f = open(1, 2);
         QVERIFY(answerWith(f, jpn(2, 1)));
         QVERIFY(answerWith(f, jpn(2, 2)));
         QVERIFY(answerWrong(f, jpn(2, 3)));
@@ -346,7 +346,7 @@ private slots:
 
     void clickOnTheLastReviewOpensTheMissList()
     {
-        F_SentakuMondai *f = open(2, 1);
+        ChoiceTestScreen *f = open(2, 1);
         for (int n = 1; n <= 10; ++n) {
             const QString right = QStringLiteral("e1-%1").arg(n);
             if (n == 4 || n == 9 || n == 10)
@@ -369,7 +369,7 @@ private slots:
     void longMissListHasPages()
     {
         app->course.writeChapter(7, TestCourse::numbered(7, 25));
-        F_SentakuMondai *f = open(1, 7);
+        ChoiceTestScreen *f = open(1, 7);
         for (int n = 1; n <= 25; ++n) {
             QVERIFY(answerWrong(f, jpn(7, n)));
             if (n < 25)
@@ -394,7 +394,7 @@ private slots:
 
     void blinkHoldsBackJudging()
     {
-        F_SentakuMondai *f = open(1, 1);
+        ChoiceTestScreen *f = open(1, 1);
         f->Blink->setDurationMs(400);
         pad(f, 2);
         enter(f);
@@ -416,7 +416,7 @@ private slots:
     void chapterWithoutItemsSaysSo()
     {
         app->course.writeChapter(5, {});
-        F_SentakuMondai *f = open(1, 5);
+        ChoiceTestScreen *f = open(1, 5);
         QVERIFY(!f->Ready);
         QVERIFY(f->resultLabel->isVisible());
         QVERIFY(resultShown(f).contains(QStringLiteral("問題がひとつもありません")));
@@ -431,7 +431,7 @@ private slots:
 
     void missingChapterFileSaysSo()
     {
-        F_SentakuMondai *f = open(1, 9);
+        ChoiceTestScreen *f = open(1, 9);
         QVERIFY(!f->Ready);
         QVERIFY(resultShown(f).contains(QStringLiteral("E1/T/LEVEL.9")));
         QVERIFY(resultShown(f).contains(QStringLiteral("見つかりません")));
@@ -442,7 +442,7 @@ private slots:
     {
         QFile::remove(QDir(app->course.root()).filePath(QStringLiteral("tenj01.dat")));
         QDir(app->course.root()).mkdir(QStringLiteral("tenj01.dat"));
-        F_SentakuMondai *f = open(1, 3);
+        ChoiceTestScreen *f = open(1, 3);
         QVERIFY(answerWith(f, jpn(3, 1)));
         QCOMPARE(resultShown(f), QStringLiteral("合格おめでとうございます。"));
         QCOMPARE(app->dialogs.count(QStringLiteral("inform")), 1);
@@ -452,7 +452,7 @@ private slots:
 
     void returnButtonsResetTheOrder()
     {
-        F_SentakuMondai *f = open(1, 1, 1);
+        ChoiceTestScreen *f = open(1, 1, 1);
         QTest::mouseClick(f->chapterSelectButton, Qt::LeftButton);
         QCOMPARE(app->current()->id(), ScreenId::ChapterSelect);
         QCOMPARE(app->ctx.state.RandomMode, 0);
@@ -467,5 +467,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestSentakuMondai)
+QTEST_MAIN(TestChoiceTestScreen)
 #include "tst_choicetestscreen.moc"

@@ -66,7 +66,7 @@ private slots:
             QVERIFY(f->speechButton->toolTip().contains(QStringLiteral("読み上げます")));
         }
         QVERIFY(screens[0]->speechButton->toolTip().contains(QStringLiteral("[Enter]")));
-        auto *word = static_cast<F_Eitango *>(screens[1]);
+        auto *word = static_cast<WordTestScreen *>(screens[1]);
         QVERIFY(word->speechButton->toolTip().contains(QStringLiteral("[Ctrl]")));
         // A click leaves the typing where it was.
         QTest::keyClicks(word->answerBox, QStringLiteral("e1"));
@@ -78,7 +78,7 @@ private slots:
 
     void englishToJapaneseSaysTheQuestionAndEnterTheItemJudged()
     {
-        F_SentakuMondai *f = openChoiceTest(*app, 1, 2);
+        ChoiceTestScreen *f = openChoiceTest(*app, 1, 2);
         QVERIFY(f->speechButton->isEnabled());
         QCOMPARE(click(f), QStringList{eng(2, 1)});
 
@@ -108,7 +108,7 @@ private slots:
 
     void japaneseToEnglishWaitsForTheFirstJudgement()
     {
-        F_SentakuMondai *f = openChoiceTest(*app, 2, 2);
+        ChoiceTestScreen *f = openChoiceTest(*app, 2, 2);
         QVERIFY(!f->speechButton->isEnabled());
         QVERIFY(click(f).isEmpty());
 
@@ -140,7 +140,7 @@ private slots:
 
     void wordTestCtrlSaysTheItemJudgedLastAndTypesNothing()
     {
-        F_Eitango *f = openWordTest(*app, 1);
+        WordTestScreen *f = openWordTest(*app, 1);
         QVERIFY(!f->speechButton->isEnabled());
         ctrl(f->answerBox);
         QVERIFY(click(f).isEmpty());
@@ -166,16 +166,16 @@ private slots:
         QCOMPARE(spoken().last(), eng(1, 2));
         QCOMPARE(click(f), QStringList{eng(1, 2)});
         // The hint shows e1-3; the voice still says the item judged last.
-        QTest::keyPress(f->answerBox, F_Eitango::kHintKey);
+        QTest::keyPress(f->answerBox, WordTestScreen::kHintKey);
         QCOMPARE(f->answerBox->text(), eng(1, 3));
         QCOMPARE(click(f), QStringList{eng(1, 2)});
-        QTest::keyRelease(f->answerBox, F_Eitango::kHintKey);
+        QTest::keyRelease(f->answerBox, WordTestScreen::kHintKey);
         QVERIFY(!spoken().contains(eng(1, 3)));
     }
 
     void wordTestAfterTheEndAndInTheRetest()
     {
-        F_Eitango *f = openWordTest(*app, 2);
+        WordTestScreen *f = openWordTest(*app, 2);
         answer(f, QStringLiteral("wrong"));
         answer(f, eng(2, 2));
         answer(f, QStringLiteral("wrong"));
@@ -203,7 +203,7 @@ private slots:
 
     void speakingChangesNothingElse()
     {
-        F_SentakuMondai *choice = openChoiceTest(*app, 2, 3);
+        ChoiceTestScreen *choice = openChoiceTest(*app, 2, 3);
         QVERIFY(answerWith(choice, eng(3, 1))); // passed and stored
         const QByteArray scores = allScoreFiles();
         QVERIFY(scores.contains("100"));
@@ -212,7 +212,7 @@ private slots:
         QCOMPARE(screenTexts(choice), texts);
         QCOMPARE(allScoreFiles(), scores);
 
-        F_Eitango *word = openWordTest(*app, 1);
+        WordTestScreen *word = openWordTest(*app, 1);
         answer(word, QStringLiteral("wrong"));
         QTest::keyClicks(word->answerBox, QStringLiteral("e1-"));
         texts = screenTexts(word);
@@ -233,14 +233,14 @@ private slots:
         const QString reason = app->speech.unavailableReason();
         QVERIFY(!reason.isEmpty());
 
-        F_SentakuMondai *choice = openChoiceTest(*app, 1, 1);
+        ChoiceTestScreen *choice = openChoiceTest(*app, 1, 1);
         QVERIFY(!choice->speechButton->isEnabled());
         QCOMPARE(choice->speechButton->toolTip(), reason);
         QVERIFY(answerWith(choice, jpn(1, 1))); // Enter judges as ever
         QCOMPARE(rightAnswersShown(choice), QStringLiteral("1"));
         QVERIFY(!choice->speechButton->isEnabled());
 
-        F_Eitango *word = openWordTest(*app, 1);
+        WordTestScreen *word = openWordTest(*app, 1);
         QCOMPARE(word->speechButton->toolTip(), reason);
         answer(word, eng(1, 1));
         QVERIFY(!word->speechButton->isEnabled());

@@ -27,31 +27,31 @@ QString eng(int c, int n) { return QStringLiteral("e%1-%2").arg(c).arg(n); }
 QString jpn(int c, int n) { return QStringLiteral("日%1-%2").arg(c).arg(n); }
 
 // What an input method hands the box when the learner confirms a conversion.
-void commitFromInputMethod(F_Eitango *f, const QString &text)
+void commitFromInputMethod(WordTestScreen *f, const QString &text)
 {
     QInputMethodEvent commit;
     commit.setCommitString(text);
     QApplication::sendEvent(f->answerBox, &commit);
 }
 
-void hint(F_Eitango *f)
+void hint(WordTestScreen *f)
 {
     QTest::mousePress(f->hintButton, Qt::LeftButton);
     QTest::mouseRelease(f->hintButton, Qt::LeftButton);
 }
 } // namespace
 
-class TestEitango : public QObject {
+class TestWordTestScreen : public QObject {
     Q_OBJECT
 
     std::unique_ptr<TestApp> app;
 
-    F_Eitango *open(int chapter, int randomMode = 0) { return openWordTest(*app, chapter, randomMode); }
+    WordTestScreen *open(int chapter, int randomMode = 0) { return openWordTest(*app, chapter, randomMode); }
 
     // Chapter 1 (ten items): items 2 and 5 wrong, item 7 right after a hint, the rest right.
-    F_Eitango *failFirstPass()
+    WordTestScreen *failFirstPass()
     {
-        F_Eitango *f = open(1);
+        WordTestScreen *f = open(1);
         for (int n = 1; n <= 10; ++n) {
             if (n == 2 || n == 5) {
                 answer(f, QStringLiteral("wrong"));
@@ -75,7 +75,7 @@ private slots:
 
     void opensOnTheFirstItem()
     {
-        F_Eitango *f = open(1);
+        WordTestScreen *f = open(1);
         QCOMPARE(f->windowTitle(), QStringLiteral("英単語テスト"));
         QCOMPARE(f->testNameLabel->text(), QStringLiteral("英単語テスト"));
         QCOMPARE(f->chapterLabel->text(), QStringLiteral("No. 1\u3000第1章の名前"));
@@ -95,7 +95,7 @@ private slots:
 
     void judgesTheTypedAnswerExactly()
     {
-        F_Eitango *f = open(1);
+        WordTestScreen *f = open(1);
         answer(f, QStringLiteral("  e1-1  "));
         QCOMPARE(rightAnswersShown(f), QStringLiteral("1"));
         QCOMPARE(scoreShown(f), QStringLiteral("10"));
@@ -147,7 +147,7 @@ private slots:
     // Keys reach the box as the letters on the key caps: no input method is asked to take them.
     void answerBoxTakesNoInputMethod()
     {
-        F_Eitango *f = open(1);
+        WordTestScreen *f = open(1);
         f->show();
         QApplication::setActiveWindow(f);
         QVERIFY(QTest::qWaitForWindowActive(f));
@@ -165,7 +165,7 @@ private slots:
 
     void reviewMarksWhereTheAnswersDiffer()
     {
-        F_Eitango *f = open(1);
+        WordTestScreen *f = open(1);
         answer(f, QStringLiteral("E1-1"));
         QCOMPARE(f->reviewContents[3]->text(), QStringLiteral("E1-1")); // the text itself stays plain
         QVERIFY(f->reviewContents[2]->hasMarks() && f->reviewContents[3]->hasMarks());
@@ -180,7 +180,7 @@ private slots:
     // pass and during a re-test.
     void noteStaysClearOfTheResult()
     {
-        F_Eitango *f = open(1);
+        WordTestScreen *f = open(1);
         for (int n = 1; n <= 10; ++n)
             answer(f, n >= 9 ? eng(1, n).toUpper() : eng(1, n));
         auto clear = [f] {
@@ -197,7 +197,7 @@ private slots:
 
     void enterOnAnEmptyBoxChangesNothing()
     {
-        F_Eitango *f = open(1);
+        WordTestScreen *f = open(1);
         QTest::keyClick(f->answerBox, Qt::Key_Return);
         answer(f, QStringLiteral("   "));
         QCOMPARE(f->answerBox->text(), QString());
@@ -211,7 +211,7 @@ private slots:
 
     void hintShowsTheAnswerWhileHeldAndCostsAPoint()
     {
-        F_Eitango *f = open(1);
+        WordTestScreen *f = open(1);
         QTest::mousePress(f->hintButton, Qt::LeftButton);
         QCOMPARE(f->answerBox->text(), eng(1, 1));
         QCOMPARE(f->answerBox->palette().color(QPalette::Text), QColor(255, 255, 0));
@@ -237,15 +237,15 @@ private slots:
 
     void hintWorksFromTheKeyboard()
     {
-        F_Eitango *f = open(1);
-        QTest::keyPress(f->answerBox, F_Eitango::kHintKey);
+        WordTestScreen *f = open(1);
+        QTest::keyPress(f->answerBox, WordTestScreen::kHintKey);
         QCOMPARE(f->answerBox->text(), eng(1, 1));
         QVERIFY(f->hintButton->isDown());
         // Held down, the key repeats: it still counts once.
-        QTest::keyPress(f->answerBox, F_Eitango::kHintKey, Qt::NoModifier);
-        QKeyEvent repeat(QEvent::KeyPress, F_Eitango::kHintKey, Qt::NoModifier, QString(), true);
+        QTest::keyPress(f->answerBox, WordTestScreen::kHintKey, Qt::NoModifier);
+        QKeyEvent repeat(QEvent::KeyPress, WordTestScreen::kHintKey, Qt::NoModifier, QString(), true);
         QApplication::sendEvent(f->answerBox, &repeat);
-        QTest::keyRelease(f->answerBox, F_Eitango::kHintKey);
+        QTest::keyRelease(f->answerBox, WordTestScreen::kHintKey);
         QCOMPARE(f->answerBox->text(), QString());
         QVERIFY(!f->hintButton->isDown());
         answer(f, eng(1, 1));
@@ -255,7 +255,7 @@ private slots:
     void hintOnAWrongAnswerDoesNotCarryOn()
     {
         app->course.writeChapter(4, TestCourse::numbered(4, 2));
-        F_Eitango *f = open(4);
+        WordTestScreen *f = open(4);
         hint(f);
         answer(f, QStringLiteral("no"));
         answer(f, eng(4, 2));
@@ -268,7 +268,7 @@ private slots:
 
     void passedFirstPassStoresAndThenNothingActs()
     {
-        F_Eitango *f = open(2);
+        WordTestScreen *f = open(2);
         for (int n = 1; n <= 3; ++n)
             answer(f, eng(2, n));
         QCOMPARE(resultShown(f), QStringLiteral("合格おめでとう。"));
@@ -283,8 +283,8 @@ private slots:
         // Neither Enter nor the hint acts any more.
         QTest::keyClicks(f->answerBox, eng(2, 1));
         QTest::keyClick(f->answerBox, Qt::Key_Return);
-        QTest::keyPress(f, F_Eitango::kHintKey);
-        QTest::keyRelease(f, F_Eitango::kHintKey);
+        QTest::keyPress(f, WordTestScreen::kHintKey);
+        QTest::keyRelease(f, WordTestScreen::kHintKey);
         f->onHintButtonPressed();
         QCOMPARE(rightAnswersShown(f), QStringLiteral("3"));
         QCOMPARE(scoreShown(f), QStringLiteral("100"));
@@ -301,7 +301,7 @@ private slots:
 
     void retestAsksExactlyTheMissedAndHinted()
     {
-        F_Eitango *f = failFirstPass();
+        WordTestScreen *f = failFirstPass();
         QCOMPARE(resultShown(f), QStringLiteral("HELP・ミス問題をテストします。"));
         QVERIFY(f->allMissesButton->isVisible() && !f->answerBox->isVisible());
         QCOMPARE(scoreShown(f), QStringLiteral("79")); // 8 of 10, one hint
@@ -348,7 +348,7 @@ private slots:
 
     void retestThatMissesAgainOffersTheListAgain()
     {
-        F_Eitango *f = failFirstPass();
+        WordTestScreen *f = failFirstPass();
         QTest::mouseClick(f->allMissesButton, Qt::LeftButton);
         QTest::mouseClick(f->retestButton, Qt::LeftButton);
         answer(f, eng(1, 2));
@@ -377,7 +377,7 @@ private slots:
     void randomOrderStoresInItsOwnFile()
     {
         app->random.setValues({(2 - 0.25) / 3, (3 - 0.25) / 3, (1 - 0.25) / 3});
-        F_Eitango *f = open(2, 1);
+        WordTestScreen *f = open(2, 1);
         QCOMPARE(f->orderLabel->text(), QStringLiteral("ランダム"));
         QCOMPARE(f->questionLabel->text(), jpn(2, 2));
         answer(f, eng(2, 2));
@@ -396,7 +396,7 @@ private slots:
 
     void blinkHoldsBackEnterAndTheHint()
     {
-        F_Eitango *f = open(1);
+        WordTestScreen *f = open(1);
         f->Blink->setDurationMs(400);
         answer(f, eng(1, 1));
         QVERIFY(f->Blink->isRunning());
@@ -421,7 +421,7 @@ private slots:
     // the last answer: the pass is stored before the program ends.
     void closingTheWindowDuringTheLastBlinkStoresThePass()
     {
-        F_Eitango *f = open(2);
+        WordTestScreen *f = open(2);
         answer(f, eng(2, 1));
         answer(f, eng(2, 2));
         f->Blink->setDurationMs(400);
@@ -434,7 +434,7 @@ private slots:
     void longMissListHasPages()
     {
         app->course.writeChapter(8, TestCourse::numbered(8, 23));
-        F_Eitango *f = open(8);
+        WordTestScreen *f = open(8);
         for (int n = 1; n <= 23; ++n)
             answer(f, QStringLiteral("?"));
         QCOMPARE(wrongAnswersShown(f), QStringLiteral("23"));
@@ -453,7 +453,7 @@ private slots:
     void chapterWithoutItemsOrFileSaysSo()
     {
         app->course.writeChapter(5, {});
-        F_Eitango *f = open(5);
+        WordTestScreen *f = open(5);
         QVERIFY(!f->Ready);
         QVERIFY(resultShown(f).contains(QStringLiteral("問題がひとつもありません")));
         QVERIFY(!f->answerBox->isVisible() && !f->hintButton->isVisible());
@@ -471,7 +471,7 @@ private slots:
     {
         QFile::remove(QDir(app->course.root()).filePath(QStringLiteral("tenr03.dat")));
         QDir(app->course.root()).mkdir(QStringLiteral("tenr03.dat"));
-        F_Eitango *f = open(3, 1);
+        WordTestScreen *f = open(3, 1);
         answer(f, QStringLiteral("nope"));
         QCOMPARE(resultShown(f), QStringLiteral("HELP・ミス問題をテストします。"));
         // A score of 0 over an empty record would not be written; the file could not even be read.
@@ -481,7 +481,7 @@ private slots:
 
     void returnButtonsResetTheOrder()
     {
-        F_Eitango *f = open(1, 1);
+        WordTestScreen *f = open(1, 1);
         answer(f, QStringLiteral("x"));
         QTest::mouseClick(f->questionSelectButton, Qt::LeftButton);
         QCOMPARE(app->current()->id(), ScreenId::QuestionSelect);
@@ -491,5 +491,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestEitango)
+QTEST_MAIN(TestWordTestScreen)
 #include "tst_wordtestscreen.moc"
