@@ -15,6 +15,7 @@
 #include "screens/tests/choicetestscreen.h"
 #include "screens/tests/feedbackblink.h"
 #include "screens/tests/wordtestscreen.h"
+#include "shell/screenfactory.h"
 #include "shell/startup.h"
 #include "support/samplerecord.h"
 #include "support/testapp.h"

@@ -4,7 +4,9 @@
 #include "screens/kit/appcontext.h"
 #include "screens/kit/dialogs.h"
 #include "screens/kit/navigator.h"
+#include "screens/kit/screen.h"
 #include "screens/kit/speech.h"
+#include "shell/screenfactory.h"
 #include "shell/startup.h"
 
 #include <QApplication>

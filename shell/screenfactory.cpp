@@ -1,5 +1,5 @@
 // Which class stands behind each screen.
-#include "screens/kit/navigator.h"
+#include "shell/screenfactory.h"
 
 #include "screens/editor/editorscreen.h"
 #include "screens/help/helpscreen.h"

@@ -40,6 +40,11 @@ Navigator::Navigator(AppContext &ctx, ScreenFactory factory) : ctx_(ctx), factor
     ctx_.navigator = this;
 }
 
+Screen *Navigator::current() const
+{
+    return current_;
+}
+
 Screen *Navigator::start(ScreenId first)
 {
     current_ = factory_(first, ctx_);

@@ -10,6 +10,7 @@
 #include <functional>
 
 struct AppContext;
+class Screen;
 
 using ScreenFactory = std::function<Screen *(ScreenId, AppContext &)>;
 
@@ -24,7 +25,7 @@ public:
     // in one table (navigator.cpp), by the screen it comes from and the one it goes to.
     Screen *handOver(Screen *source, ScreenId target);
 
-    Screen *current() const { return current_; }
+    Screen *current() const;
 
 signals:
     void screenShown(Screen *screen);
@@ -34,6 +35,3 @@ private:
     ScreenFactory factory_;
     QPointer<Screen> current_;
 };
-
-// Every screen of the program by its id.
-Screen *createScreen(ScreenId id, AppContext &ctx);

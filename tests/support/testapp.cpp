@@ -1,6 +1,7 @@
 #include "testapp.h"
 
 #include "look/fonts.h"
+#include "shell/screenfactory.h"
 
 #include <QApplication>
 #include <QCoreApplication>
