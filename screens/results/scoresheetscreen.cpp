@@ -91,7 +91,7 @@ void ScoreSheetScreen::windowActivated()
 {
     sheet.loadKindScores();
     if (!table.showsSheet()) {
-        table.pic7();
+        table.blankCells();
         table.drawTable();
         redrawn();
     }
@@ -102,7 +102,7 @@ void ScoreSheetScreen::showKind(int kind)
 {
     kindLabel->setText(M.TestName[kind]);
     sheet.clearTitles();
-    table.pic7();
+    table.blankCells();
     sheet.SheetKind = kind;
     sheet.readTitles();
     onActivated();
@@ -121,7 +121,7 @@ void ScoreSheetScreen::onResetButtonClicked()
     if (!problem.isEmpty())
         ctx.dialogs->inform(this, problem, QStringLiteral("成績の初期化"));
     // Drawn from the files as they are now: after a failed write the old scores show again.
-    table.pic7();
+    table.blankCells();
     onActivated();
 }
 

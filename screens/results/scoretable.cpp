@@ -66,14 +66,12 @@ void ScoreTable::fillInside(int x1, int x2)
     fillBox(x1, r * RowH - CellTop + OrgY + 1, x2, r * RowH + CellBottom + OrgY - 1);
 }
 
-// J cell of chapters 1-20, 21-40, 41-60 (pic1, pic3, pic5) and R cell (pic2, pic4, pic6):
-// one pixel inside the green outline.
-void ScoreTable::pic1() { fillInside(left() + 197, left() + 222); }
-void ScoreTable::pic2() { fillInside(left() + 224, left() + 249); }
-void ScoreTable::pic3() { fillInside(left() + 197, left() + 222); }
-void ScoreTable::pic4() { fillInside(left() + 224, left() + 249); }
-void ScoreTable::pic5() { fillInside(left() + 197, left() + 222); }
-void ScoreTable::pic6() { fillInside(left() + 224, left() + 249); }
+// The J or the R cell of chapter RowNo, one pixel inside the green outline.
+void ScoreTable::fillScoreCell(bool randomColumn)
+{
+    const int x = left() + (randomColumn ? 224 : 197);
+    fillInside(x, x + 25);
+}
 
 // The table's layout in pixels of the table area.
 void ScoreTable::setLayout()
@@ -86,7 +84,7 @@ void ScoreTable::setLayout()
     OrgY = 20;
 }
 
-void ScoreTable::pic7()
+void ScoreTable::blankCells()
 {
     QPainter painter(&image_);
     painter_ = &painter;
@@ -103,35 +101,30 @@ void ScoreTable::pic7()
     painter_ = nullptr;
 }
 
-// The part above 100 of the record, in the current colour.
-void ScoreTable::mj1() { print(QString::number(numericValue(sheet_.inOrderScores[sheet_.RowNo]) - 100)); }
-void ScoreTable::mr1() { print(QString::number(numericValue(sheet_.randomScores[sheet_.RowNo]) - 100)); }
-
-// The record as stored, in white.
-void ScoreTable::mj2()
+const QString &ScoreTable::record(bool randomColumn) const
 {
-    ForeColor = paletteColour(pal::White);
-    print(sheet_.inOrderScores[sheet_.RowNo]);
+    return randomColumn ? sheet_.randomScores[sheet_.RowNo] : sheet_.inOrderScores[sheet_.RowNo];
 }
 
-void ScoreTable::mr2()
+// The part above 100 of the record, in the current colour.
+void ScoreTable::printFullMarkRuns(bool randomColumn)
+{
+    print(QString::number(numericValue(record(randomColumn)) - 100));
+}
+
+// The record as stored, in white.
+void ScoreTable::printStored(bool randomColumn)
 {
     ForeColor = paletteColour(pal::White);
-    print(sheet_.randomScores[sheet_.RowNo]);
+    print(record(randomColumn));
 }
 
 void ScoreTable::scoreCell(bool randomColumn)
 {
-    const int block = (sheet_.RowNo - 1) / kBlockSize;
-    const double v = numericValue(randomColumn ? sheet_.randomScores[sheet_.RowNo] : sheet_.inOrderScores[sheet_.RowNo]);
+    const double v = numericValue(record(randomColumn));
     const int column = randomColumn ? 27 : 0; // the R cell stands 27 pixels right of the J cell
-    auto fill = [&] {
-        static constexpr void (ScoreTable::*cells[3][2])() = {
-            {&ScoreTable::pic1, &ScoreTable::pic2}, {&ScoreTable::pic3, &ScoreTable::pic4},
-            {&ScoreTable::pic5, &ScoreTable::pic6}};
-        (this->*cells[block][randomColumn ? 1 : 0])();
-    };
-    auto writeStored = [&] { randomColumn ? mr2() : mj2(); };
+    auto fill = [&] { fillScoreCell(randomColumn); };
+    auto writeStored = [&] { printStored(randomColumn); };
     CurrentY = row() * RowH + OrgY;
 
     if (v > 100) {
@@ -140,7 +133,7 @@ void ScoreTable::scoreCell(bool randomColumn)
         fill();
         ForeColor = paletteColour(pal::White);
         CurrentX = left() + (v > 109 ? 207 : 214) + column;
-        randomColumn ? mr1() : mj1();
+        printFullMarkRuns(randomColumn);
     } else if (v == 100) {
         ForeColor = paletteColour(pal::Blue);
         fill();

@@ -26,7 +26,7 @@ public:
     // Headings, grid, numbers, titles and scores of all 60 chapters, over what is there.
     void drawTable();
     // Blanks the inside of every title, J and R cell (not the numbers, not the grid).
-    void pic7();
+    void blankCells();
     // True when the last drawTable drew exactly the titles and scores the sheet holds now.
     bool showsSheet() const;
 
@@ -36,16 +36,10 @@ public:
 private:
     void setLayout();
     // The cell routines work on chapter RowNo of the sheet.
-    void mj1();
-    void mj2();
-    void mr1();
-    void mr2();
-    void pic1();
-    void pic2();
-    void pic3();
-    void pic4();
-    void pic5();
-    void pic6();
+    const QString &record(bool randomColumn) const;
+    void printFullMarkRuns(bool randomColumn);
+    void printStored(bool randomColumn);
+    void fillScoreCell(bool randomColumn);
     void scoreCell(bool randomColumn);
 
     int left() const;  // L: left edge of RowNo's block
