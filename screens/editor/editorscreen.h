@@ -1,6 +1,7 @@
 #pragma once
-// EditorScreen: edits one chapter of the word test: the three lines of each of its 50 record
-// slots (saved by "登録する"), and the chapter's name and title (saved at once).
+// The editor, titled 英単語の修正 (新規＆修正 on question selection): edits one chapter of the word test:
+// the three lines of each of its 50 record slots (saved by "登録する"), and the chapter's name and
+// title (saved at once).
 #include "rules/editor/chaptertexts.h"
 #include "rules/editor/questioneditor.h"
 #include "rules/editor/questionslots.h"

@@ -15,11 +15,11 @@ public:
 
     int HelpPage = 1;
 
-    // Controls, named as the screen's design names them.
+    // Controls.
     ClickLabel *courseTitleLabel;       // course title
     ClickLabel *headingLabel;           // page heading
     std::array<ClickLabel *, 18> pageLines; // page lines
-    std::array<ClickLabel *, 5> pageLinks; // Lab11 to Lab15: jump to page 1 to 5
+    std::array<ClickLabel *, 5> pageLinks; // jump to page 1 to 5
     ClickLabel *RulesLink;              // 決まり: the page of the rules for typed answers
     QPushButton *previousButton;        // 前へ
     QPushButton *nextButton;            // 次へ

@@ -1,6 +1,6 @@
 #pragma once
-// MenuScreen: the hub of the program. Chooses a test kind, opens the score sheet and the help
-// screen, and links to the program's home page.
+// The menu, titled 英単語・英作文が身につくソフト: the hub of the program. Chooses a test kind, opens the
+// score sheet and the help screen, and links to the program's home page.
 #include "screens/kit/screen.h"
 
 #include <array>

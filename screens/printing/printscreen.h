@@ -1,6 +1,7 @@
 #pragma once
-// 印刷_英単語: prints test and answer sheets of the chosen chapter for the word test,
-// in four modes (Japanese or English items, in file order or shuffled), one copy or N.
+// The print screen, titled 英単語（印刷）: prints test and answer sheets of the chosen chapter for the
+// word test, in four modes (Japanese or English items, in file order or shuffled), one copy or
+// N.
 #include "print/wordsheets.h"
 #include "screens/kit/screen.h"
 

@@ -1,6 +1,7 @@
 #pragma once
-// NoteScreen: steps through every question of the chosen chapter (question, hint, answer) by
-// keys and buttons, for copying into a notebook. Reads the chapter; writes nothing.
+// The note screen (ノートで勉強する), titled by the test kind: steps through every question of the
+// chosen chapter (question, hint, answer) by keys and buttons, for copying into a notebook.
+// Reads the chapter; writes nothing.
 #include "rules/results/notestudy.h"
 #include "screens/kit/screen.h"
 

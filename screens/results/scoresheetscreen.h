@@ -1,7 +1,7 @@
 #pragma once
-// 成績表: the score sheet. The colour table of all 60 chapters of one test kind, in file
-// order (J) and random order (R); switches between the kinds, resets a kind's scores and
-// prints all three kinds.
+// The score sheet, titled 成績表. The colour table of all 60 chapters of one test kind, in file
+// order (J) and random order (R); switches between the kinds, resets a kind's scores and prints
+// all three kinds.
 #include "print/scoresheetprint.h"
 #include "rules/results/scoresheet.h"
 #include "screens/kit/screen.h"

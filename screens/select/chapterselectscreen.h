@@ -1,7 +1,8 @@
 #pragma once
-// 項目選択: the 60 chapters of the current test in three blocks of 20. The learner moves
-// the highlight with the mouse, the arrows, Space or two typed digits, and chooses a
-// chapter with a double click or Enter; finished chapters are greyed.
+// Chapter selection, titled with the course title and （項目選択）: the 60 chapters of the current
+// test in three blocks of 20. The learner moves the highlight with the mouse, the arrows, Space
+// or two typed digits, and chooses a chapter with a double click or Enter; finished chapters
+// are greyed.
 #include "rules/select/chaptercursor.h"
 #include "screens/kit/screen.h"
 
@@ -16,7 +17,7 @@ class ChapterSelectScreen : public Screen { // 項目選択
 public:
     explicit ChapterSelectScreen(AppContext &ctx);
 
-    // Controls, named as the screen's design names them; chapterNumbers and chapterNames are indexed
+    // Controls; chapterNumbers and chapterNames are indexed
     // by chapter, 1 to 60 (element 0 is unused).
     ClickLabel *testKindLabel;           // the test kind
     ClickLabel *blockLabel;              // which block is shown

@@ -1,6 +1,7 @@
 #pragma once
-// 問題選択: what to do with the chosen chapter: the test in file order or in random
-// order, the note screen, and for the word test the test sheets and the editor.
+// Question selection, titled with the course title and （問題選択）: what to do with the chosen
+// chapter: the test in file order or in random order, the note screen, and for the word test
+// the test sheets and the editor.
 #include "screens/kit/screen.h"
 
 class ClickLabel;
@@ -12,7 +13,7 @@ class QuestionSelectScreen : public Screen { // 問題選択
 public:
     explicit QuestionSelectScreen(AppContext &ctx);
 
-    // Controls, named as the screen's design names them.
+    // Controls.
     ClickLabel *titleLabel; // 問題選択
     ClickLabel *testKindLabel; // the test kind
     ClickLabel *chapterLabel; // the chapter line

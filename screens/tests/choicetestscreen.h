@@ -1,6 +1,7 @@
 #pragma once
-// 選択問題: the five-answer test of kinds 1 (English → Japanese) and 2 (Japanese → English).
-// The rules live in ChoiceTest; this form shows them and takes the keys and clicks.
+// The five-answer test, titled 選択問題: the five-answer test of kinds 1 (English → Japanese) and 2
+// (Japanese → English). The rules live in ChoiceTest; this form shows them and takes the keys
+// and clicks.
 #include "rules/tests/choicetest.h"
 #include "screens/tests/testscreen.h"
 

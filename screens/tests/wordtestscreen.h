@@ -1,8 +1,8 @@
 #pragma once
-// 英単語: the word test (kind 3). The Japanese line is shown, the English typed and judged
-// on Enter; the hint shows the answer while it is held; after a failed pass the missed and
-// hinted items are listed and re-tested until a re-test ends with full marks.
-// The rules live in WordTest; this form shows them and takes the keys and clicks.
+// The word test, titled 英単語テスト (kind 3). The Japanese line is shown, the English typed and
+// judged on Enter; the hint shows the answer while it is held; after a failed pass the missed
+// and hinted items are listed and re-tested until a re-test ends with full marks. The rules
+// live in WordTest; this form shows them and takes the keys and clicks.
 #include "rules/tests/wordtest.h"
 #include "screens/tests/keytap.h"
 #include "screens/tests/markedlabel.h"

@@ -10,7 +10,7 @@
 ChoiceTestScreen *openChoiceTest(TestApp &app, int kind, int chapter, int randomMode = 0);
 WordTestScreen *openWordTest(TestApp &app, int chapter, int randomMode = 0);
 
-// The five answers shown, Label7(1) to Label7(5).
+// The five answers shown, answerLabels[1] to answerLabels[5].
 QStringList answers(const ChoiceTestScreen *f);
 // Answers the item shown with the answer text given, by keypad digit and Enter; false when
 // no answer shows that text.
