@@ -1,5 +1,5 @@
 #pragma once
-// 印刷_英単語's rules: the chapter's items in the order of the chosen print mode, and the
+// The print screen's rules: the chapter's items in the order of the chosen print mode, and the
 // test and answer sheets they are printed on. One page each: a heading block, then up to
 // 50 numbered items in two columns of 25. All positions in twips.
 #include "files/questionbank.h"
@@ -43,7 +43,7 @@ public:
     void k23(PrintJob &Printer);
     void k24(PrintJob &Printer);
 
-    // Test sheets of Japanese (J) or English (E) items, answer sheets (KOTAE); the N-copy
+    // Test sheets of Japanese (J) or English (E) items, answer sheets; the N-copy
     // variants first set A4 paper and Copies copies.
     void testSheetJapanese(PrintJob &Printer) { printSheet(Printer, true, false, false); }
     void testSheetsJapanese(PrintJob &Printer) { printSheet(Printer, true, false, true); }

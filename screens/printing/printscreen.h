@@ -13,27 +13,27 @@ class QGroupBox;
 class QPushButton;
 class QRadioButton;
 
-class PrintScreen : public Screen {       // 印刷_英単語
+class PrintScreen : public Screen {
     Q_OBJECT
 public:
     explicit PrintScreen(AppContext &ctx);
 
     WordSheets sheets;
 
-    Panel *testNamePanel;               // behind testNameLabel
-    Panel *chapterPanel;                // behind chapterLabel
-    ClickLabel *testNameLabel;          // the test name
-    ClickLabel *chapterLabel;           // the chapter line
-    ClickLabel *blankLabel;             // never given a text
-    QGroupBox *modeGroup;               // 印刷モード
+    Panel *testNamePanel;                    // behind testNameLabel
+    Panel *chapterPanel;                    // behind chapterLabel
+    ClickLabel *testNameLabel;                 // the test name
+    ClickLabel *chapterLabel;                 // the chapter line
+    ClickLabel *blankLabel;                 // never given a text
+    QGroupBox *modeGroup;                  // 印刷モード
     std::array<QRadioButton *, 5> modeButtons{}; // modeButtons[1] to modeButtons[4]
-    QPushButton *oneTestButton;         // テスト1枚
-    QPushButton *testCopiesButton;      // テストＮ枚
-    QPushButton *oneAnswerButton;       // 答え１枚
-    QPushButton *answerCopiesButton;    // 答えＮ枚
-    QPushButton *questionSelectButton;  // 問題選択画面に戻る
-    QPushButton *chapterSelectButton;   // 項目選択画面に戻る
-    QPushButton *menuButton;            // MENUに戻る
+    QPushButton *oneTestButton;              // テスト1枚
+    QPushButton *testCopiesButton;              // テストＮ枚
+    QPushButton *oneAnswerButton;              // 答え１枚
+    QPushButton *answerCopiesButton;              // 答えＮ枚
+    QPushButton *questionSelectButton;              // 問題選択画面に戻る
+    QPushButton *chapterSelectButton;              // 項目選択画面に戻る
+    QPushButton *menuButton;              // MENUに戻る
 
     void onModeButtonClicked(int index) { sheets.chooseMode(index); }
     void onOneTestButtonClicked();

@@ -97,17 +97,18 @@ protected:
     // A score that could not be stored is never dropped silently.
     void tellScoreProblem(const QString &problem);
 
-    // The end of a pass (finishPass, finishPass): the score of a first pass is stored, the screen
+    // The end of a pass (both screens' finishPass): the score of a first pass is stored, the screen
     // shows a passed or a failed pass, then a score that could not be stored is told.
     // The answers of the pass go into the learning record too.
     void endOfPass(TestRun &run, int kind);
     virtual void onFullMarks() = 0; // a pass with full marks
     virtual void onMissedMarks() = 0; // a pass without
 
-    // Before the miss list (clearForMissList, clearForMissList): the marks, the result, the strip and the counters go.
+    // Before the miss list (clearForMissList): the marks, the result, the strip and the
+    // counters go.
     void clearRunArea();
 
-    // The review of a wrong answer (showReview, ich_Label11): each content beside its heading, at
+    // The review of a wrong answer (showReview, placeReviewContents): each content beside its heading, at
     // 138 or just after the widest heading when the headings come out wider, fitted to its text.
     static void placeReview(const QList<ClickLabel *> &headings, const QList<ClickLabel *> &contents);
 
