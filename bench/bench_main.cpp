@@ -15,6 +15,7 @@
 #include "screens/tests/choicetestscreen.h"
 #include "screens/tests/feedbackblink.h"
 #include "screens/tests/wordtestscreen.h"
+#include "shell/outsideworld.h"
 #include "shell/screenfactory.h"
 #include "shell/startup.h"
 #include "support/samplerecord.h"
@@ -142,16 +143,9 @@ void BM_StartUpToFirstScreen(benchmark::State &state)
             ScriptedDialogs dialogs;
             if (!ensureDataFolder(dialogs, course.root()))
                 state.SkipWithError("no data folder");
-            ClockRandom random;
+            OutsideWorld world;
             AppContext ctx;
-            ctx.data = DataFolder(course.root());
-            ctx.dialogs = &dialogs;
-            ctx.random = &random;
-            EnglishVoice speech;
-            ctx.speech = &speech;
-            QtPrinterProvider printers;
-            ctx.printers = &printers;
-            ctx.homePage = findShippedPath(QStringLiteral("homepage/index.html"));
+            world.wire(ctx, course.root(), dialogs);
             Navigator navigator(ctx, createScreen);
             std::unique_ptr<Screen> first(navigator.start(ScreenId::Help));
             watch.waitUntilPainted(first.get());

@@ -1,17 +1,14 @@
 #include "look/fonts.h"
-#include "print/qtprinter.h"
-#include "rules/random.h"
 #include "screens/kit/appcontext.h"
 #include "screens/kit/dialogs.h"
 #include "screens/kit/navigator.h"
 #include "screens/kit/screen.h"
-#include "screens/kit/speech.h"
+#include "shell/outsideworld.h"
 #include "shell/screenfactory.h"
 #include "shell/startup.h"
 
 #include <QApplication>
 #include <QDateTime>
-#include <QDesktopServices>
 #include <QDir>
 #include <QLockFile>
 #include <QTimer>
@@ -32,17 +29,9 @@ int main(int argc, char *argv[])
     if (!lockDataFolder(dialogs, dataFolder, lock))
         return 1;
 
-    ClockRandom random;
+    OutsideWorld world;
     AppContext ctx;
-    ctx.data = DataFolder(dataFolder);
-    ctx.dialogs = &dialogs;
-    ctx.random = &random;
-    EnglishVoice speech;
-    ctx.speech = &speech;
-    QtPrinterProvider printers;
-    ctx.printers = &printers;
-    ctx.openUrl = [](const QUrl &url) { return QDesktopServices::openUrl(url); };
-    ctx.homePage = findShippedPath(QStringLiteral("homepage/index.html"));
+    world.wire(ctx, dataFolder, dialogs);
 
     Navigator navigator(ctx, createScreen);
     listenForSecondStarts(dataFolder, &app, [&navigator] {
