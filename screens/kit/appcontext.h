@@ -9,7 +9,7 @@
 #include <functional>
 
 class Dialogs;
-class Navigator;
+class HandOver;
 class PrinterProvider;
 class RandomSource;
 class Speech;
@@ -19,7 +19,7 @@ struct AppContext {
     DataFolder data;
     Dialogs *dialogs = nullptr;
     RandomSource *random = nullptr;
-    Navigator *navigator = nullptr;
+    HandOver *navigator = nullptr;           // the navigator, as the screens see it
     Speech *speech = nullptr;                  // the English voice of the tests
     PrinterProvider *printers = nullptr;      // the default printer, or a PDF file in its place
     std::function<bool(const QUrl &)> openUrl; // opens the home page in the desktop's browser

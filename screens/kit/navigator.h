@@ -3,7 +3,7 @@
 // the source closes and its own state is gone. One window at a time; closing the shown
 // window ends the program.
 #include "rules/screenid.h"
-#include "screens/kit/screen.h"
+#include "screens/kit/handover.h"
 
 #include <QObject>
 #include <QPointer>
@@ -14,7 +14,7 @@ class Screen;
 
 using ScreenFactory = std::function<Screen *(ScreenId, AppContext &)>;
 
-class Navigator : public QObject {
+class Navigator : public QObject, public HandOver {
     Q_OBJECT
 public:
     Navigator(AppContext &ctx, ScreenFactory factory);
@@ -23,7 +23,7 @@ public:
     Screen *start(ScreenId first);
     // Shows target, then closes source. What the hand-over resets of the shared state is
     // in one table (navigator.cpp), by the screen it comes from and the one it goes to.
-    Screen *handOver(Screen *source, ScreenId target);
+    Screen *handOver(Screen *source, ScreenId target) override;
 
     Screen *current() const;
 

@@ -1,7 +1,7 @@
 #include "screens/kit/screen.h"
 
 #include "screens/kit/dialogs.h"
-#include "screens/kit/navigator.h"
+#include "screens/kit/handover.h"
 
 #include <QApplication>
 #include <QCloseEvent>
