@@ -10,15 +10,6 @@ constexpr int kGap = 60; // the white kept between a text and the next one to it
 const QString kGothic = QStringLiteral("ＭＳ Ｐゴシック");
 const QString kWeekdays[] = {QStringLiteral("月"), QStringLiteral("火"), QStringLiteral("水"), QStringLiteral("木"),
                              QStringLiteral("金"), QStringLiteral("土"), QStringLiteral("日")};
-
-QString totalsLine(const QString &period, const StudyTotals &t)
-{
-    return QStringLiteral("%1　解答 %2問　正解率 %3%　学習時間 %4")
-        .arg(period)
-        .arg(t.answers)
-        .arg(t.rightPercent())
-        .arg(studyTimeText(t.seconds));
-}
 } // namespace
 
 RecordPrint::RecordPrint(const RecordSummary &summary, const std::array<QString, 3> &kindNames, PrintJob &printer)
@@ -79,9 +70,9 @@ void RecordPrint::totals(int top)
 {
     setMincho12(Printer);
     Printer.setPosition(kLeft, top);
-    Printer.write(totalsLine(QStringLiteral("今週　"), summary_.thisWeek));
+    Printer.write(totalsText(QStringLiteral("今週　"), summary_.thisWeek));
     Printer.setPosition(kLeft, top + 350);
-    Printer.write(totalsLine(QStringLiteral("全期間"), summary_.allTime));
+    Printer.write(totalsText(QStringLiteral("全期間"), summary_.allTime));
 }
 
 void RecordPrint::chapters(int top)

@@ -18,15 +18,6 @@
 
 namespace {
 const QString kTitle = QStringLiteral("学習の記録");
-
-QString totalsText(const QString &period, const StudyTotals &t)
-{
-    return QStringLiteral("%1　解答 %2問　正解率 %3%　学習時間 %4")
-        .arg(period)
-        .arg(t.answers)
-        .arg(t.rightPercent())
-        .arg(studyTimeText(t.seconds));
-}
 } // namespace
 
 RecordScreen::RecordScreen(AppContext &context) : Screen(context, ScreenId::Record)
