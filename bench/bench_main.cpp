@@ -1,21 +1,23 @@
 // Run with scripts/bench (Release build, offscreen); it reports medians of repeated runs.
-#include "app/fonts.h"
-#include "app/random.h"
-#include "app/speech.h"
-#include "app/uikit.h"
-#include "app/startup.h"
-#include "app/navigator.h"
-#include "content/questionbank.h"
-#include "content/scores.h"
+#include "files/questionbank.h"
+#include "files/scores.h"
+#include "look/fonts.h"
 #include "print/qtprinter.h"
 #include "print/scoresheetprint.h"
 #include "print/wordsheets.h"
-#include "screens/record/f_gakushukiroku.h"
-#include "screens/results/f_seisekihyou.h"
-#include "screens/tests/f_eitango.h"
-#include "screens/tests/f_sentakumondai.h"
+#include "rules/random.h"
+#include "rules/tests/mistakeclassifier.h"
+#include "screens/kit/navigator.h"
+#include "screens/kit/speech.h"
+#include "screens/kit/uikit.h"
+#include "screens/record/recordscreen.h"
+#include "screens/results/scoresheetscreen.h"
+#include "screens/tests/choicetestscreen.h"
 #include "screens/tests/feedbackblink.h"
-#include "screens/tests/mistakeclassifier.h"
+#include "screens/tests/wordtestscreen.h"
+#include "shell/outsideworld.h"
+#include "shell/screenfactory.h"
+#include "shell/startup.h"
 #include "support/samplerecord.h"
 #include "support/testapp.h"
 #include "support/testscreens.h"
@@ -43,7 +45,7 @@ void useBundledCourse(TestApp &app)
     QList<TestQuestion> fifty;
     for (int n = 1; n <= 60; ++n) {
         app.course.writeBytes(levelFileName(n), bundled.read(levelFileName(n)).bytes);
-        for (const Question &q : SEKUSHON(bundled, n).items) {
+        for (const Question &q : readChapter(bundled, n).items) {
             if (fifty.size() < 50)
                 fifty.append({q.eng, q.jpn, q.third});
         }
@@ -141,16 +143,9 @@ void BM_StartUpToFirstScreen(benchmark::State &state)
             ScriptedDialogs dialogs;
             if (!ensureDataFolder(dialogs, course.root()))
                 state.SkipWithError("no data folder");
-            ClockRandom random;
+            OutsideWorld world;
             AppContext ctx;
-            ctx.data = DataFolder(course.root());
-            ctx.dialogs = &dialogs;
-            ctx.random = &random;
-            EnglishVoice speech;
-            ctx.speech = &speech;
-            QtPrinterProvider printers;
-            ctx.printers = &printers;
-            ctx.homePage = findShippedPath(QStringLiteral("homepage/index.html"));
+            world.wire(ctx, course.root(), dialogs);
             Navigator navigator(ctx, createScreen);
             std::unique_ptr<Screen> first(navigator.start(ScreenId::Help));
             watch.waitUntilPainted(first.get());
@@ -223,12 +218,12 @@ void BM_HandOver(benchmark::State &state)
     state.SetLabel(std::string(screenName(t.from)) + " -> " + screenName(t.to));
     auto owner = programOnBundledCourse();
     TestApp &app = *owner;
-    Module1 &m = app.ctx.state;
+    SharedState &m = app.ctx.state;
     for (auto _ : state) {
         state.PauseTiming();
         m.TestKind = t.testKind;
-        m.KomokuNo = 1;
-        m.KomokuPage = 1;
+        m.chosenChapter = 1;
+        m.chapterBlock = 1;
         m.RandomMode = 0;
         PaintWatch watch;
         Screen *source = app.start(t.from);
@@ -249,7 +244,7 @@ void BM_ReadFiftyItemChapter(benchmark::State &state)
     auto owner = programOnBundledCourse();
     TestApp &app = *owner;
     for (auto _ : state)
-        benchmark::DoNotOptimize(SEKUSHON(app.ctx.data, 1));
+        benchmark::DoNotOptimize(readChapter(app.ctx.data, 1));
 }
 BENCHMARK(BM_ReadFiftyItemChapter)->Unit(benchmark::kMicrosecond);
 
@@ -259,8 +254,8 @@ void BM_ReadAllSixScoreFiles(benchmark::State &state)
     TestApp &app = *owner;
     for (auto _ : state) {
         for (int kind = 1; kind <= 3; ++kind) {
-            benchmark::DoNotOptimize(readScores(app.ctx.data, app.ctx.state.TenjFile[kind]));
-            benchmark::DoNotOptimize(readScores(app.ctx.data, app.ctx.state.TenrFile[kind]));
+            benchmark::DoNotOptimize(readScores(app.ctx.data, app.ctx.state.inOrderScoreFile[kind]));
+            benchmark::DoNotOptimize(readScores(app.ctx.data, app.ctx.state.randomScoreFile[kind]));
         }
     }
 }
@@ -295,7 +290,7 @@ void measureNextItem(benchmark::State &state, const std::function<Form *(TestApp
 }
 
 // The right answer is picked on the keypad; Enter judges it.
-void pickRightAnswer(F_SentakuMondai *f)
+void pickRightAnswer(ChoiceTestScreen *f)
 {
     const QString right = f->Rules.kind == 1 ? f->Rules.run.currentJpn() : f->Rules.run.currentEng();
     pad(f, int(answers(f).indexOf(right)) + 1);
@@ -305,19 +300,19 @@ void BM_NextItemChoiceTest(benchmark::State &state)
 {
     const int kind = int(state.range(0));
     state.SetLabel(kind == 1 ? "English -> Japanese" : "Japanese -> English");
-    measureNextItem<F_SentakuMondai>(
+    measureNextItem<ChoiceTestScreen>(
         state, [kind](TestApp &app) { return openChoiceTest(app, kind, 1); }, pickRightAnswer,
-        [](F_SentakuMondai *f) { enter(f); });
+        [](ChoiceTestScreen *f) { enter(f); });
 }
 BENCHMARK(BM_NextItemChoiceTest)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 // The right English is put in the answer box; Enter judges it.
 void BM_NextItemWordTest(benchmark::State &state)
 {
-    measureNextItem<F_Eitango>(
+    measureNextItem<WordTestScreen>(
         state, [](TestApp &app) { return openWordTest(app, 1); },
-        [](F_Eitango *f) { f->Text1->setText(f->Rules.run.currentEng()); },
-        [](F_Eitango *f) { QTest::keyClick(f->Text1, Qt::Key_Return); });
+        [](WordTestScreen *f) { f->answerBox->setText(f->Rules.run.currentEng()); },
+        [](WordTestScreen *f) { QTest::keyClick(f->answerBox, Qt::Key_Return); });
 }
 BENCHMARK(BM_NextItemWordTest)->Unit(benchmark::kMicrosecond);
 
@@ -359,11 +354,11 @@ void BM_ScoreSheetRedraw(benchmark::State &state)
     TestApp &app = *owner;
     app.ctx.state.TestKind = 0;
     PaintWatch watch;
-    auto *f = qobject_cast<F_Seisekihyou *>(app.start(ScreenId::ScoreSheet));
+    auto *f = qobject_cast<ScoreSheetScreen *>(app.start(ScreenId::ScoreSheet));
     watch.waitUntilPainted(f);
     int kind = 1;
     for (auto _ : state) {
-        QPushButton *button = kind == 1 ? f->Command3 : kind == 2 ? f->Command4 : f->Command5;
+        QPushButton *button = kind == 1 ? f->englishToJapaneseButton : kind == 2 ? f->japaneseToEnglishButton : f->wordTestButton;
         QTest::mouseClick(button, Qt::LeftButton);
         f->repaint();
         kind = kind % 3 + 1;
@@ -386,7 +381,7 @@ void BM_RecordScreenFiveYears(benchmark::State &state)
     state.counters["files"] = double(LearningRecordReader(app.ctx.data).fileNames().size());
     int shown = 0;
     for (auto _ : state) {
-        F_GakushuKiroku f(app.ctx);
+        RecordScreen f(app.ctx);
         benchmark::DoNotOptimize(f.grab());
         shown = f.summary().allTime.answers;
     }
@@ -423,7 +418,7 @@ void BM_PrintScoreSheetToPdf(benchmark::State &state)
         for (int kind = 1; kind <= 3; ++kind) {
             kinds[size_t(kind - 1)].name = app.ctx.state.TestName[size_t(kind)];
             kinds[size_t(kind - 1)].titles = sheet.TitleLine;
-            sheet.readKindScores(kind, kinds[size_t(kind - 1)].tenJ, kinds[size_t(kind - 1)].tenR);
+            sheet.readKindScores(kind, kinds[size_t(kind - 1)].inOrderRecords, kinds[size_t(kind - 1)].randomRecords);
         }
         ScoreSheetPrint(kinds, job).printAllKinds();
     });
@@ -434,12 +429,12 @@ void BM_PrintFiftyItemAnswerSheetToPdf(benchmark::State &state)
 {
     auto owner = programOnBundledCourse();
     TestApp &app = *owner;
-    app.ctx.state.KomokuNo = 1;
+    app.ctx.state.chosenChapter = 1;
     WordSheets sheets(app.ctx.state, app.random);
-    sheets.setChapter(SEKUSHON(app.ctx.data, 1).items, QStringLiteral("第1章"));
+    sheets.setChapter(readChapter(app.ctx.data, 1).items, QStringLiteral("第1章"));
     if (sheets.Q_Total() != 50)
         state.SkipWithError("chapter 1 does not have 50 items");
-    printToPdf(state, QStringLiteral("answer-sheet"), [&](PrintJob &job) { sheets.KOTAE_J1(job); });
+    printToPdf(state, QStringLiteral("answer-sheet"), [&](PrintJob &job) { sheets.answerSheetJapanese(job); });
 }
 BENCHMARK(BM_PrintFiftyItemAnswerSheetToPdf)->Unit(benchmark::kMillisecond);
 

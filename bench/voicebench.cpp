@@ -8,10 +8,10 @@
 //   eitango_voicebench [course folder]     (default: the bundled course of the source tree)
 //
 // Run with scripts/voicebench. Not part of the test run: it takes a few minutes.
-#include "app/speech.h"
-#include "content/datafolder.h"
-#include "content/questionbank.h"
-#include "screens/tests/readingrules.h"
+#include "files/datafolder.h"
+#include "files/questionbank.h"
+#include "rules/tests/readingrules.h"
+#include "screens/kit/speech.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -50,7 +50,7 @@ QList<Item> drawItems(const QString &folder, QList<Item> &longest)
     QList<Item> words, sentences;
     QSet<QString> seen;
     for (int chapter = 1; chapter <= kChapterCount; ++chapter) {
-        for (const Question &q : SEKUSHON(course, chapter).items) {
+        for (const Question &q : readChapter(course, chapter).items) {
             const QString english = q.eng.simplified();
             if (english.isEmpty() || seen.contains(english))
                 continue;

@@ -1,6 +1,6 @@
 // The boxes of 苦手な問題 from five years of learning record, and the 苦手な問題 pass that
 // question selection prepares from the record files. Run with scripts/bench.
-#include "content/questionbank.h"
+#include "files/questionbank.h"
 #include "rules/review/weakpass.h"
 #include "support/testcourse.h"
 
@@ -21,7 +21,7 @@ QList<AnswerLine> fiveYearsOfStudy(const DataFolder &course, QDate today)
 {
     std::array<QList<Question>, kChapterCount + 1> chapters;
     for (int c = 1; c <= kChapterCount; ++c)
-        chapters[size_t(c)] = SEKUSHON(course, c).items;
+        chapters[size_t(c)] = readChapter(course, c).items;
     std::mt19937 random(7);
     std::uniform_int_distribution<int> percent(0, 99);
     QList<AnswerLine> lines;

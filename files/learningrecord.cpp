@@ -1,6 +1,6 @@
 #include "files/learningrecord.h"
 
-#include "content/cp932.h"
+#include "files/cp932.h"
 
 #include <QDir>
 #include <QFile>

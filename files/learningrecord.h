@@ -13,7 +13,7 @@
 // in the chapter file; the item's English in double quotes (a quote doubled); right 1 or
 // wrong 0; hint used 1 or 0; the seconds from the start of the pass to the answer; the score
 // of the pass (empty for a pass left before its end); the pass's duration in seconds.
-#include "content/datafolder.h"
+#include "files/datafolder.h"
 
 #include <QByteArray>
 #include <QDateTime>

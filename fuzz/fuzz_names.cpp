@@ -1,6 +1,6 @@
 // The course title, chapter names and chapter titles over any file content.
-#include "content/coursefiles.h"
-#include "content/datafolder.h"
+#include "files/coursefiles.h"
+#include "files/datafolder.h"
 
 #include <QTemporaryDir>
 #include <cstdint>

@@ -1,6 +1,6 @@
 // The question reader over any file content.
-#include "content/cp932.h"
-#include "content/questionbank.h"
+#include "files/cp932.h"
+#include "files/questionbank.h"
 
 #include <cstdint>
 #include <cstdlib>

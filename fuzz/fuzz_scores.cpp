@@ -1,6 +1,6 @@
 // The score file reader and the update rule over any file content.
-#include "content/datafolder.h"
-#include "content/scores.h"
+#include "files/datafolder.h"
+#include "files/scores.h"
 
 #include <QDir>
 #include <QTemporaryDir>

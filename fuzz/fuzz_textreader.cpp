@@ -1,6 +1,6 @@
 // Line and field reads over any bytes, and the code page 932 round trip.
-#include "content/cp932.h"
-#include "content/textreader.h"
+#include "files/cp932.h"
+#include "files/textreader.h"
 
 #include <cstdint>
 #include <cstdlib>

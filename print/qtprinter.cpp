@@ -1,6 +1,6 @@
 #include "print/qtprinter.h"
 
-#include "app/fonts.h"
+#include "look/fonts.h"
 #include "print/cupsqueue.h"
 
 #include <QDir>

@@ -10,15 +10,6 @@ constexpr int kGap = 60; // the white kept between a text and the next one to it
 const QString kGothic = QStringLiteral("ＭＳ Ｐゴシック");
 const QString kWeekdays[] = {QStringLiteral("月"), QStringLiteral("火"), QStringLiteral("水"), QStringLiteral("木"),
                              QStringLiteral("金"), QStringLiteral("土"), QStringLiteral("日")};
-
-QString totalsLine(const QString &period, const StudyTotals &t)
-{
-    return QStringLiteral("%1　解答 %2問　正解率 %3%　学習時間 %4")
-        .arg(period)
-        .arg(t.answers)
-        .arg(t.rightPercent())
-        .arg(studyTimeText(t.seconds));
-}
 } // namespace
 
 RecordPrint::RecordPrint(const RecordSummary &summary, const std::array<QString, 3> &kindNames, PrintJob &printer)
@@ -38,10 +29,10 @@ void RecordPrint::printPage()
 
 void RecordPrint::heading()
 {
-    MSG16(Printer);
+    setMincho16(Printer);
     Printer.setPosition(kLeft, 540);
     Printer.write(QStringLiteral("学習の記録"));
-    MSG12(Printer);
+    setMincho12(Printer);
     const QDate today = summary_.calendar.today;
     Printer.setPosition(8200, 600);
     Printer.write(QStringLiteral("%1年%2月%3日現在").arg(today.year()).arg(today.month()).arg(today.day()));
@@ -50,7 +41,7 @@ void RecordPrint::heading()
 void RecordPrint::calendar(int top)
 {
     const StudyCalendar &cal = summary_.calendar;
-    MSG12(Printer);
+    setMincho12(Printer);
     Printer.setPosition(kLeft, top);
     Printer.write(QStringLiteral("最近12週間の解答数（1日ごと）　連続学習 %1日").arg(summary_.studyRun));
     Printer.setFont({kGothic, 10});
@@ -77,11 +68,11 @@ void RecordPrint::calendar(int top)
 
 void RecordPrint::totals(int top)
 {
-    MSG12(Printer);
+    setMincho12(Printer);
     Printer.setPosition(kLeft, top);
-    Printer.write(totalsLine(QStringLiteral("今週　"), summary_.thisWeek));
+    Printer.write(totalsText(QStringLiteral("今週　"), summary_.thisWeek));
     Printer.setPosition(kLeft, top + 350);
-    Printer.write(totalsLine(QStringLiteral("全期間"), summary_.allTime));
+    Printer.write(totalsText(QStringLiteral("全期間"), summary_.allTime));
 }
 
 void RecordPrint::chapters(int top)

@@ -1,10 +1,10 @@
 #include "print/scoresheetprint.h"
 
-#include "app/module1.h"
-#include "content/scores.h"
+#include "files/scores.h"
 #include "print/printjob.h"
 #include "print/printprimitives.h"
-#include "screens/select/chaptercursor.h"
+#include "rules/select/chaptercursor.h"
+#include "rules/sharedstate.h"
 
 namespace {
 // The white left between a text and the next one to its right: about one blank.
@@ -18,25 +18,25 @@ void ScoreSheetPrint::printAllKinds()
     // A4 as the rows are laid out for: on Letter paper the last rows would be lost.
     Printer.setPaperSize(PaperSize::A4);
     SheetKind = 1;
-    STARTMENU();
-    INSATU1();
+    printHeading();
+    printUpperHalf();
     SheetKind = 2;
-    INSATU2();
+    printLowerHalf();
     SheetKind = 3;
-    STARTMENU();
-    INSATU1();
+    printHeading();
+    printUpperHalf();
 }
 
-void ScoreSheetPrint::STARTMENU()
+void ScoreSheetPrint::printHeading()
 {
-    MSG12(Printer);
+    setMincho12(Printer);
     Printer.setPosition(480, 540);
     Printer.write(QStringLiteral("＜＜全て＞＞") + QStringLiteral("の成績結果"));
     Printer.setPosition(9200, 540);
     Printer.write(QStringLiteral("英語テスト成績表"));
 }
 
-void ScoreSheetPrint::INSATU1()
+void ScoreSheetPrint::printUpperHalf()
 {
     HeadX = {0, 3220, 3620, 3600};
     HeadY = {0, 2100};
@@ -48,7 +48,7 @@ void ScoreSheetPrint::INSATU1()
         Printer.endDocument();
 }
 
-void ScoreSheetPrint::INSATU2()
+void ScoreSheetPrint::printLowerHalf()
 {
     HeadY[1] = 9400;
     LineY[1] = 9400;
@@ -59,11 +59,11 @@ void ScoreSheetPrint::INSATU2()
 void ScoreSheetPrint::printKind(int titleY)
 {
     const ScoreSheetKind &kind = kinds[size_t(SheetKind - 1)];
-    MSG16(Printer);
+    setMincho16(Printer);
     Printer.setPosition(480, titleY);
     Printer.write(kind.name);
 
-    MSGG12(Printer);
+    setPGothic12(Printer);
     for (int column = 0; column < kBlocks; ++column) {
         Printer.setPosition(HeadX[1] + column * HeadX[3], HeadY[1]);
         Printer.write(QStringLiteral("J"));
@@ -79,11 +79,11 @@ void ScoreSheetPrint::printKind(int titleY)
         if (n < 10)
             x = ColOff[1] + NumX[1];
         Printer.setPosition(x, y);
-        MSG12(Printer);
+        setMincho12(Printer);
         // A long title is cut where the J scores begin, as the screen clips it to its cell.
         const QString line = withLeadingBlank(n) + QStringLiteral(". ") + kind.titles[size_t(n)];
         Printer.write(Printer.cutToWidth(line, column * HeadX[3] + NumX[2] - kGap - x), true);
-        MSGG12(Printer);
+        setPGothic12(Printer);
 
         // Three-digit scores stand further left; scores of 10 and below are not printed.
         // A J score ends before the R scores begin, an R score before the next column; a
@@ -98,7 +98,7 @@ void ScoreSheetPrint::printKind(int titleY)
                 return;
             Printer.writeWithin(text, endX - kGap - Printer.currentX());
         };
-        score(kind.tenJ[size_t(n)], NumX[2], column * HeadX[3] + NumX[3]);
-        score(kind.tenR[size_t(n)], NumX[3], (column + 1) * ColOff[2] + NumX[1]);
+        score(kind.inOrderRecords[size_t(n)], NumX[2], column * HeadX[3] + NumX[3]);
+        score(kind.randomRecords[size_t(n)], NumX[3], (column + 1) * ColOff[2] + NumX[1]);
     }
 }

@@ -3,7 +3,7 @@
 // in three columns with the in-order (J) and random-order (R) score. Page 1 holds kinds 1
 // and 2, page 2 kind 3. It prints what the score sheet screen hands over and changes nothing
 // of the screen.
-#include "content/questionbank.h"
+#include "files/questionbank.h"
 
 #include <QString>
 #include <array>
@@ -15,8 +15,8 @@ class PrintJob;
 struct ScoreSheetKind {
     QString name;
     std::array<QString, kChapterCount + 1> titles;
-    std::array<QString, kChapterCount + 1> tenJ;
-    std::array<QString, kChapterCount + 1> tenR;
+    std::array<QString, kChapterCount + 1> inOrderRecords;
+    std::array<QString, kChapterCount + 1> randomRecords;
 };
 // Kinds 1 to 3 at 0 to 2.
 using ScoreSheetKinds = std::array<ScoreSheetKind, 3>;
@@ -25,16 +25,16 @@ class ScoreSheetPrint {
 public:
     ScoreSheetPrint(const ScoreSheetKinds &kinds, PrintJob &Printer);
 
-    // STARTMENU; INSATU1 of kind 1; INSATU2 of kind 2; STARTMENU; INSATU1 of kind 3.
+    // printHeading; printUpperHalf of kind 1; printLowerHalf of kind 2; printHeading; printUpperHalf of kind 3.
     void printAllKinds();
 
-    void STARTMENU(); // the page heading
-    void INSATU1();   // SheetKind in the upper half; ends the document after kind 3
-    void INSATU2();   // SheetKind in the lower half, then a new page
+    void printHeading(); // the page heading
+    void printUpperHalf(); // SheetKind in the upper half; ends the document after kind 3
+    void printLowerHalf(); // SheetKind in the lower half, then a new page
 
-    int SheetKind = 1; // the kind INSATU1 and INSATU2 print, 1 to 3
+    int SheetKind = 1; // the kind printUpperHalf and printLowerHalf print, 1 to 3
 
-    // Layout in twips, element 0 unused. INSATU1 sets them all, INSATU2 only HeadY and LineY(1).
+    // Layout in twips, element 0 unused. printUpperHalf sets them all, printLowerHalf only HeadY and LineY(1).
     std::array<int, 4> HeadX{};  // x of the J heading, x of the R heading, width of a column
     std::array<int, 2> HeadY{};  // y of the headings
     std::array<int, 4> NumX{};   // x of a chapter line (10-20), of a three-digit J score, of an R one

@@ -1,13 +1,13 @@
 #include "print/wordsheets.h"
 
-#include "app/module1.h"
-#include "app/random.h"
 #include "print/printjob.h"
 #include "print/printprimitives.h"
+#include "rules/random.h"
+#include "rules/sharedstate.h"
 
 #include <QRegularExpression>
 
-WordSheets::WordSheets(Module1 &m, RandomSource &r) : M(m), random(r) {}
+WordSheets::WordSheets(SharedState &m, RandomSource &r) : M(m), random(r) {}
 
 void WordSheets::setChapter(const QList<Question> &chapterItems, const QString &chapterLine)
 {
@@ -16,16 +16,16 @@ void WordSheets::setChapter(const QList<Question> &chapterItems, const QString &
     ChapterLine = chapterLine;
 }
 
-void WordSheets::Opt_Click(int index)
+void WordSheets::chooseMode(int index)
 {
     M.PrintMode = index;
     if (index == 2 || index == 4)
-        JUNBI3();
+        shuffleItems();
     else
         items = fileOrder_;
 }
 
-void WordSheets::JUNBI3()
+void WordSheets::shuffleItems()
 {
     const int n = Q_Total();
     if (n == 0)
@@ -38,30 +38,30 @@ void WordSheets::JUNBI3()
     items = shuffled;
 }
 
-void WordSheets::INSATUS1()
+void WordSheets::chooseHeading()
 {
     Heading = M.PrintMode == 3 || M.PrintMode == 4 ? QStringLiteral("次の英語を日本語にしなさい。")
                                                    : QStringLiteral("次の日本語を英語にしなさい。");
 }
 
-void WordSheets::STARTMENU(PrintJob &Printer)
+void WordSheets::printHeading(PrintJob &Printer)
 {
     LeftX = 480;
     TopY = 2400;
-    MSG12(Printer);
+    setMincho12(Printer);
     Printer.setPosition(9700, 800);
     Printer.write(M.TestKind >= 0 && M.TestKind <= 3 ? M.TestName[M.TestKind] : QString());
-    MSG16(Printer);
+    setMincho16(Printer);
     Printer.setPosition(LeftX, 800);
     Printer.write(ChapterLine);
-    MSG12(Printer);
+    setMincho12(Printer);
     Printer.setPosition(5000, 1600);
     const QChar space(0x3000);
     Printer.write(QStringLiteral("名前（") + QString(10, space) + QStringLiteral("）") + QString(2, space)
                   + QStringLiteral("採点（") + QString(5, space) + QStringLiteral("点）"));
-    MSG14(Printer);
+    setMincho14(Printer);
     Printer.setPosition(LeftX, 2200);
-    INSATUS1();
+    chooseHeading();
     Printer.write(Heading);
 }
 
@@ -98,10 +98,10 @@ void WordSheets::printSheet(PrintJob &Printer, bool japaneseItems, bool withAnsw
         Printer.setPaperSize(PaperSize::A4);
         Printer.setCopies(Copies);
     }
-    STARTMENU(Printer);
+    printHeading(Printer);
     // Japanese text in Mincho, English text in Gothic.
-    const auto japaneseFont = [&] { MSG12(Printer); };
-    const auto englishFont = [&] { MSGG12(Printer); };
+    const auto japaneseFont = [&] { setMincho12(Printer); };
+    const auto englishFont = [&] { setPGothic12(Printer); };
     // A long item or answer is narrowed to end before the next column (or as far to the
     // right of the second column), never cut: the sheet holds all of it.
     constexpr int kColumnWidth = 5400, kGap = 60;

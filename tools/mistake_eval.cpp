@@ -8,7 +8,7 @@
 // The file is UTF-8, one answer a line: japanese<TAB>expected<TAB>typed<TAB>tags, where tags
 // are the tag names without brackets, joined by commas, or 遠い for an answer far from the
 // expected one; lines starting with # are comments.
-#include "screens/tests/mistakeclassifier.h"
+#include "rules/tests/mistakeclassifier.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,23 +1,23 @@
 // Makes docs/screenshots/*.png: every screen of the program on the bundled course, in the
 // states a learner sees. Run by scripts/screenshots after any change to a screen.
-#include "app/f_help.h"
-#include "app/f_menu.h"
-#include "app/fonts.h"
-#include "app/uikit.h"
-#include "content/f_sakusei.h"
-#include "content/questionbank.h"
-#include "print/f_insatsu_eitango.h"
+#include "files/learningrecord.h"
+#include "files/questionbank.h"
+#include "look/fonts.h"
 #include "print/qtprinter.h"
 #include "print/wordsheets.h"
-#include "files/learningrecord.h"
-#include "screens/record/f_gakushukiroku.h"
-#include "screens/results/f_seisekihyou.h"
-#include "screens/results/f_note.h"
-#include "screens/select/f_komokusentaku.h"
-#include "screens/select/f_mondaisentaku.h"
-#include "screens/tests/f_eitango.h"
-#include "screens/tests/f_sentakumondai.h"
+#include "screens/editor/editorscreen.h"
+#include "screens/help/helpscreen.h"
+#include "screens/kit/uikit.h"
+#include "screens/menu/menuscreen.h"
+#include "screens/printing/printscreen.h"
+#include "screens/record/recordscreen.h"
+#include "screens/results/notescreen.h"
+#include "screens/results/scoresheetscreen.h"
+#include "screens/select/chapterselectscreen.h"
+#include "screens/select/questionselectscreen.h"
+#include "screens/tests/choicetestscreen.h"
 #include "screens/tests/feedbackblink.h"
+#include "screens/tests/wordtestscreen.h"
 #include "support/samplerecord.h"
 #include "support/testapp.h"
 
@@ -75,8 +75,8 @@ QStringList learnerScores(std::initializer_list<int> scores)
 void printSheet(TestApp &app, int chapter, void (WordSheets::*sheet)(PrintJob &), const QString &name)
 {
     WordSheets sheets(app.ctx.state, app.random);
-    app.ctx.state.KomokuNo = chapter;
-    sheets.setChapter(SEKUSHON(app.ctx.data, chapter).items, QStringLiteral("No. %1").arg(chapter));
+    app.ctx.state.chosenChapter = chapter;
+    sheets.setChapter(readChapter(app.ctx.data, chapter).items, QStringLiteral("No. %1").arg(chapter));
     QtPrinterProvider printers;
     const QString path = QDir(outputDir).filePath(name + QStringLiteral(".pdf"));
     std::unique_ptr<PrintJob> job = printers.startPdf(path, name);
@@ -103,26 +103,26 @@ int main(int argc, char **argv)
                            learnerScores({100, 100, 100, 95, 100, 85, 100, 70, 100, 60, 90, 45, 100, 30, 80, 100, 20, 100, 75, 55, 100, 100, 65, 40}));
     app.course.writeScores(QStringLiteral("tenr01.dat"),
                            learnerScores({100, 100, 90, 100, 80, 100, 70, 100, 9, 100, 100, 50, 85, 100, 100, 35}));
-    Module1 &m = app.ctx.state;
+    SharedState &m = app.ctx.state;
 
-    auto *help = open<F_HELP>(app, ScreenId::Help);
+    auto *help = open<HelpScreen>(app, ScreenId::Help);
     save(help, QStringLiteral("help"));
     QTest::mouseClick(help->RulesLink, Qt::LeftButton);
     save(help, QStringLiteral("help-rules"));
-    save(open<F_MENU>(app, ScreenId::Menu), QStringLiteral("menu"));
+    save(open<MenuScreen>(app, ScreenId::Menu), QStringLiteral("menu"));
 
     m.TestKind = 1;
-    auto *chapters = open<F_KomokuSentaku>(app, ScreenId::ChapterSelect);
+    auto *chapters = open<ChapterSelectScreen>(app, ScreenId::ChapterSelect);
     QTest::keyClick(chapters, Qt::Key_Down);
     QTest::keyClick(chapters, Qt::Key_Down);
     save(chapters, QStringLiteral("chapter-select"));
 
     m.TestKind = 3;
-    m.KomokuNo = 34;
-    m.KomokuPage = 2;
-    save(open<F_MondaiSentaku>(app, ScreenId::QuestionSelect), QStringLiteral("question-select"));
+    m.chosenChapter = 34;
+    m.chapterBlock = 2;
+    save(open<QuestionSelectScreen>(app, ScreenId::QuestionSelect), QStringLiteral("question-select"));
 
-    auto *note = open<F_NOTE>(app, ScreenId::Note);
+    auto *note = open<NoteScreen>(app, ScreenId::Note);
     QTest::keyClick(note, Qt::Key_Down);
     QTest::keyClick(note, Qt::Key_Down);
     save(note, QStringLiteral("note"));
@@ -130,41 +130,41 @@ int main(int argc, char **argv)
     // The tests, with the feedback blink ended at once so that every picture is settled.
     FeedbackBlink::setStandardDurationMs(0);
     m.TestKind = 1;
-    m.KomokuNo = 19;
-    auto *choice = open<F_SentakuMondai>(app, ScreenId::ChoiceTest);
+    m.chosenChapter = 19;
+    auto *choice = open<ChoiceTestScreen>(app, ScreenId::ChoiceTest);
     save(choice, QStringLiteral("choice-test"));
     QTest::keyClick(choice, Qt::Key_Return); // the first answer offered is never the right one
     save(choice, QStringLiteral("choice-test-review"));
 
     m.TestKind = 3;
-    m.KomokuNo = 16;
-    auto *word = open<F_Eitango>(app, ScreenId::WordTest);
+    m.chosenChapter = 16;
+    auto *word = open<WordTestScreen>(app, ScreenId::WordTest);
     // A learner's slip: the right answer with its third letter left out.
-    QTest::keyClicks(word->Text1, word->Rules.run.currentEng().remove(2, 1));
-    QTest::keyClick(word->Text1, Qt::Key_Return);
+    QTest::keyClicks(word->answerBox, word->Rules.run.currentEng().remove(2, 1));
+    QTest::keyClick(word->answerBox, Qt::Key_Return);
     save(word, QStringLiteral("word-test-review"));
-    const int total = word->Label52->text().toInt();
+    const int total = word->totalNumber->text().toInt();
     for (int i = 1; i < total - 1; ++i) {
-        QTest::keyClicks(word->Text1, QStringLiteral("x"));
-        QTest::keyClick(word->Text1, Qt::Key_Return);
+        QTest::keyClicks(word->answerBox, QStringLiteral("x"));
+        QTest::keyClick(word->answerBox, Qt::Key_Return);
     }
     // The last answer with a slip of letter case: its note stays beside the result.
-    QTest::keyClicks(word->Text1, word->Rules.run.currentEng().toLower());
-    QTest::keyClick(word->Text1, Qt::Key_Return);
+    QTest::keyClicks(word->answerBox, word->Rules.run.currentEng().toLower());
+    QTest::keyClick(word->answerBox, Qt::Key_Return);
     save(word, QStringLiteral("word-test-failed"));
-    QTest::mouseClick(word->Command2, Qt::LeftButton);
+    QTest::mouseClick(word->allMissesButton, Qt::LeftButton);
     save(word, QStringLiteral("word-test-miss-list"));
     // A re-test after a wrong answer: the note under the bars, the result message above.
-    QTest::mouseClick(word->Command7, Qt::LeftButton);
-    QTest::keyClicks(word->Text1, word->Rules.run.currentEng() + QStringLiteral("s"));
-    QTest::keyClick(word->Text1, Qt::Key_Return);
+    QTest::mouseClick(word->retestButton, Qt::LeftButton);
+    QTest::keyClicks(word->answerBox, word->Rules.run.currentEng() + QStringLiteral("s"));
+    QTest::keyClick(word->answerBox, Qt::Key_Return);
     save(word, QStringLiteral("word-test-retest"));
 
     // 苦手な問題: items of several chapters missed on the days before, due today.
     QList<AnswerLine> missed;
     const QDate today = QDate::currentDate();
     for (int chapter : {4, 9, 12, 17, 23, 31}) {
-        const QList<Question> items = SEKUSHON(app.ctx.data, chapter).items;
+        const QList<Question> items = readChapter(app.ctx.data, chapter).items;
         for (int item : {2, 5}) {
             AnswerLine a;
             a.passStart = QDateTime(today.addDays(-1 - chapter % 3), QTime(19, 0));
@@ -178,32 +178,32 @@ int main(int argc, char **argv)
     LearningRecordWriter(app.ctx.data).append(missed);
     m.TestKind = 3;
     m.WeakMode = 1;
-    auto *weak = open<F_Eitango>(app, ScreenId::WordTest);
-    QTest::keyClicks(weak->Text1, weak->Rules.run.currentEng());
-    QTest::keyClick(weak->Text1, Qt::Key_Return);
+    auto *weak = open<WordTestScreen>(app, ScreenId::WordTest);
+    QTest::keyClicks(weak->answerBox, weak->Rules.run.currentEng());
+    QTest::keyClick(weak->answerBox, Qt::Key_Return);
     // A slip on the second: the review shows it as in a chapter's test.
-    QTest::keyClicks(weak->Text1, weak->Rules.run.currentEng().remove(0, 1));
-    QTest::keyClick(weak->Text1, Qt::Key_Return);
+    QTest::keyClicks(weak->answerBox, weak->Rules.run.currentEng().remove(0, 1));
+    QTest::keyClick(weak->answerBox, Qt::Key_Return);
     save(weak, QStringLiteral("weak-pass"));
     m.WeakMode = 0;
 
-    auto *editor = open<F_SAKUSEI>(app, ScreenId::Editor);
-    QTest::mouseClick(editor->Command2, Qt::LeftButton);
+    auto *editor = open<EditorScreen>(app, ScreenId::Editor);
+    QTest::mouseClick(editor->nextSlotButton, Qt::LeftButton);
     save(editor, QStringLiteral("editor"));
 
     m.TestKind = 3;
-    m.KomokuNo = 7;
-    auto *print = open<F_Insatsu_Eitango>(app, ScreenId::PrintWordSheets);
+    m.chosenChapter = 7;
+    auto *print = open<PrintScreen>(app, ScreenId::PrintWordSheets);
     save(print, QStringLiteral("print"));
-    printSheet(app, 7, &WordSheets::INSATU_J1, QStringLiteral("test-sheet"));
-    printSheet(app, 7, &WordSheets::KOTAE_J1, QStringLiteral("answer-sheet"));
+    printSheet(app, 7, &WordSheets::testSheetJapanese, QStringLiteral("test-sheet"));
+    printSheet(app, 7, &WordSheets::answerSheetJapanese, QStringLiteral("answer-sheet"));
 
     m.TestKind = 1;
-    save(open<F_Seisekihyou>(app, ScreenId::ScoreSheet), QStringLiteral("score-sheet"));
+    save(open<ScoreSheetScreen>(app, ScreenId::ScoreSheet), QStringLiteral("score-sheet"));
 
     // Ten weeks of study, a day of rest now and then, with the learner's last passes today.
     LearningRecordWriter(app.ctx.data).append(sampleRecord(app.ctx.data, QDate::currentDate(), 70, 60, 6));
     m.TestKind = 3;
-    save(open<F_GakushuKiroku>(app, ScreenId::Record), QStringLiteral("record"));
+    save(open<RecordScreen>(app, ScreenId::Record), QStringLiteral("record"));
     return 0;
 }

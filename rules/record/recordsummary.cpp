@@ -120,3 +120,12 @@ QString studyTimeText(qint64 seconds)
         return QStringLiteral("%1分").arg(minutes);
     return QStringLiteral("%1時間%2分").arg(minutes / 60).arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
+
+QString totalsText(const QString &period, const StudyTotals &t)
+{
+    return QStringLiteral("%1　解答 %2問　正解率 %3%　学習時間 %4")
+        .arg(period)
+        .arg(t.answers)
+        .arg(t.rightPercent())
+        .arg(studyTimeText(t.seconds));
+}

@@ -57,3 +57,7 @@ struct RecordSummary {
 
 // "3時間05分", "12分" for a number of seconds.
 QString studyTimeText(qint64 seconds);
+
+// A line of totals as the screen shows and the page prints it: the period ("今週　",
+// "全期間"), the answers, the share right and the time studied.
+QString totalsText(const QString &period, const StudyTotals &t);

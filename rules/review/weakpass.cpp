@@ -1,7 +1,7 @@
 #include "rules/review/weakpass.h"
 
-#include "content/datafolder.h"
-#include "screens/tests/testrun.h"
+#include "files/datafolder.h"
+#include "rules/tests/testrun.h"
 
 #include <QHash>
 #include <QLocale>
@@ -19,7 +19,7 @@ ReviewBoxes courseBoxes(const QList<AnswerLine> &lines, const DataFolder &folder
     boxes.keepOnly([&](int chapter, const QString &english, int recordedItem) {
         auto it = chapters.find(chapter);
         if (it == chapters.end())
-            it = chapters.insert(chapter, SEKUSHON(folder, chapter));
+            it = chapters.insert(chapter, readChapter(folder, chapter));
         const QList<Question> &items = it->items;
         if (recordedItem >= 1 && recordedItem <= items.size() && items[recordedItem - 1].eng == english)
             return recordedItem;
@@ -43,7 +43,7 @@ QString boxCountsText(const ReviewBoxes::BoxCounts &counts)
 WeakPass WeakPass::prepare(const DataFolder &folder, int kind, QDate today)
 {
     RecordBoxes record = readRecordBoxes(folder);
-    WeakPass pass = prepare(record.boxes, kind, today, [&](int chapter) { return SEKUSHON(folder, chapter); });
+    WeakPass pass = prepare(record.boxes, kind, today, [&](int chapter) { return readChapter(folder, chapter); });
     pass.problems = record.problems;
     return pass;
 }

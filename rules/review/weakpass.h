@@ -3,7 +3,7 @@
 // the lowest boxes and the longest overdue first, asked by the kind's own test screen. The
 // pass stores no chapter score; its answers go into the learning record under each item's
 // own chapter and number, with the order kWeakOrder, and move the items' boxes.
-#include "content/questionbank.h"
+#include "files/questionbank.h"
 #include "rules/review/reviewboxes.h"
 
 #include <QDate>

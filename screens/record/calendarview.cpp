@@ -1,6 +1,6 @@
 #include "screens/record/calendarview.h"
 
-#include "app/fonts.h"
+#include "look/fonts.h"
 
 #include <QHelpEvent>
 #include <QKeyEvent>

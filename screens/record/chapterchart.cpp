@@ -1,7 +1,7 @@
 #include "screens/record/chapterchart.h"
 
-#include "app/fonts.h"
-#include "app/palette.h"
+#include "look/fonts.h"
+#include "look/palette.h"
 
 #include <QKeyEvent>
 #include <QPainter>

@@ -1,11 +1,11 @@
 #include "screens/results/scoretable.h"
 
-#include "app/fonts.h"
-#include "app/palette.h"
-#include "content/questionbank.h"
-#include "content/scores.h"
-#include "screens/results/scoresheet.h"
-#include "screens/select/chaptercursor.h"
+#include "files/questionbank.h"
+#include "files/scores.h"
+#include "look/fonts.h"
+#include "look/palette.h"
+#include "rules/results/scoresheet.h"
+#include "rules/select/chaptercursor.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -66,14 +66,12 @@ void ScoreTable::fillInside(int x1, int x2)
     fillBox(x1, r * RowH - CellTop + OrgY + 1, x2, r * RowH + CellBottom + OrgY - 1);
 }
 
-// J cell of chapters 1-20, 21-40, 41-60 (pic1, pic3, pic5) and R cell (pic2, pic4, pic6):
-// one pixel inside the green outline.
-void ScoreTable::pic1() { fillInside(left() + 197, left() + 222); }
-void ScoreTable::pic2() { fillInside(left() + 224, left() + 249); }
-void ScoreTable::pic3() { fillInside(left() + 197, left() + 222); }
-void ScoreTable::pic4() { fillInside(left() + 224, left() + 249); }
-void ScoreTable::pic5() { fillInside(left() + 197, left() + 222); }
-void ScoreTable::pic6() { fillInside(left() + 224, left() + 249); }
+// The J or the R cell of chapter RowNo, one pixel inside the green outline.
+void ScoreTable::fillScoreCell(bool randomColumn)
+{
+    const int x = left() + (randomColumn ? 224 : 197);
+    fillInside(x, x + 25);
+}
 
 // The table's layout in pixels of the table area.
 void ScoreTable::setLayout()
@@ -86,11 +84,11 @@ void ScoreTable::setLayout()
     OrgY = 20;
 }
 
-void ScoreTable::pic7()
+void ScoreTable::blankCells()
 {
     QPainter painter(&image_);
     painter_ = &painter;
-    setLayout(); // as TENVUE sets it, also before the first TENVUE
+    setLayout(); // as drawTable sets it, also before the first drawTable
     ForeColor = paletteColour(pal::Black);
     const int shown = sheet_.RowNo;
     for (int n = 1; n <= kChapterCount; ++n) {
@@ -103,35 +101,30 @@ void ScoreTable::pic7()
     painter_ = nullptr;
 }
 
-// The part above 100 of the record, in the current colour.
-void ScoreTable::mj1() { print(QString::number(numericValue(sheet_.TenJ[sheet_.RowNo]) - 100)); }
-void ScoreTable::mr1() { print(QString::number(numericValue(sheet_.TenR[sheet_.RowNo]) - 100)); }
-
-// The record as stored, in white.
-void ScoreTable::mj2()
+const QString &ScoreTable::record(bool randomColumn) const
 {
-    ForeColor = paletteColour(pal::White);
-    print(sheet_.TenJ[sheet_.RowNo]);
+    return randomColumn ? sheet_.randomScores[sheet_.RowNo] : sheet_.inOrderScores[sheet_.RowNo];
 }
 
-void ScoreTable::mr2()
+// The part above 100 of the record, in the current colour.
+void ScoreTable::printFullMarkRuns(bool randomColumn)
+{
+    print(QString::number(numericValue(record(randomColumn)) - 100));
+}
+
+// The record as stored, in white.
+void ScoreTable::printStored(bool randomColumn)
 {
     ForeColor = paletteColour(pal::White);
-    print(sheet_.TenR[sheet_.RowNo]);
+    print(record(randomColumn));
 }
 
 void ScoreTable::scoreCell(bool randomColumn)
 {
-    const int block = (sheet_.RowNo - 1) / kBlockSize;
-    const double v = numericValue(randomColumn ? sheet_.TenR[sheet_.RowNo] : sheet_.TenJ[sheet_.RowNo]);
+    const double v = numericValue(record(randomColumn));
     const int column = randomColumn ? 27 : 0; // the R cell stands 27 pixels right of the J cell
-    auto fill = [&] {
-        static constexpr void (ScoreTable::*cells[3][2])() = {
-            {&ScoreTable::pic1, &ScoreTable::pic2}, {&ScoreTable::pic3, &ScoreTable::pic4},
-            {&ScoreTable::pic5, &ScoreTable::pic6}};
-        (this->*cells[block][randomColumn ? 1 : 0])();
-    };
-    auto writeStored = [&] { randomColumn ? mr2() : mj2(); };
+    auto fill = [&] { fillScoreCell(randomColumn); };
+    auto writeStored = [&] { printStored(randomColumn); };
     CurrentY = row() * RowH + OrgY;
 
     if (v > 100) {
@@ -140,7 +133,7 @@ void ScoreTable::scoreCell(bool randomColumn)
         fill();
         ForeColor = paletteColour(pal::White);
         CurrentX = left() + (v > 109 ? 207 : 214) + column;
-        randomColumn ? mr1() : mj1();
+        printFullMarkRuns(randomColumn);
     } else if (v == 100) {
         ForeColor = paletteColour(pal::Blue);
         fill();
@@ -157,7 +150,7 @@ void ScoreTable::scoreCell(bool randomColumn)
     }
 }
 
-void ScoreTable::TENVUE()
+void ScoreTable::drawTable()
 {
     setLayout();
     QPainter painter(&image_);
@@ -217,11 +210,11 @@ void ScoreTable::TENVUE()
     ++drawCount_;
     drawn_ = true;
     drawnTitles_ = sheet_.TitleLine;
-    drawnJ_ = sheet_.TenJ;
-    drawnR_ = sheet_.TenR;
+    drawnJ_ = sheet_.inOrderScores;
+    drawnR_ = sheet_.randomScores;
 }
 
 bool ScoreTable::showsSheet() const
 {
-    return drawn_ && drawnTitles_ == sheet_.TitleLine && drawnJ_ == sheet_.TenJ && drawnR_ == sheet_.TenR;
+    return drawn_ && drawnTitles_ == sheet_.TitleLine && drawnJ_ == sheet_.inOrderScores && drawnR_ == sheet_.randomScores;
 }

@@ -1,8 +1,8 @@
 #pragma once
-// The colour table of F_成績表 (Picture1): three blocks of 20 chapters, each row a number,
+// The colour table of 成績表 (tableBox): three blocks of 20 chapters, each row a number,
 // a title and the J and R score cells, drawn in pixels into an image that the screen shows.
 // Text is drawn without smoothing, so drawing the same table again changes no pixel.
-#include "content/questionbank.h"
+#include "files/questionbank.h"
 
 #include <QColor>
 #include <QFont>
@@ -21,31 +21,25 @@ public:
     explicit ScoreTable(ScoreSheet &sheet);
 
     const QImage &image() const { return image_; }
-    int drawCount() const { return drawCount_; } // how often TENVUE ran
+    int drawCount() const { return drawCount_; } // how often drawTable ran
 
     // Headings, grid, numbers, titles and scores of all 60 chapters, over what is there.
-    void TENVUE();
+    void drawTable();
     // Blanks the inside of every title, J and R cell (not the numbers, not the grid).
-    void pic7();
-    // True when the last TENVUE drew exactly the titles and scores the sheet holds now.
+    void blankCells();
+    // True when the last drawTable drew exactly the titles and scores the sheet holds now.
     bool showsSheet() const;
 
-    // Layout in pixels, set at the start of every TENVUE.
+    // Layout in pixels, set at the start of every drawTable.
     int OrgX = 0, RowH = 0, BlockW = 0, CellTop = 0, CellBottom = 0, OrgY = 0;
 
 private:
     void setLayout();
     // The cell routines work on chapter RowNo of the sheet.
-    void mj1();
-    void mj2();
-    void mr1();
-    void mr2();
-    void pic1();
-    void pic2();
-    void pic3();
-    void pic4();
-    void pic5();
-    void pic6();
+    const QString &record(bool randomColumn) const;
+    void printFullMarkRuns(bool randomColumn);
+    void printStored(bool randomColumn);
+    void fillScoreCell(bool randomColumn);
     void scoreCell(bool randomColumn);
 
     int left() const;  // L: left edge of RowNo's block

@@ -1,6 +1,7 @@
 #pragma once
-// A row of like controls indexed as the screen's design numbers them (Label7(1) to Label7(5),
-// Label4(0) to Label4(20)), so that code and design use the same numbers.
+// A row of like controls indexed as the screen's design numbers them (the five answers 1 to
+// 5, the miss list's heading 0 and its lines 1 to 20), so that code and design use the same
+// numbers.
 #include <array>
 #include <cstddef>
 

@@ -1,6 +1,6 @@
 #include "screens/tests/markedlabel.h"
 
-#include "app/markcolours.h"
+#include "look/markcolours.h"
 
 #include <QPainter>
 

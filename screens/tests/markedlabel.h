@@ -2,7 +2,7 @@
 // A label that can mark some of its characters (dark letters on a light mark), as the
 // word test's review marks where a typed answer differs from the right one. The label's text
 // stays the plain text: the marks are drawn, not written into it.
-#include "app/uikit.h"
+#include "screens/kit/uikit.h"
 
 class MarkedLabel : public ClickLabel {
     Q_OBJECT

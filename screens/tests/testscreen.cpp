@@ -2,15 +2,15 @@
 
 #include "files/learningrecord.h"
 
-#include "app/dialogs.h"
-#include "app/fonts.h"
-#include "app/palette.h"
-#include "app/speech.h"
-#include "app/uikit.h"
-#include "content/datafolder.h"
-#include "content/questionbank.h"
+#include "files/datafolder.h"
+#include "files/questionbank.h"
+#include "look/fonts.h"
+#include "look/palette.h"
+#include "rules/tests/testrun.h"
+#include "screens/kit/dialogs.h"
+#include "screens/kit/speech.h"
+#include "screens/kit/uikit.h"
 #include "screens/tests/feedbackblink.h"
-#include "screens/tests/testrun.h"
 
 namespace {
 constexpr int kListWidth = 768;
@@ -40,20 +40,20 @@ TestScreen::TestScreen(AppContext &context, ScreenId id) : Screen(context, id)
 
     auto *band = new Panel(this, kDarkGrey);
     band->setGeometry(0, 0, 800, 64);
-    Label1 = addLabel(this, QString(), {16, 6, 600, 26}, fonts::font(fonts::PGothic, 14, true), paletteColour(pal::Red), kDarkGrey);
-    Label2 = addLabel(this, QString(), {16, 36, 600, 24}, fonts::font(fonts::PGothic, 12), paletteColour(pal::Green), kDarkGrey);
-    Label3 = addLabel(this, QString(), {20, 72, 520, 24}, fonts::font(fonts::PGothic, 12), paletteColour(pal::Cyan), Qt::black);
-    Label5 = addLabel(this, QString(), {20, 100, 440, 40}, fonts::font(fonts::PGothic, 16, true), paletteColour(pal::White), Qt::black);
-    Label5->setWordWrap(true);
+    testNameLabel = addLabel(this, QString(), {16, 6, 600, 26}, fonts::font(fonts::PGothic, 14, true), paletteColour(pal::Red), kDarkGrey);
+    chapterLabel = addLabel(this, QString(), {16, 36, 600, 24}, fonts::font(fonts::PGothic, 12), paletteColour(pal::Green), kDarkGrey);
+    promptLabel = addLabel(this, QString(), {20, 72, 520, 24}, fonts::font(fonts::PGothic, 12), paletteColour(pal::Cyan), Qt::black);
+    questionLabel = addLabel(this, QString(), {20, 100, 440, 40}, fonts::font(fonts::PGothic, 16, true), paletteColour(pal::White), Qt::black);
+    questionLabel->setWordWrap(true);
 
-    Label70 = addLabel(this, QString(), {20, 286, 10, 10}, fonts::font(fonts::PGothic, 16, true), paletteColour(pal::White), kMidGrey);
-    Label70->setMargin(4);
-    Label70->hide();
+    resultLabel = addLabel(this, QString(), {20, 286, 10, 10}, fonts::font(fonts::PGothic, 16, true), paletteColour(pal::White), kMidGrey);
+    resultLabel->setMargin(4);
+    resultLabel->hide();
 
-    Picture3 = new Panel(this, kMidGrey);
-    Picture3->setGeometry(20, 324, 760, 20);
+    feedbackStrip = new Panel(this, kMidGrey);
+    feedbackStrip->setGeometry(20, 324, 760, 20);
     Blink = new FeedbackBlink(this);
-    connect(Blink, &FeedbackBlink::colourChanged, Picture3, &Panel::setColour);
+    connect(Blink, &FeedbackBlink::colourChanged, feedbackStrip, &Panel::setColour);
 
     // The counter area: every counter sits in a frame, so hiding the frames hides the counters.
     const QFont caption = fonts::font(fonts::PGothic, 12);
@@ -64,51 +64,51 @@ TestScreen::TestScreen(AppContext &context, ScreenId id) : Screen(context, id)
         return l;
     };
     const int frameTop = 356, frameWidth = 118, frameStep = 128;
-    Picture4 = addFrame(this, {20, frameTop, frameWidth, 40});
-    Picture5 = addFrame(this, {20 + frameStep, frameTop, frameWidth, 40});
-    Picture6 = addFrame(this, {20 + 2 * frameStep, frameTop, frameWidth, 40});
-    Picture7 = addFrame(this, {20 + 3 * frameStep, frameTop, frameWidth, 40});
-    Picture8 = addFrame(this, {20 + 4 * frameStep, frameTop, frameWidth, 40});
-    Picture9 = addFrame(this, {20 + 5 * frameStep, frameTop, frameWidth, 40});
-    Picture10 = addFrame(this, {10, 404, 780, 72});
+    orderFrame = addFrame(this, {20, frameTop, frameWidth, 40});
+    passFrame = addFrame(this, {20 + frameStep, frameTop, frameWidth, 40});
+    scoreFrame = addFrame(this, {20 + 2 * frameStep, frameTop, frameWidth, 40});
+    totalFrame = addFrame(this, {20 + 3 * frameStep, frameTop, frameWidth, 40});
+    rightFrame = addFrame(this, {20 + 4 * frameStep, frameTop, frameWidth, 40});
+    wrongFrame = addFrame(this, {20 + 5 * frameStep, frameTop, frameWidth, 40});
+    barsFrame = addFrame(this, {10, 404, 780, 72});
 
-    Label9 = label(QStringLiteral("順番"), value, pal::Green, Qt::AlignHCenter);
-    Label9->setParent(Picture4);
-    Label9->setGeometry(4, 4, frameWidth - 8, 32);
-    Label50 = label(QStringLiteral("1"), value, pal::Cyan, Qt::AlignRight);
-    Label12 = label(QStringLiteral("回目"), caption, pal::Green, Qt::AlignLeft);
-    placePair(Picture5, Label50, Label12, 56);
-    Label12->setIndent(4);
-    Label51 = label(QString(), value, pal::Yellow, Qt::AlignRight);
-    Label13 = label(QStringLiteral("点"), caption, pal::Green, Qt::AlignLeft);
-    placePair(Picture6, Label51, Label13, 64);
-    Label13->setIndent(4);
-    Label30 = label(QStringLiteral("全問題数"), caption, pal::Green, Qt::AlignLeft);
-    Label52 = label(QString(), value, pal::Cyan, Qt::AlignRight);
-    placePair(Picture7, Label30, Label52, 70);
-    Label14 = label(QStringLiteral("正解数"), caption, pal::Green, Qt::AlignLeft);
-    Label53 = label(QString(), value, pal::Yellow, Qt::AlignRight);
-    placePair(Picture8, Label14, Label53, 70);
-    Label15 = label(QStringLiteral("不正解数"), caption, pal::Green, Qt::AlignLeft);
-    Label54 = label(QString(), value, pal::Red, Qt::AlignRight);
-    placePair(Picture9, Label15, Label54, 70);
+    orderLabel = label(QStringLiteral("順番"), value, pal::Green, Qt::AlignHCenter);
+    orderLabel->setParent(orderFrame);
+    orderLabel->setGeometry(4, 4, frameWidth - 8, 32);
+    passNumber = label(QStringLiteral("1"), value, pal::Cyan, Qt::AlignRight);
+    passCaption = label(QStringLiteral("回目"), caption, pal::Green, Qt::AlignLeft);
+    placePair(passFrame, passNumber, passCaption, 56);
+    passCaption->setIndent(4);
+    scoreNumber = label(QString(), value, pal::Yellow, Qt::AlignRight);
+    scoreCaption = label(QStringLiteral("点"), caption, pal::Green, Qt::AlignLeft);
+    placePair(scoreFrame, scoreNumber, scoreCaption, 64);
+    scoreCaption->setIndent(4);
+    totalCaption = label(QStringLiteral("全問題数"), caption, pal::Green, Qt::AlignLeft);
+    totalNumber = label(QString(), value, pal::Cyan, Qt::AlignRight);
+    placePair(totalFrame, totalCaption, totalNumber, 70);
+    rightCaption = label(QStringLiteral("正解数"), caption, pal::Green, Qt::AlignLeft);
+    rightNumber = label(QString(), value, pal::Yellow, Qt::AlignRight);
+    placePair(rightFrame, rightCaption, rightNumber, 70);
+    wrongCaption = label(QStringLiteral("不正解数"), caption, pal::Green, Qt::AlignLeft);
+    wrongNumber = label(QString(), value, pal::Red, Qt::AlignRight);
+    placePair(wrongFrame, wrongCaption, wrongNumber, 70);
 
     // The bars grow by one ideographic space per answer: 50 of them fit beside the marks.
     const QFont barFont = fonts::font(fonts::PGothic, 10);
-    Label20 = addLabel(this, QStringLiteral("○"), {20, 412, 24, 24}, caption, kDarkGrey, kMidGrey);
-    Label21 = addLabel(this, QStringLiteral("×"), {20, 444, 24, 24}, caption, kDarkGrey, kMidGrey);
-    Label20->setAlignment(Qt::AlignCenter);
-    Label21->setAlignment(Qt::AlignCenter);
-    Label60 = addLabel(this, QStringLiteral("　"), {50, 412, 10, kBarHeight}, barFont, Qt::black, kMidGrey);
-    Label61 = addLabel(this, QStringLiteral("　"), {50, 444, 10, kBarHeight}, barFont, Qt::black, kMidGrey);
-    fitBar(Label60);
-    fitBar(Label61);
+    rightMark = addLabel(this, QStringLiteral("○"), {20, 412, 24, 24}, caption, kDarkGrey, kMidGrey);
+    wrongMark = addLabel(this, QStringLiteral("×"), {20, 444, 24, 24}, caption, kDarkGrey, kMidGrey);
+    rightMark->setAlignment(Qt::AlignCenter);
+    wrongMark->setAlignment(Qt::AlignCenter);
+    rightBar = addLabel(this, QStringLiteral("　"), {50, 412, 10, kBarHeight}, barFont, Qt::black, kMidGrey);
+    wrongBar = addLabel(this, QStringLiteral("　"), {50, 444, 10, kBarHeight}, barFont, Qt::black, kMidGrey);
+    fitBar(rightBar);
+    fitBar(wrongBar);
 
     // The miss list lies over the question and counter area, which are hidden while it shows.
-    Label4[0] = addLabel(this, QString(), {16, 110, 10, 21}, fonts::font(fonts::PGothic, 16), QColor(0, 255, 0), kMidGrey);
+    missList[0] = addLabel(this, QString(), {16, 110, 10, 21}, fonts::font(fonts::PGothic, 16), QColor(0, 255, 0), kMidGrey);
     for (int i = 1; i <= kMissLinesPerPage; ++i)
-        Label4[i] = addLabel(this, QString(), {16, i * 20 + 120, 10, 20}, fonts::font(fonts::PGothic, 12), Qt::white, kMidGrey);
-    for (ClickLabel *line : Label4)
+        missList[i] = addLabel(this, QString(), {16, i * 20 + 120, 10, 20}, fonts::font(fonts::PGothic, 12), Qt::white, kMidGrey);
+    for (ClickLabel *line : missList)
         line->hide();
 
     const QFont buttonFont = fonts::font(fonts::PGothic, 11);
@@ -125,16 +125,16 @@ TestScreen::TestScreen(AppContext &context, ScreenId id) : Screen(context, id)
 
     const QList<QPushButton *> bar =
         addReturnBar(this, {ScreenId::QuestionSelect, ScreenId::ChapterSelect}, {440, 552, 166, 36}, 174, buttonFont);
-    Command5 = bar[0];
-    Command6 = bar[1];
-    connect(Command5, &QPushButton::clicked, this, &TestScreen::Command5_Click);
-    connect(Command6, &QPushButton::clicked, this, &TestScreen::Command6_Click);
+    questionSelectButton = bar[0];
+    chapterSelectButton = bar[1];
+    connect(questionSelectButton, &QPushButton::clicked, this, &TestScreen::onQuestionSelectButtonClicked);
+    connect(chapterSelectButton, &QPushButton::clicked, this, &TestScreen::onChapterSelectButtonClicked);
 
-    SpeechButton = addButton(this, QStringLiteral("音声"), speechButtonRoom(), fonts::font(fonts::PGothic, 12));
-    SpeechButton->setFocusPolicy(Qt::NoFocus); // the keys stay with the answers and the answer box
-    SpeechButton->setEnabled(false);           // until the screen knows what may be said
+    speechButton = addButton(this, QStringLiteral("音声"), speechButtonRoom(), fonts::font(fonts::PGothic, 12));
+    speechButton->setFocusPolicy(Qt::NoFocus); // the keys stay with the answers and the answer box
+    speechButton->setEnabled(false);           // until the screen knows what may be said
     setSpeechKeyHelp(QString());
-    connect(SpeechButton, &QPushButton::clicked, this, &TestScreen::SpeechButton_Click);
+    connect(speechButton, &QPushButton::clicked, this, &TestScreen::onSpeechButtonClicked);
 
     band->lower();
 }
@@ -153,14 +153,14 @@ bool TestScreen::loadChapter(TestRun &run)
     recordedRun_ = &run;
     if (M.WeakMode == 1)
         return loadWeakPass(run, M.TestKind);
-    const ChapterQuestions chapter = SEKUSHON(ctx.data, M.KomokuNo);
+    const ChapterQuestions chapter = readChapter(ctx.data, M.chosenChapter);
     QString problem;
     if (!chapter.readable()) {
         problem = chapter.problem + QStringLiteral("\nこの章のテストはできません。「問題選択画面に戻る」で戻ってください。");
     } else if (chapter.items.isEmpty()) {
         problem = QStringLiteral("この章の問題ファイル「%1」には問題がひとつもありません。\n"
                                  "問題を作ってから、もう一度テストしてください。")
-                      .arg(ctx.data.displayName(levelFileName(M.KomokuNo)));
+                      .arg(ctx.data.displayName(levelFileName(M.chosenChapter)));
     }
     if (!problem.isEmpty()) {
         hideTestControls();
@@ -168,39 +168,39 @@ bool TestScreen::loadChapter(TestRun &run)
         return false;
     }
     run.take(chapter);
-    tellWhenShown(readingNotice(ctx.data, M.KomokuNo, chapter, QStringLiteral("でテストします。")), windowTitle());
+    tellWhenShown(readingNotice(ctx.data, M.chosenChapter, chapter, QStringLiteral("でテストします。")), windowTitle());
     return true;
 }
 
 void TestScreen::hideTestControls()
 {
-    Label3->hide();
-    Label5->hide();
-    SpeechButton->hide();
-    Picture3->hide();
+    promptLabel->hide();
+    questionLabel->hide();
+    speechButton->hide();
+    feedbackStrip->hide();
     setCounterArea(false);
 }
 
 void TestScreen::showScore(const TestRun &run)
 {
-    Label51->setText(QString::number(run.Score));
+    scoreNumber->setText(QString::number(run.Score));
 }
 
 void TestScreen::showOrder()
 {
-    Label9->setText(Weak                 ? QStringLiteral("苦手な問題")
+    orderLabel->setText(Weak                 ? QStringLiteral("苦手な問題")
                     : M.RandomMode == 1 ? QStringLiteral("ランダム")
                                         : QStringLiteral("順番"));
 }
 
-void TestScreen::tenmarubatu(const TestRun &run)
+void TestScreen::showBars(const TestRun &run)
 {
-    Label60->setText(run.okBar());
-    Label60->setBackground(paletteColour(pal::Blue));
-    Label61->setText(run.ngBar());
-    Label61->setBackground(paletteColour(pal::Red));
-    fitBar(Label60);
-    fitBar(Label61);
+    rightBar->setText(run.okBar());
+    rightBar->setBackground(paletteColour(pal::Blue));
+    wrongBar->setText(run.ngBar());
+    wrongBar->setBackground(paletteColour(pal::Red));
+    fitBar(rightBar);
+    fitBar(wrongBar);
 }
 
 void TestScreen::fitBar(ClickLabel *bar)
@@ -211,31 +211,31 @@ void TestScreen::fitBar(ClickLabel *bar)
 
 void TestScreen::showResult(const QString &text)
 {
-    Label70->setText(text);
-    fit(Label70);
-    Label70->show();
-    Label70->raise();
+    resultLabel->setText(text);
+    fit(resultLabel);
+    resultLabel->show();
+    resultLabel->raise();
 }
 
 void TestScreen::setCounterArea(bool visible)
 {
-    for (Panel *frame : {Picture4, Picture5, Picture6, Picture7, Picture8, Picture9, Picture10})
+    for (Panel *frame : {orderFrame, passFrame, scoreFrame, totalFrame, rightFrame, wrongFrame, barsFrame})
         frame->setVisible(visible);
-    for (ClickLabel *mark : {Label20, Label21, Label60, Label61})
+    for (ClickLabel *mark : {rightMark, wrongMark, rightBar, wrongBar})
         mark->setVisible(visible);
 }
 
-void TestScreen::LabelPos()
+void TestScreen::placeMissList()
 {
-    Label4[0]->setFont(fonts::font(fonts::PGothic, 16));
-    Label4[0]->setTextColour(QColor(0, 255, 0));
-    Label4[0]->setGeometry(16, 110, 10, 21);
+    missList[0]->setFont(fonts::font(fonts::PGothic, 16));
+    missList[0]->setTextColour(QColor(0, 255, 0));
+    missList[0]->setGeometry(16, 110, 10, 21);
     for (int i = 1; i <= kMissLinesPerPage; ++i) {
-        Label4[i]->setFont(fonts::font(fonts::PGothic, 12));
-        Label4[i]->setTextColour(QColor(255, 255, 255));
-        Label4[i]->setGeometry(16, i * 20 + 120, 10, 20);
+        missList[i]->setFont(fonts::font(fonts::PGothic, 12));
+        missList[i]->setTextColour(QColor(255, 255, 255));
+        missList[i]->setGeometry(16, i * 20 + 120, 10, 20);
     }
-    for (ClickLabel *line : Label4) {
+    for (ClickLabel *line : missList) {
         line->setMaximumWidth(kListWidth);
         line->show();
         line->raise();
@@ -244,14 +244,14 @@ void TestScreen::LabelPos()
 
 void TestScreen::showMissList(const QStringList &lines)
 {
-    SpeechButton->hide(); // the heading of the list runs through its place
-    Label70->hide();
-    Picture3->hide();
+    speechButton->hide(); // the heading of the list runs through its place
+    resultLabel->hide();
+    feedbackStrip->hide();
     setCounterArea(false);
-    Label4[0]->setText(QStringLiteral("ミスやHELPを使った単語や英文をノートに１０回書いて覚えよう"));
-    LabelPos();
-    fit(Label4[0]);
-    Label4[0]->setFixedHeight(21);
+    missList[0]->setText(QStringLiteral("ミスやHELPを使った単語や英文をノートに１０回書いて覚えよう"));
+    placeMissList();
+    fit(missList[0]);
+    missList[0]->setFixedHeight(21);
     MissLines = lines;
     showMissPage(1);
 }
@@ -267,9 +267,9 @@ void TestScreen::showMissPage(int page)
     MissPageNo = std::clamp(page, 1, pages);
     const int first = (MissPageNo - 1) * kMissLinesPerPage;
     for (int i = 1; i <= kMissLinesPerPage; ++i) {
-        Label4[i]->setText(MissLines.value(first + i - 1));
-        fit(Label4[i]);
-        Label4[i]->setFixedHeight(20);
+        missList[i]->setText(MissLines.value(first + i - 1));
+        fit(missList[i]);
+        missList[i]->setFixedHeight(20);
     }
     const bool paged = pages > 1;
     MissPage->setText(QStringLiteral("%1 / %2").arg(MissPageNo).arg(pages));
@@ -282,8 +282,8 @@ void TestScreen::showMissPage(int page)
 
 void TestScreen::hideMissList()
 {
-    SpeechButton->show();
-    for (ClickLabel *line : Label4)
+    speechButton->show();
+    for (ClickLabel *line : missList)
         line->hide();
     for (QWidget *w : {static_cast<QWidget *>(MissPrev), static_cast<QWidget *>(MissPage), static_cast<QWidget *>(MissNext)})
         w->hide();
@@ -303,9 +303,9 @@ void TestScreen::endOfPass(TestRun &run, int kind)
     const QString problem = Weak ? QString() : run.storeFirstPassScore(ctx.data, M, kind);
     const QString recordProblem = recordAnswers(run, kind, run.Score);
     if (run.passed())
-        GOUKAKU();
+        onFullMarks();
     else
-        DAME();
+        onMissedMarks();
     tellScoreProblem(problem);
     tellRecordProblem(recordProblem);
 }
@@ -315,7 +315,7 @@ QString TestScreen::recordAnswers(TestRun &run, int kind, std::optional<int> sco
     if (run.log.isEmpty())
         return {};
     recordKind_ = kind;
-    QList<AnswerLine> lines = run.log.take({kind, M.RandomMode == 1 ? 1 : 0, M.KomokuNo, run.Pass_No, score});
+    QList<AnswerLine> lines = run.log.take({kind, M.RandomMode == 1 ? 1 : 0, M.chosenChapter, run.Pass_No, score});
     if (Weak)
         lines = Weak->recordLines(lines);
     return LearningRecordWriter(ctx.data).append(lines);
@@ -337,10 +337,10 @@ void TestScreen::tellRecordProblem(const QString &problem)
 
 void TestScreen::clearRunArea()
 {
-    Label20->hide();
-    Label21->hide();
-    Label70->hide();
-    Picture3->hide();
+    rightMark->hide();
+    wrongMark->hide();
+    resultLabel->hide();
+    feedbackStrip->hide();
     setCounterArea(false);
 }
 
@@ -386,24 +386,24 @@ void TestScreen::speak(const QString &english)
 void TestScreen::refreshSpeechButton()
 {
     const QString english = speakableEnglish();
-    SpeechButton->setEnabled(hasVoice() && !english.isEmpty());
-    if (SpeechButton->isEnabled())
+    speechButton->setEnabled(hasVoice() && !english.isEmpty());
+    if (speechButton->isEnabled())
         ctx.speech->prepare(english); // the press then only has to play it
 }
 
 void TestScreen::setSpeechKeyHelp(const QString &keyHelp)
 {
     if (!hasVoice()) {
-        SpeechButton->setToolTip(ctx.speech ? ctx.speech->unavailableReason() : QString());
+        speechButton->setToolTip(ctx.speech ? ctx.speech->unavailableReason() : QString());
         return;
     }
     QString tip = QStringLiteral("英語を読み上げます。");
     if (!keyHelp.isEmpty())
         tip += QLatin1Char('\n') + keyHelp;
-    SpeechButton->setToolTip(tip);
+    speechButton->setToolTip(tip);
 }
 
-void TestScreen::SpeechButton_Click() { speak(speakableEnglish()); }
+void TestScreen::onSpeechButtonClicked() { speak(speakableEnglish()); }
 
-void TestScreen::Command5_Click() { leaveTo(ScreenId::QuestionSelect); }
-void TestScreen::Command6_Click() { leaveTo(ScreenId::ChapterSelect); }
+void TestScreen::onQuestionSelectButtonClicked() { leaveTo(ScreenId::QuestionSelect); }
+void TestScreen::onChapterSelectButtonClicked() { leaveTo(ScreenId::ChapterSelect); }

@@ -2,8 +2,8 @@
 // What the two test screens share on screen: the title lines, the prompt and the question,
 // the counter area with its frames, the two bars, the feedback strip, the result message,
 // the miss list (with pages when it has more than 20 lines) and the two return buttons.
-#include "app/screen.h"
 #include "rules/review/weakpass.h"
+#include "screens/kit/screen.h"
 #include "screens/tests/controlarray.h"
 
 #include <QColor>
@@ -22,36 +22,36 @@ class TestScreen : public Screen {
 public:
     static constexpr int kMissLinesPerPage = 20;
 
-    ClickLabel *Label1;  // test name
-    ClickLabel *Label2;  // chapter line
-    ClickLabel *Label3;  // prompt
-    ClickLabel *Label5;  // the item asked
-    ClickLabel *Label9;  // 順番 / ランダム
-    ClickLabel *Label50; // pass number
-    ClickLabel *Label12; // 回目
-    ClickLabel *Label51; // score
-    ClickLabel *Label13; // 点
-    ClickLabel *Label30; // 全問題数
-    ClickLabel *Label52; // number of items
-    ClickLabel *Label14; // 正解数
-    ClickLabel *Label53; // right answers
-    ClickLabel *Label15; // 不正解数
-    ClickLabel *Label54; // wrong answers
-    ClickLabel *Label60; // bar of right answers
-    ClickLabel *Label61; // bar of wrong answers
-    ClickLabel *Label20; // ○
-    ClickLabel *Label21; // ×
-    Panel *Picture3;     // feedback strip
-    Panel *Picture4, *Picture5, *Picture6, *Picture7, *Picture8, *Picture9, *Picture10; // counter frames
-    ClickLabel *Label70; // result message
-    ControlArray<ClickLabel, 0, kMissLinesPerPage> Label4; // miss list: heading and 20 lines
+    ClickLabel *testNameLabel; // test name
+    ClickLabel *chapterLabel; // chapter line
+    ClickLabel *promptLabel; // prompt
+    ClickLabel *questionLabel; // the item asked
+    ClickLabel *orderLabel; // 順番 / ランダム
+    ClickLabel *passNumber; // pass number
+    ClickLabel *passCaption; // 回目
+    ClickLabel *scoreNumber; // score
+    ClickLabel *scoreCaption; // 点
+    ClickLabel *totalCaption; // 全問題数
+    ClickLabel *totalNumber; // number of items
+    ClickLabel *rightCaption; // 正解数
+    ClickLabel *rightNumber; // right answers
+    ClickLabel *wrongCaption; // 不正解数
+    ClickLabel *wrongNumber; // wrong answers
+    ClickLabel *rightBar; // bar of right answers
+    ClickLabel *wrongBar; // bar of wrong answers
+    ClickLabel *rightMark; // ○
+    ClickLabel *wrongMark; // ×
+    Panel *feedbackStrip; // feedback strip
+    Panel *orderFrame, *passFrame, *scoreFrame, *totalFrame, *rightFrame, *wrongFrame, *barsFrame; // counter frames
+    ClickLabel *resultLabel; // result message
+    ControlArray<ClickLabel, 0, kMissLinesPerPage> missList; // miss list: heading and 20 lines
     QPushButton *MissPrev; // page back in a miss list of more than 20 lines
     QPushButton *MissNext; // page on
     ClickLabel *MissPage;  // "1 / 3"
-    QPushButton *Command5; // 問題選択画面に戻る
-    QPushButton *Command6; // 項目選択画面に戻る
-    QPushButton *SpeechButton; // 音声: says the English the test allows now
-    FeedbackBlink *Blink;  // flashes Picture3
+    QPushButton *questionSelectButton; // 問題選択画面に戻る
+    QPushButton *chapterSelectButton; // 項目選択画面に戻る
+    QPushButton *speechButton; // 音声: says the English the test allows now
+    FeedbackBlink *Blink;  // flashes feedbackStrip
 
     // Room beside the question, kept free for the "音声" button.
     static QRect speechButtonRoom() { return {470, 100, 80, 32}; }
@@ -61,9 +61,9 @@ public:
     int missPageCount() const;
     void showMissPage(int page);
 
-    void Command5_Click();
-    void Command6_Click();
-    void SpeechButton_Click();
+    void onQuestionSelectButtonClicked();
+    void onChapterSelectButtonClicked();
+    void onSpeechButtonClicked();
 
     // The 苦手な問題 pass being asked instead of a chapter (WeakMode).
     std::optional<WeakPass> Weak;
@@ -86,7 +86,7 @@ protected:
 
     void showScore(const TestRun &run);
     void showOrder();
-    void tenmarubatu(const TestRun &run);
+    void showBars(const TestRun &run);
     void showResult(const QString &text);
     void setCounterArea(bool visible);
 
@@ -97,17 +97,18 @@ protected:
     // A score that could not be stored is never dropped silently.
     void tellScoreProblem(const QString &problem);
 
-    // The end of a pass (OWARU1, owari): the score of a first pass is stored, the screen
+    // The end of a pass (both screens' finishPass): the score of a first pass is stored, the screen
     // shows a passed or a failed pass, then a score that could not be stored is told.
     // The answers of the pass go into the learning record too.
     void endOfPass(TestRun &run, int kind);
-    virtual void GOUKAKU() = 0; // a pass with full marks
-    virtual void DAME() = 0;    // a pass without
+    virtual void onFullMarks() = 0; // a pass with full marks
+    virtual void onMissedMarks() = 0; // a pass without
 
-    // Before the miss list (clean2, G_Clean): the marks, the result, the strip and the counters go.
+    // Before the miss list (clearForMissList): the marks, the result, the strip and the
+    // counters go.
     void clearRunArea();
 
-    // The review of a wrong answer (MIS_H, ich_Label11): each content beside its heading, at
+    // The review of a wrong answer (showReview, placeReviewContents): each content beside its heading, at
     // 138 or just after the widest heading when the headings come out wider, fitted to its text.
     static void placeReview(const QList<ClickLabel *> &headings, const QList<ClickLabel *> &contents);
 
@@ -139,7 +140,7 @@ private:
     TestRun *recordedRun_ = nullptr; // the run of the chapter loaded
     int recordKind_ = 0;             // the kind of the last pass recorded
     void leaveTo(ScreenId target);
-    void LabelPos();
+    void placeMissList();
 
     bool hasVoice() const;
 

@@ -1,11 +1,11 @@
 // The course that ships with the program: complete, readable by the program's own readers,
 // and fair to type.
 #include "course/coursewording.h"
-#include "content/coursefiles.h"
-#include "content/cp932.h"
-#include "content/datafolder.h"
-#include "content/questionbank.h"
-#include "content/scores.h"
+#include "files/coursefiles.h"
+#include "files/cp932.h"
+#include "files/datafolder.h"
+#include "files/questionbank.h"
+#include "files/scores.h"
 #include "support/scorefiles.h"
 
 #include <QDir>
@@ -115,7 +115,7 @@ private:
     {
         QList<Placed> all;
         for (int chapter = 1; chapter <= 60; ++chapter) {
-            for (const Question &item : SEKUSHON(folder, chapter).items)
+            for (const Question &item : readChapter(folder, chapter).items)
                 all.append({chapter, item});
         }
         return all;
@@ -182,7 +182,7 @@ private slots:
         expectWrittenAsTheProgramWrites(levelFileName(chapter));
         if (QTest::currentTestFailed())
             return;
-        const ChapterQuestions q = SEKUSHON(folder, chapter);
+        const ChapterQuestions q = readChapter(folder, chapter);
         QVERIFY(q.readable());
         QVERIFY2(q.items.size() >= 15 && q.items.size() <= 50, qPrintable(QString::number(q.items.size())));
         QVERIFY(q.items.size() == 50 || q.endedByMarker);
@@ -376,7 +376,7 @@ private slots:
     {
         QHash<QString, QString> japaneseAt, englishAt;
         for (int chapter = 1; chapter <= 60; ++chapter) {
-            const ChapterQuestions q = SEKUSHON(folder, chapter);
+            const ChapterQuestions q = readChapter(folder, chapter);
             for (const Question &item : q.items) {
                 const QString here = QStringLiteral("chapter %1: ").arg(chapter);
                 QVERIFY2(!japaneseAt.contains(item.jpn), qPrintable(here + item.jpn + QStringLiteral(" also in ") + japaneseAt.value(item.jpn)));

@@ -1,6 +1,6 @@
 // Wrong way: a file of the data layer that includes a header of the forms (widgets).
-#include "content/datafolder.h"
-#include "app/uikit.h"
+#include "files/datafolder.h"
+#include "screens/kit/uikit.h"
 
 QString probeWrongWay(const DataFolder &folder)
 {

@@ -1,6 +1,6 @@
 // A file of the data layer that includes what the data layer may: Qt Core and its own headers.
-#include "content/datafolder.h"
-#include "content/scores.h"
+#include "files/datafolder.h"
+#include "files/scores.h"
 
 #include <QDir>
 

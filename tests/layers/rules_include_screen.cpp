@@ -1,6 +1,6 @@
 // Wrong way: a screen's rules that include the screen base (a widget).
-#include "screens/results/scoresheet.h"
-#include "app/screen.h"
+#include "rules/results/scoresheet.h"
+#include "screens/kit/screen.h"
 
 int probeWrongWay(const ScoreSheet &sheet)
 {

@@ -2,8 +2,8 @@
 // socket and configuration, torn down at the end) with a cups-pdf printer as the default.
 // The queue is paused, so that the jobs stay in its spool where the test can look at them
 // and the backend writes nothing outside the test's folder.
-#include "print/f_insatsu_eitango.h"
 #include "print/qtprinter.h"
+#include "screens/printing/printscreen.h"
 #include "support/pdffile.h"
 #include "support/testapp.h"
 
@@ -183,16 +183,16 @@ private slots:
         app.ctx.printers = &printers;
         QCOMPARE(printers.defaultPrinterName(), kQueue);
         app.ctx.state.TestKind = 3;
-        app.ctx.state.KomokuNo = 1;
+        app.ctx.state.chosenChapter = 1;
         app.start(ScreenId::PrintWordSheets);
-        auto *screen = app.currentAs<F_Insatsu_Eitango>();
+        auto *screen = app.currentAs<PrintScreen>();
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("テスト.pdf"));
         app.dialogs.textAnswers = {QString::number(copies)};
         app.dialogs.pathAnswers = {pdf};
         const QList<QueuedJob> before = queuedJobs();
 
-        QTest::mouseClick(nCopies ? screen->Command2 : screen->Command1, Qt::LeftButton);
+        QTest::mouseClick(nCopies ? screen->testCopiesButton : screen->oneTestButton, Qt::LeftButton);
         const QList<QueuedJob> after = queuedJobs();
         if (accepting) {
             QCOMPARE(app.dialogs.count(QStringLiteral("choose")), 0); // printed, without a word

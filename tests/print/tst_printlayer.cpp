@@ -1,9 +1,9 @@
 // The printer operations, the print primitives, the way a print falls back to a PDF file,
 // and the Qt printer writing real PDF files.
-#include "app/fonts.h"
+#include "look/fonts.h"
 #include "print/printprimitives.h"
-#include "print/printrun.h"
 #include "print/qtprinter.h"
+#include "screens/printing/printrun.h"
 #include "support/pdffile.h"
 #include "support/testapp.h"
 #include "support/watchdog.h"
@@ -23,7 +23,7 @@ namespace {
 // The two pages every fallback test prints.
 void twoPages(PrintJob &job)
 {
-    MSG12(job);
+    setMincho12(job);
     job.setPosition(480, 540);
     job.write(QStringLiteral("一ページ目"));
     job.newPage();
@@ -85,7 +85,7 @@ private slots:
         RecordingPrinter printer;
         auto job = printer.startOnDefaultPrinter(QStringLiteral("t"));
         job->setPosition(111, 222);
-        void (*const primitives[])(PrintJob &) = {MSG32, MSG16, MSG14, MSG12, MSGG12, MSG12RED};
+        void (*const primitives[])(PrintJob &) = {setPGothic32, setMincho16, setMincho14, setMincho12, setPGothic12, setGothic12};
         primitives[which](*job);
         QCOMPARE(job->font(), (PrintFont{name, size, bold, italic}));
         QCOMPARE(job->currentX(), 111.0); // the position is left alone
@@ -104,7 +104,7 @@ private slots:
     {
         RecordingPrinter printer;
         auto job = printer.startOnDefaultPrinter(QStringLiteral("t"));
-        MSGG12(*job);
+        setPGothic12(*job);
         job->setPosition(480, 1000);
         job->write(QStringLiteral("abc"), true);
         const double afterText = job->currentX();
@@ -274,7 +274,7 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("positions.pdf"));
         QtPrinterProvider printers;
         auto job = printers.startPdf(path, QStringLiteral("t"));
-        MSGG12(*job);
+        setPGothic12(*job);
         job->setPosition(1440, 2880); // one inch in, two inches down
         job->write(QStringLiteral("Alpha"));
         job->setPosition(5000, 15660);

@@ -1,13 +1,13 @@
 // Printing the score sheet: the three kinds on two pages at their positions, on the
 // recording printer and into a real PDF file.
-#include "app/uikit.h"
-#include "content/chaptertexts.h"
-#include "content/coursefiles.h"
+#include "files/coursefiles.h"
 #include "print/qtprinter.h"
-#include "screens/results/f_seisekihyou.h"
+#include "rules/editor/chaptertexts.h"
+#include "screens/kit/uikit.h"
+#include "screens/results/scoresheetscreen.h"
 #include "support/pdffile.h"
-#include "support/testapp.h"
 #include "support/scorefiles.h"
+#include "support/testapp.h"
 
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -65,11 +65,11 @@ class TestScoreSheetPrint : public QObject {
         app.course.writeScores(QStringLiteral("tenj03.dat"), j3);
     }
 
-    F_Seisekihyou *open(TestApp &app, int testKind)
+    ScoreSheetScreen *open(TestApp &app, int testKind)
     {
         app.ctx.state.TestKind = testKind;
         app.start(ScreenId::ScoreSheet);
-        return app.currentAs<F_Seisekihyou>();
+        return app.currentAs<ScoreSheetScreen>();
     }
 
 private slots:
@@ -78,8 +78,8 @@ private slots:
     {
         TestApp app;
         writeScores(app);
-        F_Seisekihyou *sheet = open(app, 0);
-        QTest::mouseClick(sheet->Command2, Qt::LeftButton);
+        ScoreSheetScreen *sheet = open(app, 0);
+        QTest::mouseClick(sheet->printButton, Qt::LeftButton);
         QCOMPARE(app.dialogs.calls.first().text, QStringLiteral("本当に成績表を印刷しますか？ "));
         QCOMPARE(app.dialogs.calls.first().title, QStringLiteral("成績表の印刷"));
         QCOMPARE(app.printer.jobs.size(), 1);
@@ -117,7 +117,7 @@ private slots:
     {
         TestApp app;
         writeScores(app);
-        QTest::mouseClick(open(app, 0)->Command2, Qt::LeftButton);
+        QTest::mouseClick(open(app, 0)->printButton, Qt::LeftButton);
         const QList<RecordedOp> kind1 = section(app.printer.last(), kKind1);
 
         const QList<QPointF> headings = {{3220, 2100}, {3620, 2100}, {6820, 2100}, {7220, 2100}, {10420, 2100}, {10820, 2100}};
@@ -161,7 +161,7 @@ private slots:
     {
         TestApp app;
         writeScores(app);
-        QTest::mouseClick(open(app, 0)->Command2, Qt::LeftButton);
+        QTest::mouseClick(open(app, 0)->printButton, Qt::LeftButton);
         const QList<RecordedOp> kind2 = section(app.printer.last(), kKind2);
         QCOMPARE(QPointF(kind2[1].x, kind2[1].y), QPointF(3220, 9400));
         QCOMPARE(QPointF(kind2[6].x, kind2[6].y), QPointF(10820, 9400));
@@ -181,32 +181,32 @@ private slots:
     {
         TestApp app;
         writeScores(app);
-        F_Seisekihyou *sheet = open(app, 2);
+        ScoreSheetScreen *sheet = open(app, 2);
         app.dialogs.confirmAnswers = {false};
-        QTest::mouseClick(sheet->Command2, Qt::LeftButton);
+        QTest::mouseClick(sheet->printButton, Qt::LeftButton);
         QVERIFY(app.printer.jobs.isEmpty());
-        QCOMPARE(sheet->Label1->text(), QStringLiteral("成績を印刷します"));
+        QCOMPARE(sheet->kindLabel->text(), QStringLiteral("成績を印刷します"));
         QCOMPARE(sheet->sheet.SheetKind, 2);
-        QCOMPARE(sheet->sheet.TenJ[1], QStringLiteral("70"));
+        QCOMPARE(sheet->sheet.inOrderScores[1], QStringLiteral("70"));
     }
 
     void afterPrintingTheSheetStillActsOnTheKindShown()
     {
         TestApp app;
         writeScores(app);
-        F_Seisekihyou *sheet = open(app, 2);
+        ScoreSheetScreen *sheet = open(app, 2);
         const QImage before = sheet->table.image();
-        QTest::mouseClick(sheet->Command2, Qt::LeftButton);
+        QTest::mouseClick(sheet->printButton, Qt::LeftButton);
         QCOMPARE(app.printer.jobs.size(), 1);
-        QCOMPARE(sheet->Label1->text(), QStringLiteral("成績を印刷します"));
+        QCOMPARE(sheet->kindLabel->text(), QStringLiteral("成績を印刷します"));
         QCOMPARE(sheet->sheet.SheetKind, 2);
-        QCOMPARE(sheet->sheet.TenJ[1], QStringLiteral("70"));
+        QCOMPARE(sheet->sheet.inOrderScores[1], QStringLiteral("70"));
         QCOMPARE(sheet->table.image(), before);
 
         // A reset now clears kind 2, the kind on the screen, and names it.
         const QByteArray kind3 = app.course.bytes(QStringLiteral("tenj03.dat"));
-        QTest::mouseClick(sheet->Command1, Qt::LeftButton);
-        QCOMPARE(sheet->Label1->text(), kKind2 + QStringLiteral("の成績を初期化します"));
+        QTest::mouseClick(sheet->resetButton, Qt::LeftButton);
+        QCOMPARE(sheet->kindLabel->text(), kKind2 + QStringLiteral("の成績を初期化します"));
         QCOMPARE(app.course.bytes(QStringLiteral("tenj02.dat")), emptyScoreFile());
         QCOMPARE(app.course.bytes(QStringLiteral("tenj03.dat")), kind3);
     }
@@ -217,7 +217,7 @@ private slots:
         writeScores(app);
         app.printer.defaultPrinterPresent = false;
         app.dialogs.pathAnswers = {QStringLiteral("/somewhere/成績表.pdf")};
-        QTest::mouseClick(open(app, 0)->Command2, Qt::LeftButton);
+        QTest::mouseClick(open(app, 0)->printButton, Qt::LeftButton);
         QCOMPARE(app.printer.jobs.size(), 1);
         QCOMPARE(app.printer.last().target, QStringLiteral("/somewhere/成績表.pdf"));
         QCOMPARE(app.printer.last().pages(), 2);
@@ -227,7 +227,7 @@ private slots:
         TestApp declined;
         declined.printer.defaultPrinterPresent = false;
         declined.dialogs.confirmAnswers = {true, false}; // print: yes; PDF instead: no
-        QTest::mouseClick(open(declined, 0)->Command2, Qt::LeftButton);
+        QTest::mouseClick(open(declined, 0)->printButton, Qt::LeftButton);
         QVERIFY(declined.printer.jobs.isEmpty());
         QCOMPARE(declined.dialogs.count(QStringLiteral("askSavePath")), 0);
     }
@@ -241,7 +241,7 @@ private slots:
         PdfOnlyPrinters printers;
         app.ctx.printers = &printers;
         app.dialogs.pathAnswers = {path};
-        QTest::mouseClick(open(app, 0)->Command2, Qt::LeftButton);
+        QTest::mouseClick(open(app, 0)->printButton, Qt::LeftButton);
         QVERIFY(QFileInfo::exists(path));
         QCOMPARE(pdfPageCount(path), 2);
         QVERIFY(app.dialogs.calls.last().text.contains(QStringLiteral("保存しました")));
@@ -281,7 +281,7 @@ private slots:
         PdfOnlyPrinters printers;
         app.ctx.printers = &printers;
         app.dialogs.pathAnswers = {path};
-        QTest::mouseClick(open(app, 0)->Command2, Qt::LeftButton);
+        QTest::mouseClick(open(app, 0)->printButton, Qt::LeftButton);
         QCOMPARE(pdfPageCount(path), 2);
 
         const std::optional<QList<PdfWord>> words = pdfWords(path);

@@ -1,19 +1,19 @@
 // Damaged data folders, one fault at a time on an otherwise good course, against every
 // screen: no crash, no hang, a Japanese message naming the file wherever something cannot
 // be shown as it is, and every file byte for byte as it was unless the learner saved.
-#include "app/f_help.h"
-#include "app/uikit.h"
-#include "content/cp932.h"
-#include "content/f_sakusei.h"
-#include "content/questionbank.h"
+#include "files/cp932.h"
 #include "files/learningrecord.h"
-#include "print/f_insatsu_eitango.h"
-#include "screens/results/f_seisekihyou.h"
-#include "screens/tests/f_eitango.h"
-#include "screens/tests/f_sentakumondai.h"
+#include "files/questionbank.h"
+#include "screens/editor/editorscreen.h"
+#include "screens/help/helpscreen.h"
+#include "screens/kit/uikit.h"
+#include "screens/printing/printscreen.h"
+#include "screens/results/scoresheetscreen.h"
+#include "screens/tests/choicetestscreen.h"
 #include "screens/tests/feedbackblink.h"
-#include "support/testapp.h"
+#include "screens/tests/wordtestscreen.h"
 #include "support/scorefiles.h"
+#include "support/testapp.h"
 #include "support/testscreens.h"
 #include "support/watchdog.h"
 
@@ -477,12 +477,12 @@ bool isJapanese(const QString &text)
 
 void prepareState(TestApp &app, ScreenId screen)
 {
-    Module1 &m = app.ctx.state;
+    SharedState &m = app.ctx.state;
     m.TestKind = screen == ScreenId::Menu || screen == ScreenId::Help ? 0 : screen == ScreenId::ChoiceTest ? 1 : 3;
-    m.KomokuNo = 1;
-    m.KomokuPage = 1;
+    m.chosenChapter = 1;
+    m.chapterBlock = 1;
     m.RandomMode = 0;
-    m.Daimoku = QStringLiteral("テスト教材");
+    m.courseTitle = QStringLiteral("テスト教材");
     app.nameChapters();
 }
 
@@ -493,33 +493,33 @@ void actAsALearner(TestApp &app, ScreenId id)
     Screen *screen = app.current();
     switch (id) {
     case ScreenId::Help:
-        QTest::mouseClick(static_cast<F_HELP *>(screen)->Command2, Qt::LeftButton);
+        QTest::mouseClick(static_cast<HelpScreen *>(screen)->nextButton, Qt::LeftButton);
         break;
     case ScreenId::ChapterSelect:
         for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_F2, Qt::Key_Up})
             QTest::keyClick(screen, key);
         break;
     case ScreenId::ChoiceTest: {
-        auto *test = static_cast<F_SentakuMondai *>(screen);
+        auto *test = static_cast<ChoiceTestScreen *>(screen);
         for (int i = 1; i <= 5; ++i) {
-            if (test->Label7[i]->isVisible() && test->Label7[i]->text() != QStringLiteral("日1-1")) {
-                QTest::mouseDClick(test->Label7[i], Qt::LeftButton);
+            if (test->answerLabels[i]->isVisible() && test->answerLabels[i]->text() != QStringLiteral("日1-1")) {
+                QTest::mouseDClick(test->answerLabels[i], Qt::LeftButton);
                 break;
             }
         }
         break;
     }
     case ScreenId::WordTest: {
-        auto *test = static_cast<F_Eitango *>(screen);
-        QTest::mousePress(test->Command3, Qt::LeftButton);
-        QTest::mouseRelease(test->Command3, Qt::LeftButton);
-        QTest::keyClicks(test->Text1, QStringLiteral("wrong"));
-        QTest::keyClick(test->Text1, Qt::Key_Return);
+        auto *test = static_cast<WordTestScreen *>(screen);
+        QTest::mousePress(test->hintButton, Qt::LeftButton);
+        QTest::mouseRelease(test->hintButton, Qt::LeftButton);
+        QTest::keyClicks(test->answerBox, QStringLiteral("wrong"));
+        QTest::keyClick(test->answerBox, Qt::Key_Return);
         break;
     }
     case ScreenId::ScoreSheet: {
-        auto *sheet = static_cast<F_Seisekihyou *>(screen);
-        for (QPushButton *button : {sheet->Command3, sheet->Command4, sheet->Command5, sheet->Command2})
+        auto *sheet = static_cast<ScoreSheetScreen *>(screen);
+        for (QPushButton *button : {sheet->englishToJapaneseButton, sheet->japaneseToEnglishButton, sheet->wordTestButton, sheet->printButton})
             QTest::mouseClick(button, Qt::LeftButton); // the three kinds, then print (answered OK)
         break;
     }
@@ -528,11 +528,11 @@ void actAsALearner(TestApp &app, ScreenId id)
             QTest::keyClick(screen, key);
         break;
     case ScreenId::PrintWordSheets:
-        QTest::mouseClick(static_cast<F_Insatsu_Eitango *>(screen)->Command1, Qt::LeftButton); // one copy, OK
+        QTest::mouseClick(static_cast<PrintScreen *>(screen)->oneTestButton, Qt::LeftButton);       // one copy, OK
         break;
     case ScreenId::Editor: {
-        auto *editor = static_cast<F_SAKUSEI *>(screen);
-        for (QPushButton *button : {editor->Command2, editor->Command8, editor->Command4})
+        auto *editor = static_cast<EditorScreen *>(screen);
+        for (QPushButton *button : {editor->nextSlotButton, editor->lastSlotButton, editor->firstSlotButton})
             QTest::mouseClick(button, Qt::LeftButton);
         break;
     }
@@ -686,26 +686,26 @@ private slots:
 
         if (kind == 1) {
             app.start(ScreenId::ChoiceTest);
-            auto *test = app.currentAs<F_SentakuMondai>();
+            auto *test = app.currentAs<ChoiceTestScreen>();
             QVERIFY(test);
             app.dialogs.calls.clear(); // what opening the test said is not the point here
             for (int n = 1; n <= 10; ++n) {
                 const QString right = QStringLiteral("日1-%1").arg(n);
                 int at = 1;
-                while (at < 5 && test->Label7[at]->text() != right)
+                while (at < 5 && test->answerLabels[at]->text() != right)
                     ++at;
-                QCOMPARE(test->Label7[at]->text(), right);
-                QTest::mouseDClick(test->Label7[at], Qt::LeftButton);
+                QCOMPARE(test->answerLabels[at]->text(), right);
+                QTest::mouseDClick(test->answerLabels[at], Qt::LeftButton);
             }
             QCOMPARE(scoreShown(test), QStringLiteral("100"));
         } else {
             app.start(ScreenId::WordTest);
-            auto *test = app.currentAs<F_Eitango>();
+            auto *test = app.currentAs<WordTestScreen>();
             QVERIFY(test);
             app.dialogs.calls.clear();
             for (int n = 1; n <= 10; ++n) {
-                QTest::keyClicks(test->Text1, QStringLiteral("e1-%1").arg(n));
-                QTest::keyClick(test->Text1, Qt::Key_Return);
+                QTest::keyClicks(test->answerBox, QStringLiteral("e1-%1").arg(n));
+                QTest::keyClick(test->answerBox, Qt::Key_Return);
             }
             QCOMPARE(scoreShown(test), QStringLiteral("100"));
         }
@@ -732,16 +732,16 @@ private slots:
         prepareState(app, ScreenId::Editor);
         const QByteArray before = app.course.bytes(kLevel);
         app.start(ScreenId::Editor);
-        auto *editor = app.currentAs<F_SAKUSEI>();
+        auto *editor = app.currentAs<EditorScreen>();
         QVERIFY(editor);
         QVERIFY(namesFile(said(app), kLevel)); // told on opening
         app.dialogs.calls.clear();
-        QTest::mouseClick(editor->Command3, Qt::LeftButton); // 登録する
+        QTest::mouseClick(editor->saveButton, Qt::LeftButton); // 登録する
         QCOMPARE(app.dialogs.count(QStringLiteral("inform")), 1);
         QVERIFY(namesFile(said(app), kLevel));
         QCOMPARE(app.course.bytes(kLevel), before);
         // What the other screens read of it: the line cut to what a box holds, and said so.
-        const ChapterQuestions read = SEKUSHON(app.course.folder(), 1);
+        const ChapterQuestions read = readChapter(app.course.folder(), 1);
         QCOMPARE(read.longLine, 1);
         QCOMPARE(read.items[0].eng, longLine.left(kMaxLineLength));
         QVERIFY(readingNotice(app.course.folder(), 1, read, QString()).contains(QStringLiteral("1行目")));
@@ -755,10 +755,10 @@ private slots:
         transform(app.course, kLevel, [](const QByteArray &b) { return cp932::decode(b).toUtf8(); });
         prepareState(app, ScreenId::Editor);
         app.start(ScreenId::Editor);
-        auto *editor = app.currentAs<F_SAKUSEI>();
+        auto *editor = app.currentAs<EditorScreen>();
         QVERIFY(editor);
         QVERIFY(editor->problemLabel->text().contains(QStringLiteral("UTF-8")));
-        QTest::mouseClick(editor->Command3, Qt::LeftButton); // 登録する
+        QTest::mouseClick(editor->saveButton, Qt::LeftButton); // 登録する
         QCOMPARE(editor->savedLabel->text(), QStringLiteral("登録しました。"));
         const QString saved = QString::fromUtf8(app.course.bytes(kLevel));
         QVERIFY(saved.startsWith(QStringLiteral("e1-1\r\n日1-1\r\nnote1-1\r\n")));
@@ -782,26 +782,26 @@ private slots:
 
         prepareState(app, ScreenId::Editor);
         app.start(ScreenId::Editor);
-        auto *editor = app.currentAs<F_SAKUSEI>();
+        auto *editor = app.currentAs<EditorScreen>();
         QVERIFY(editor);
-        QTest::mouseClick(editor->Command3, Qt::LeftButton); // 登録する: 150 lines
+        QTest::mouseClick(editor->saveButton, Qt::LeftButton); // 登録する: 150 lines
         QCOMPARE(app.course.bytes(QStringLiteral("t/level.1")).count("\r\n"), 150);
         app.dialogs.textAnswers = {QStringLiteral("新しい名前")};
-        QTest::mouseDClick(editor->Label2, Qt::LeftButton);
+        QTest::mouseDClick(editor->chapterLabel, Qt::LeftButton);
         QVERIFY(app.course.bytes(QStringLiteral("Lvname")).startsWith(encoded(QStringLiteral("新しい名前\r\n"))));
 
-        app.ctx.state.KomokuNo = 4; // no file yet: created in the folder "t"
+        app.ctx.state.chosenChapter = 4; // no file yet: created in the folder "t"
         app.start(ScreenId::Editor);
-        editor = app.currentAs<F_SAKUSEI>();
+        editor = app.currentAs<EditorScreen>();
         QVERIFY(editor);
-        QTest::mouseClick(editor->Command3, Qt::LeftButton);
+        QTest::mouseClick(editor->saveButton, Qt::LeftButton);
         QVERIFY(app.course.exists(QStringLiteral("t/LEVEL.4")));
 
         app.ctx.state.TestKind = 3;
         app.start(ScreenId::ScoreSheet);
-        auto *sheet = app.currentAs<F_Seisekihyou>();
+        auto *sheet = app.currentAs<ScoreSheetScreen>();
         QVERIFY(sheet);
-        QTest::mouseClick(sheet->Command1, Qt::LeftButton); // 初期化, answered OK
+        QTest::mouseClick(sheet->resetButton, Qt::LeftButton); // 初期化, answered OK
         QCOMPARE(app.course.bytes(QStringLiteral("TENJ03.DAT")), emptyScoreFile());
         QCOMPARE(app.course.bytes(QStringLiteral("TenR03.Dat")), emptyScoreFile());
 

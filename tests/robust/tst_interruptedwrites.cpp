@@ -2,14 +2,14 @@
 // every save of the program keeps the old file whole, leaves no stray temporary file, and
 // says what could not be written. The writer runs in a child process whose file size
 // limit is a few bytes, which holds for root too.
-#include "app/uikit.h"
-#include "content/chaptertexts.h"
-#include "content/coursefiles.h"
-#include "content/f_sakusei.h"
-#include "content/questionslots.h"
-#include "content/scores.h"
-#include "screens/tests/f_eitango.h"
+#include "files/coursefiles.h"
+#include "files/scores.h"
+#include "rules/editor/chaptertexts.h"
+#include "rules/editor/questionslots.h"
+#include "screens/editor/editorscreen.h"
+#include "screens/kit/uikit.h"
 #include "screens/tests/feedbackblink.h"
+#include "screens/tests/wordtestscreen.h"
 #include "support/filesizelimit.h"
 #include "support/testapp.h"
 #include "support/testscreens.h"
@@ -67,7 +67,7 @@ QList<Question> editedChapter()
 template <class Form> Form *openOnChapterOne(TestApp &app, ScreenId id)
 {
     app.ctx.state.TestKind = 3;
-    app.ctx.state.KomokuNo = 1;
+    app.ctx.state.chosenChapter = 1;
     app.start(id);
     return app.currentAs<Form>();
 }
@@ -176,13 +176,13 @@ private slots:
         TestApp app;
         app.course.writeScores(QStringLiteral("tenj03.dat"), {QStringLiteral("40")});
         const QByteArray before = app.course.bytes(QStringLiteral("tenj03.dat"));
-        auto *test = openOnChapterOne<F_Eitango>(app, ScreenId::WordTest);
+        auto *test = openOnChapterOne<WordTestScreen>(app, ScreenId::WordTest);
         QVERIFY(test);
 
         const ChildResult child = withFileSizeLimit(8, [&] {
             for (int n = 1; n <= 10; ++n) {
-                QTest::keyClicks(test->Text1, QStringLiteral("e1-%1").arg(n));
-                QTest::keyClick(test->Text1, Qt::Key_Return);
+                QTest::keyClicks(test->answerBox, QStringLiteral("e1-%1").arg(n));
+                QTest::keyClick(test->answerBox, Qt::Key_Return);
             }
             return messages(app) << QStringLiteral("score:") + scoreShown(test);
         });
@@ -199,14 +199,14 @@ private slots:
     {
         TestApp app;
         const QByteArray before = app.course.bytes(QStringLiteral("T/LEVEL.1"));
-        auto *editor = openOnChapterOne<F_SAKUSEI>(app, ScreenId::Editor);
+        auto *editor = openOnChapterOne<EditorScreen>(app, ScreenId::Editor);
         QVERIFY(editor);
 
         const ChildResult child = withFileSizeLimit(8, [&] {
-            editor->Text1->selectAll();
-            QTest::keyClicks(editor->Text1, QStringLiteral("typed"));
-            QTest::mouseClick(editor->Command3, Qt::LeftButton); // 登録する
-            return messages(app) << QStringLiteral("box:") + editor->Text1->text()
+            editor->englishBox->selectAll();
+            QTest::keyClicks(editor->englishBox, QStringLiteral("typed"));
+            QTest::mouseClick(editor->saveButton, Qt::LeftButton); // 登録する
+            return messages(app) << QStringLiteral("box:") + editor->englishBox->text()
                                  << QStringLiteral("saved:") + editor->savedLabel->text();
         });
         QVERIFY2(child.finished, child.how.constData());

@@ -1,8 +1,8 @@
 #pragma once
 // Stand-ins for the outside world: dialogs answered from a script, random numbers from a list.
-#include "app/dialogs.h"
-#include "app/random.h"
-#include "app/speech.h"
+#include "rules/random.h"
+#include "screens/kit/dialogs.h"
+#include "screens/kit/speech.h"
 
 #include <QList>
 #include <QStringList>

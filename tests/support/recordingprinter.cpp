@@ -1,6 +1,6 @@
 #include "recordingprinter.h"
 
-#include "app/fonts.h"
+#include "look/fonts.h"
 
 #include <QFontMetricsF>
 #include <QImage>

@@ -1,6 +1,6 @@
 #include "support/samplerecord.h"
 
-#include "content/questionbank.h"
+#include "files/questionbank.h"
 
 #include <random>
 
@@ -9,7 +9,7 @@ QList<AnswerLine> sampleRecord(const DataFolder &course, QDate lastDay, int days
 {
     std::array<QStringList, kChapterCount + 1> items;
     for (int c = 1; c <= kChapterCount; ++c) {
-        for (const Question &q : SEKUSHON(course, c).items)
+        for (const Question &q : readChapter(course, c).items)
             items[size_t(c)] << q.eng;
         if (items[size_t(c)].isEmpty())
             items[size_t(c)] << QStringLiteral("e%1-1").arg(c);

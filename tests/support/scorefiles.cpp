@@ -1,6 +1,6 @@
 #include "scorefiles.h"
 
-#include "content/questionbank.h"
+#include "files/questionbank.h"
 
 QStringList scoreRecords(std::initializer_list<std::pair<int, QString>> chapters)
 {

@@ -1,6 +1,7 @@
 #include "testapp.h"
 
-#include "app/fonts.h"
+#include "look/fonts.h"
+#include "shell/screenfactory.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -25,7 +26,7 @@ TestApp::TestApp(bool standardCourse)
         openedUrls.append(url);
         return urlOpenSucceeds;
     };
-    JUNBI2(ctx.state);
+    fillTestCatalogue(ctx.state);
     navigator_ = std::make_unique<Navigator>(ctx, createScreen);
 }
 
@@ -50,7 +51,7 @@ Screen *TestApp::current() const
 void TestApp::nameChapters()
 {
     for (int n = 1; n <= 60; ++n)
-        ctx.state.LvName[size_t(n - 1)] = TestCourse::standardName(n);
+        ctx.state.chapterNames[size_t(n - 1)] = TestCourse::standardName(n);
 }
 
 void TestApp::settle()

@@ -1,11 +1,11 @@
 #pragma once
 // The whole program on a temporary data folder, with scripted dialogs and random numbers:
 // what a screen test drives.
-#include "app/appcontext.h"
-#include "app/navigator.h"
-#include "app/screen.h"
 #include "fakes.h"
 #include "recordingprinter.h"
+#include "screens/kit/appcontext.h"
+#include "screens/kit/navigator.h"
+#include "screens/kit/screen.h"
 #include "testcourse.h"
 
 #include <QUrl>
@@ -28,7 +28,7 @@ public:
 
     // The chapter names of the standard course in memory, as the menu reads them from LVNAME.
     void nameChapters();
-    Screen *start(ScreenId id);  // shows a screen as the program would (after JUNBI2 of the menu)
+    Screen *start(ScreenId id);  // shows a screen as the program would (after showTitleLines of the menu)
     Screen *current() const;     // the screen shown now
     template <class T> T *currentAs() const { return qobject_cast<T *>(current()); }
     // Lets closed screens go (they are deleted later); returns the number of visible top-level screens.

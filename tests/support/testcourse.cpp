@@ -1,7 +1,7 @@
 #include "testcourse.h"
 
-#include "content/cp932.h"
-#include "content/textreader.h"
+#include "files/cp932.h"
+#include "files/textreader.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 // A temporary data folder "E1" for one test, with helpers to write its files exactly.
-#include "content/datafolder.h"
+#include "files/datafolder.h"
 
 #include <QStringList>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 #include "testscreens.h"
 
-#include "app/uikit.h"
+#include "screens/kit/uikit.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -9,34 +9,34 @@ namespace {
 void setUpTest(TestApp &app, int kind, int chapter, int randomMode)
 {
     app.ctx.state.TestKind = kind;
-    app.ctx.state.KomokuNo = chapter;
+    app.ctx.state.chosenChapter = chapter;
     app.ctx.state.RandomMode = randomMode;
 }
 } // namespace
 
-F_SentakuMondai *openChoiceTest(TestApp &app, int kind, int chapter, int randomMode)
+ChoiceTestScreen *openChoiceTest(TestApp &app, int kind, int chapter, int randomMode)
 {
     setUpTest(app, kind, chapter, randomMode);
     app.start(ScreenId::ChoiceTest);
-    auto *form = app.currentAs<F_SentakuMondai>();
+    auto *form = app.currentAs<ChoiceTestScreen>();
     Q_ASSERT(form);
     return form;
 }
 
-F_Eitango *openWordTest(TestApp &app, int chapter, int randomMode)
+WordTestScreen *openWordTest(TestApp &app, int chapter, int randomMode)
 {
     setUpTest(app, 3, chapter, randomMode);
     app.start(ScreenId::WordTest);
-    auto *form = app.currentAs<F_Eitango>();
+    auto *form = app.currentAs<WordTestScreen>();
     Q_ASSERT(form);
     return form;
 }
 
-QStringList answers(const F_SentakuMondai *f)
+QStringList answers(const ChoiceTestScreen *f)
 {
     QStringList texts;
     for (int i = 1; i <= 5; ++i)
-        texts << f->Label7[i]->text();
+        texts << f->answerLabels[i]->text();
     return texts;
 }
 
@@ -44,7 +44,7 @@ void pad(QWidget *w, int digit) { QTest::keyClick(w, Qt::Key(Qt::Key_0 + digit),
 void enter(QWidget *w) { QTest::keyClick(w, Qt::Key_Return); }
 void space(QWidget *w) { QTest::keyClick(w, Qt::Key_Space); }
 
-bool answerWith(F_SentakuMondai *f, const QString &text)
+bool answerWith(ChoiceTestScreen *f, const QString &text)
 {
     const int i = int(answers(f).indexOf(text)) + 1;
     if (i == 0)
@@ -54,7 +54,7 @@ bool answerWith(F_SentakuMondai *f, const QString &text)
     return true;
 }
 
-bool answerWrong(F_SentakuMondai *f, const QString &right)
+bool answerWrong(ChoiceTestScreen *f, const QString &right)
 {
     const QStringList shown = answers(f);
     for (int i = 1; i <= 5; ++i) {
@@ -67,15 +67,15 @@ bool answerWrong(F_SentakuMondai *f, const QString &right)
     return false;
 }
 
-void answer(F_Eitango *f, const QString &text)
+void answer(WordTestScreen *f, const QString &text)
 {
-    QTest::keyClicks(f->Text1, text);
-    QTest::keyClick(f->Text1, Qt::Key_Return);
+    QTest::keyClicks(f->answerBox, text);
+    QTest::keyClick(f->answerBox, Qt::Key_Return);
 }
 
-QString passShown(const TestScreen *f) { return f->Label50->text(); }
-QString scoreShown(const TestScreen *f) { return f->Label51->text(); }
-QString itemCountShown(const TestScreen *f) { return f->Label52->text(); }
-QString rightAnswersShown(const TestScreen *f) { return f->Label53->text(); }
-QString wrongAnswersShown(const TestScreen *f) { return f->Label54->text(); }
-QString resultShown(const TestScreen *f) { return f->Label70->text(); }
+QString passShown(const TestScreen *f) { return f->passNumber->text(); }
+QString scoreShown(const TestScreen *f) { return f->scoreNumber->text(); }
+QString itemCountShown(const TestScreen *f) { return f->totalNumber->text(); }
+QString rightAnswersShown(const TestScreen *f) { return f->rightNumber->text(); }
+QString wrongAnswersShown(const TestScreen *f) { return f->wrongNumber->text(); }
+QString resultShown(const TestScreen *f) { return f->resultLabel->text(); }
