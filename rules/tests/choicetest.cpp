@@ -140,7 +140,8 @@ QStringList ChoiceTest::missListLines()
     if (Mis_Done == 1)
         return {};
     ++run.Pass_No;
-    const int k = run.compactMisses(false);
+    // The item numbers move with the items: the record and a 苦手な問題 pass read them.
+    const int k = run.compactMisses(true);
     QStringList lines;
     for (int i = 1; i <= k; ++i)
         lines << QString::number(i) + QStringLiteral(". ") + questionLine(i) + QStringLiteral(" → ") + answerLine(i);

@@ -360,6 +360,19 @@ private slots:
         QCOMPARE(two.Choice[1], QStringLiteral("日2"));
         QCOMPARE(two.Choice[2], QStringLiteral("日1"));
     }
+
+    // The miss list puts the missed items first with their numbers, which the record keeps.
+    void missedItemsKeepTheirNumbers()
+    {
+        ChoiceTest test(1);
+        test.run.prepare();
+        test.run.take(chapterOf(4));
+        test.run.Q_Mark = {0, 1, 0, 1, 0};
+        QCOMPARE(test.missListLines().size(), 2);
+        QCOMPARE(test.run.Q_Eng[1], QStringLiteral("e2"));
+        QCOMPARE(test.run.Q_No[1], 2);
+        QCOMPARE(test.run.Q_No[2], 4);
+    }
 };
 
 QTEST_MAIN(TestRunFlow)
