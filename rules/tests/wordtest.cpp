@@ -45,13 +45,14 @@ WordTest::Verdict WordTest::judge(const QString &typed)
     const int item = run.Q_No[p];
     if (item >= 0 && item < TestRun::kSlots)
         missTags[size_t(item)] = MistakeClassifier::tagLine(lastMistakes);
+    judgedWithHint = Hint_On == 1;
     Hint_On = 0;
     return verdict;
 }
 
 bool WordTest::takeRightAnswer()
 {
-    run.noteJudged(true, run.Q_Mark[size_t(run.Q_Pos)] == -1); // right with the hint
+    run.noteJudged(true, judgedWithHint);
     ++run.Q_Pos; // note1
     ++run.OK_Count;
     run.computeScore();
@@ -60,7 +61,7 @@ bool WordTest::takeRightAnswer()
 
 void WordTest::takeWrongAnswer()
 {
-    run.noteJudged(false);
+    run.noteJudged(false, judgedWithHint);
     ++run.Q_Pos; // note1
     ++run.NG_Count;
     run.computeScore();

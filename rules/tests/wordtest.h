@@ -13,6 +13,7 @@ public:
 
     TestRun run;
     int Hint_On = 0;  // 1 once the hint was shown for the item asked
+    bool judgedWithHint = false; // the answer judged last was given after the hint
     int Finished = 0; // 1 after a passed test: Enter and the hint do nothing
     bool passEnded = false; // from the end of a pass until a re-test starts
     bool hintShown = false; // the hint button (or key) is being held

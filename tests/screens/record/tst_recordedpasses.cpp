@@ -59,6 +59,14 @@ private slots:
                                        "2026-12-08 18:00:22,3,1,2,2,3,\"e2-3\",1,0,7,100,7\r\n");
     }
 
+    void aWrongAnswerAfterTheHintIsRecordedWithIt()
+    {
+        WordTestScreen *f = openWordTest(*app, 3);
+        QTest::mouseClick(f->hintButton, Qt::LeftButton);
+        answer(f, QStringLiteral("wrong"));
+        QVERIFY(record().endsWith(",\"e3-1\",0,1,0,-1,0\r\n")); // the hint costs a point
+    }
+
     void leavingDuringAPassKeepsWhatWasAnswered()
     {
         ChoiceTestScreen *f = openChoiceTest(*app, 1, 1);
