@@ -25,7 +25,7 @@ const QString kSending = QStringLiteral("プリンターに送っています。
 
 // How long the window waits for the print system at the most. The CUPS calls give up by
 // themselves after a few seconds of silence; this is the bound should one wait elsewhere.
-constexpr std::chrono::milliseconds kPrintSystemLimit(10000);
+std::chrono::milliseconds printSystemLimit(10000);
 
 // Runs work on a thread of its own while the window's thread goes on answering (repainting,
 // moving; the notice shown meanwhile keeps clicks away). Nothing when the work took longer
@@ -53,7 +53,7 @@ std::optional<T> waitForPrintSystem(std::function<T()> work)
     QEventLoop loop;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (done() || waited.elapsed() >= kPrintSystemLimit.count())
+        if (done() || waited.elapsed() >= printSystemLimit.count())
             loop.quit();
     });
     poll.start(10);
@@ -71,29 +71,38 @@ bool run(PrintJob &job, const std::function<void(PrintJob &)> &pages)
     return !job.failed();
 }
 
+// How a print on the default printer ended: went out (why empty), did not (why says why),
+// or may still go out (the window stopped waiting while the job was being handed over).
+struct PrinterResult {
+    QString why;
+    bool mayStillPrint = false;
+};
+
 // Runs the pages into a job for the default printer and hands it to the print system off
-// the window's thread; empty when it went out, otherwise why not.
-QString printOnDefaultPrinter(AppContext &ctx, QWidget *parent, const QString &documentName,
-                              const std::function<void(PrintJob &)> &pages)
+// the window's thread.
+PrinterResult printOnDefaultPrinter(AppContext &ctx, QWidget *parent, const QString &documentName,
+                                    const std::function<void(PrintJob &)> &pages)
 {
     const std::unique_ptr<QObject> notice = ctx.dialogs->showWaiting(parent, kSending, kTitle);
     PrinterProvider *printers = ctx.printers;
     const std::optional<DefaultPrinter> printer =
         waitForPrintSystem<DefaultPrinter>([printers] { return printers->findDefaultPrinter(); });
     if (!printer)
-        return printServerNotAnsweringText();
+        return {printServerNotAnsweringText()};
     if (!printer->problem.isEmpty())
-        return printer->problem;
+        return {printer->problem};
     const std::shared_ptr<PrintJob> job = printers->startOnPrinter(*printer, documentName);
     if (!job)
-        return QStringLiteral("印刷を始められませんでした。");
+        return {QStringLiteral("印刷を始められませんでした。")};
     if (!run(*job, pages))
-        return job->problem();
+        return {job->problem()};
     // The job stays with the thread that hands it over, should the window stop waiting.
     const std::optional<bool> sent = waitForPrintSystem<bool>([job] { return job->handOver(); });
     if (!sent)
-        return printServerNotAnsweringText();
-    return *sent ? QString() : job->problem();
+        return {printServerNotAnsweringText()
+                    + QStringLiteral("ページがプリンターに届いたかどうか確かめられません。"),
+                true};
+    return {*sent ? QString() : job->problem()};
 }
 
 QString suggestedPdfPath(const QString &documentName)
@@ -107,6 +116,11 @@ QString suggestedPdfPath(const QString &documentName)
 }
 } // namespace
 
+void setPrintSystemLimit(std::chrono::milliseconds limit)
+{
+    printSystemLimit = limit;
+}
+
 PrintOutcome printPages(AppContext &ctx, QWidget *parent, const QString &documentName,
                         const std::function<void(PrintJob &)> &pages)
 {
@@ -114,12 +128,15 @@ PrintOutcome printPages(AppContext &ctx, QWidget *parent, const QString &documen
         ctx.dialogs->inform(parent, QStringLiteral("プリンターを使えません。印刷されていません。"), kTitle);
         return PrintOutcome::NotPrinted;
     }
-    const QString why = printOnDefaultPrinter(ctx, parent, documentName, pages);
-    if (why.isEmpty())
+    const PrinterResult printed = printOnDefaultPrinter(ctx, parent, documentName, pages);
+    if (printed.why.isEmpty())
         return PrintOutcome::Printed;
 
-    if (!ctx.dialogs->choose(parent, why + QStringLiteral("\n印刷されていません。同じページをPDFファイルに保存しますか？"),
-                             kTitle, QStringLiteral("PDFに保存する"), QStringLiteral("保存しない")))
+    const QString offer = printed.mayStillPrint
+        ? QStringLiteral("\n印刷されなかったときのために、同じページをPDFファイルに保存しますか？")
+        : QStringLiteral("\n印刷されていません。同じページをPDFファイルに保存しますか？");
+    if (!ctx.dialogs->choose(parent, printed.why + offer, kTitle, QStringLiteral("PDFに保存する"),
+                             QStringLiteral("保存しない")))
         return PrintOutcome::NotPrinted;
     const std::optional<QString> path =
         ctx.dialogs->askSavePath(parent, QStringLiteral("PDFファイルに保存"), suggestedPdfPath(documentName));

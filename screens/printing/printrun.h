@@ -4,6 +4,7 @@
 // out is never taken for done. This is the forms' side of printing: the print layer reports
 // how a job ended (PrintJob::failed and problem), and this run tells the learner.
 #include <QString>
+#include <chrono>
 #include <functional>
 
 struct AppContext;
@@ -16,3 +17,6 @@ enum class PrintOutcome { Printed, SavedAsPdf, NotPrinted };
 // for the PDF file); documentName is what the print queue shows and the suggested file name.
 PrintOutcome printPages(AppContext &ctx, QWidget *parent, const QString &documentName,
                         const std::function<void(PrintJob &)> &pages);
+
+// How long the window waits for the print system at the most (10 s); tests shorten it.
+void setPrintSystemLimit(std::chrono::milliseconds limit);

@@ -268,6 +268,21 @@ private slots:
         QCOMPARE(pdfPageCount(pdf), 2);
     }
 
+    // A print server that takes longer to take the pages than the window waits may still print
+    // them: the learner is not told that nothing was printed.
+    void aHandOverStillGoingIsNotCalledAFailure()
+    {
+        TestApp app;
+        app.printer.handOverMs = 500;
+        setPrintSystemLimit(std::chrono::milliseconds(100));
+        const auto restore = qScopeGuard([] { setPrintSystemLimit(std::chrono::seconds(10)); });
+        QCOMPARE(printPages(app.ctx, nullptr, QStringLiteral("文書"), twoPages), PrintOutcome::NotPrinted);
+        const QString said = app.dialogs.calls[0].text;
+        QVERIFY2(said.contains(QStringLiteral("届いたかどうか確かめられません")), qPrintable(said));
+        QVERIFY(!said.contains(QStringLiteral("印刷されていません")));
+        QTest::qWait(500); // the hand-over's thread ends before the next test
+    }
+
     void qtPrinterPutsTextAtItsTwipsInAPdf()
     {
         QTemporaryDir dir;

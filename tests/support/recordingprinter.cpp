@@ -5,12 +5,16 @@
 #include <QFontMetricsF>
 #include <QImage>
 
+#include <chrono>
+#include <thread>
+
 namespace {
 // Text is measured as the printer would at 1440 dots an inch, so one dot is one twip.
 class RecordingJob final : public PrintJob {
 public:
-    RecordingJob(std::shared_ptr<RecordedJob> record, QString failure)
-        : record_(std::move(record)), failure_(std::move(failure)), ruler_(1, 1, QImage::Format_RGB32)
+    RecordingJob(std::shared_ptr<RecordedJob> record, QString failure, int handOverMs = 0)
+        : record_(std::move(record)), failure_(std::move(failure)), handOverMs_(handOverMs),
+          ruler_(1, 1, QImage::Format_RGB32)
     {
         const int dotsPerMeter = qRound(1440 / 0.0254);
         ruler_.setDotsPerMeterX(dotsPerMeter);
@@ -69,6 +73,12 @@ protected:
         }
         return true;
     }
+    bool deliver() override
+    {
+        if (handOverMs_ > 0)
+            std::this_thread::sleep_for(std::chrono::milliseconds(handOverMs_));
+        return true;
+    }
 
 private:
     RecordedOp make(RecordedOp::Kind kind) const
@@ -85,6 +95,7 @@ private:
 
     std::shared_ptr<RecordedJob> record_;
     QString failure_;
+    int handOverMs_ = 0;
     QImage ruler_;
     int page_ = 1;
 };
@@ -151,7 +162,7 @@ std::unique_ptr<PrintJob> RecordingPrinter::startOnPrinter(const DefaultPrinter 
     record->target = QStringLiteral("printer");
     record->documentName = documentName;
     jobs.append(record);
-    return std::make_unique<RecordingJob>(record, printerFailure);
+    return std::make_unique<RecordingJob>(record, printerFailure, handOverMs);
 }
 
 std::unique_ptr<PrintJob> RecordingPrinter::startPdf(const QString &path, const QString &documentName)

@@ -41,6 +41,7 @@ public:
     bool defaultPrinterPresent = true;
     QString printerFailure;  // when set, printer jobs fail with this problem as they end
     QString pdfFailure;      // the same for PDF jobs
+    int handOverMs = 0;      // how long a printer job takes to be handed over
     QList<std::shared_ptr<RecordedJob>> jobs;
 
     DefaultPrinter findDefaultPrinter() override;
