@@ -1,10 +1,11 @@
 #include "print/cupsqueue.h"
 
+#include "files/runtimelibrary.h"
+
 #include <QByteArray>
 #include <QFile>
 
 #include <cups/cups.h>
-#include <dlfcn.h>
 
 #include <algorithm>
 
@@ -29,12 +30,6 @@ struct Library {
     decltype(&::cupsPrintFile2) printFile = nullptr;
 };
 
-template <class F> bool resolve(void *handle, F &f, const char *name)
-{
-    f = reinterpret_cast<F>(dlsym(handle, name));
-    return f != nullptr;
-}
-
 const Library *load()
 {
     // Never unloaded: its threads and handlers may outlive any one call.
@@ -42,14 +37,14 @@ const Library *load()
     if (!handle)
         return nullptr;
     static Library lib;
-    const bool complete = resolve(handle, lib.server, "cupsServer") && resolve(handle, lib.encryption, "cupsEncryption")
-        && resolve(handle, lib.port, "ippPort") && resolve(handle, lib.connect, "httpConnect2")
-        && resolve(handle, lib.setTimeout, "httpSetTimeout") && resolve(handle, lib.close, "httpClose")
-        && resolve(handle, lib.namedDest, "cupsGetNamedDest") && resolve(handle, lib.option, "cupsGetOption")
-        && resolve(handle, lib.freeDests, "cupsFreeDests") && resolve(handle, lib.copyDestInfo, "cupsCopyDestInfo")
-        && resolve(handle, lib.mediaByName, "cupsGetDestMediaByName")
-        && resolve(handle, lib.freeDestInfo, "cupsFreeDestInfo") && resolve(handle, lib.addOption, "cupsAddOption")
-        && resolve(handle, lib.freeOptions, "cupsFreeOptions") && resolve(handle, lib.printFile, "cupsPrintFile2");
+    const bool complete = resolveFunction(handle, lib.server, "cupsServer") && resolveFunction(handle, lib.encryption, "cupsEncryption")
+        && resolveFunction(handle, lib.port, "ippPort") && resolveFunction(handle, lib.connect, "httpConnect2")
+        && resolveFunction(handle, lib.setTimeout, "httpSetTimeout") && resolveFunction(handle, lib.close, "httpClose")
+        && resolveFunction(handle, lib.namedDest, "cupsGetNamedDest") && resolveFunction(handle, lib.option, "cupsGetOption")
+        && resolveFunction(handle, lib.freeDests, "cupsFreeDests") && resolveFunction(handle, lib.copyDestInfo, "cupsCopyDestInfo")
+        && resolveFunction(handle, lib.mediaByName, "cupsGetDestMediaByName")
+        && resolveFunction(handle, lib.freeDestInfo, "cupsFreeDestInfo") && resolveFunction(handle, lib.addOption, "cupsAddOption")
+        && resolveFunction(handle, lib.freeOptions, "cupsFreeOptions") && resolveFunction(handle, lib.printFile, "cupsPrintFile2");
     return complete ? &lib : nullptr;
 }
 

@@ -1,8 +1,9 @@
 #include "rules/tests/englishwords.h"
 
+#include "files/runtimelibrary.h"
+
 #include <QFileInfo>
 
-#include <dlfcn.h>
 #include <hunspell/hunspell.h>
 
 namespace {
@@ -16,12 +17,6 @@ struct HunspellLibrary {
     decltype(&::Hunspell_free_list) freeList = nullptr;
 };
 
-template <class F> bool resolve(void *handle, F &f, const char *name)
-{
-    f = reinterpret_cast<F>(dlsym(handle, name));
-    return f != nullptr;
-}
-
 const HunspellLibrary *hunspellLibrary()
 {
     static const HunspellLibrary *const loaded = []() -> const HunspellLibrary * {
@@ -29,9 +24,9 @@ const HunspellLibrary *hunspellLibrary()
         if (!handle)
             return nullptr;
         static HunspellLibrary lib;
-        const bool complete = resolve(handle, lib.create, "Hunspell_create")
-            && resolve(handle, lib.destroy, "Hunspell_destroy") && resolve(handle, lib.spell, "Hunspell_spell")
-            && resolve(handle, lib.stem, "Hunspell_stem") && resolve(handle, lib.freeList, "Hunspell_free_list");
+        const bool complete = resolveFunction(handle, lib.create, "Hunspell_create")
+            && resolveFunction(handle, lib.destroy, "Hunspell_destroy") && resolveFunction(handle, lib.spell, "Hunspell_spell")
+            && resolveFunction(handle, lib.stem, "Hunspell_stem") && resolveFunction(handle, lib.freeList, "Hunspell_free_list");
         return complete ? &lib : nullptr;
     }();
     return loaded;
