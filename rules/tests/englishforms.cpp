@@ -133,6 +133,15 @@ bool isArticle(const QString &word)
     return w == u"a" || w == u"an" || w == u"the";
 }
 
+const QSet<QString> &modalVerbs()
+{
+    static const QSet<QString> words = {QStringLiteral("can"),   QStringLiteral("could"),  QStringLiteral("will"),
+                                        QStringLiteral("would"), QStringLiteral("shall"),  QStringLiteral("should"),
+                                        QStringLiteral("may"),   QStringLiteral("might"),  QStringLiteral("must"),
+                                        QStringLiteral("cannot")};
+    return words;
+}
+
 bool hasDigit(const QString &word)
 {
     for (QChar c : word) {

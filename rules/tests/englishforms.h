@@ -2,6 +2,7 @@
 // What the review of a typed answer knows of English forms beside the word list: contractions
 // and their full forms, number words, articles, the irregular verbs and plurals, and the
 // regular endings -s, -ed and -ing. All words are taken in lower case.
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -13,6 +14,9 @@ namespace englishforms {
 QStringList fullForm(const QString &word);
 
 bool isArticle(const QString &word);
+// can, could, will, would, shall, should, may, might, must and cannot: the verbs before a
+// base form that never take the -s of the third person.
+const QSet<QString> &modalVerbs();
 // A number written in letters (seven, twenty-one, hundred) or in digits (7, 7:30, 2nd).
 bool isNumberWord(const QString &word);
 bool hasDigit(const QString &word);

@@ -259,12 +259,9 @@ bool isHelperVerb(const QString &w)
 // Words that never take the -s of the third person: a be, a modal, a past form.
 bool neverTakesS(const QString &w)
 {
-    static const QSet<QString> words = {
-        QStringLiteral("am"), QStringLiteral("are"), QStringLiteral("is"), QStringLiteral("was"),
-        QStringLiteral("were"), QStringLiteral("be"), QStringLiteral("can"), QStringLiteral("could"),
-        QStringLiteral("will"), QStringLiteral("would"), QStringLiteral("shall"), QStringLiteral("should"),
-        QStringLiteral("may"), QStringLiteral("might"), QStringLiteral("must"), QStringLiteral("cannot")};
-    if (words.contains(w))
+    static const QSet<QString> be = {QStringLiteral("am"), QStringLiteral("are"), QStringLiteral("is"),
+                                     QStringLiteral("was"), QStringLiteral("were"), QStringLiteral("be")};
+    if (be.contains(w) || modalVerbs().contains(w))
         return true;
     const QString base = irregularVerbBase(w);
     if (base.isEmpty() || base == w)

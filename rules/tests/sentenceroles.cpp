@@ -81,9 +81,8 @@ const Words &clauseWords()
 // The words a verb may follow with its base form: do, can, will ... (to apart).
 const Words &auxiliaries()
 {
-    static const Words words = {u"do"_qs,    u"does"_qs,  u"did"_qs,   u"can"_qs,    u"could"_qs, u"will"_qs,
-                                u"would"_qs, u"must"_qs,  u"should"_qs, u"may"_qs,   u"might"_qs, u"shall"_qs,
-                                u"let's"_qs, u"cannot"_qs, u"please"_qs};
+    static const Words words =
+        Words{u"do"_qs, u"does"_qs, u"did"_qs, u"let's"_qs, u"please"_qs}.unite(englishforms::modalVerbs());
     return words;
 }
 
@@ -91,10 +90,9 @@ const Words &auxiliaries()
 // book is ..., What color is ...).
 const Words &verbsAfterSubject()
 {
-    static const Words words = {u"is"_qs,    u"are"_qs,   u"was"_qs,    u"were"_qs, u"am"_qs,    u"has"_qs,
-                                u"have"_qs,  u"had"_qs,   u"does"_qs,   u"do"_qs,   u"did"_qs,   u"can"_qs,
-                                u"could"_qs, u"will"_qs,  u"would"_qs,  u"should"_qs, u"must"_qs, u"may"_qs,
-                                u"might"_qs, u"shall"_qs, u"cannot"_qs};
+    static const Words words = Words{u"is"_qs,  u"are"_qs, u"was"_qs,  u"were"_qs, u"am"_qs, u"has"_qs,
+                                     u"have"_qs, u"had"_qs, u"does"_qs, u"do"_qs,   u"did"_qs}
+                                   .unite(englishforms::modalVerbs());
     return words;
 }
 
