@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <cstring>
 
 namespace learningrecord {
@@ -32,8 +33,8 @@ int number(QByteArrayView field)
     return value;
 }
 
-// "2026-12-08 18:08:26" as a local time; invalid for anything else.
-QDateTime dateTime(QByteArrayView field)
+// "2026-12-08 18:08:26"; invalid for anything else.
+ClockTime clockTime(QByteArrayView field)
 {
     if (field.size() != 19 || field[4] != '-' || field[7] != '-' || field[10] != ' ' || field[13] != ':' ||
         field[16] != ':')
@@ -42,13 +43,21 @@ QDateTime dateTime(QByteArrayView field)
     const QTime time(number(field.sliced(11, 2)), number(field.sliced(14, 2)), number(field.sliced(17, 2)));
     if (!date.isValid() || !time.isValid())
         return {};
-    return QDateTime(date, time);
+    return {date, time};
 }
+
+// The fields of a line, as places in it. (Left unset until split: a line is read some
+// hundred thousand times when the record screen opens.)
+struct Fields {
+    const char *start[kFields];
+    qsizetype size[kFields];
+    QByteArrayView operator[](int n) const { return {start[n], size[n]}; }
+};
 
 // Splits a line into its kFields fields, without copying: a field in double quotes is given
 // with its quotes (see unquoted). Returns false for any other number of fields, an unclosed
 // quote or text after a closing one.
-bool splitFields(QByteArrayView line, std::array<QByteArrayView, kFields> &fields)
+bool splitFields(QByteArrayView line, Fields &fields)
 {
     const char *p = line.data();
     const char *const end = p + line.size();
@@ -72,7 +81,8 @@ bool splitFields(QByteArrayView line, std::array<QByteArrayView, kFields> &field
             while (p < end && *p != ',')
                 ++p;
         }
-        fields[size_t(n)] = QByteArrayView(start, p - start);
+        fields.start[n] = start;
+        fields.size[n] = p - start;
         if (p == end)
             return n == kFields - 1;
         ++p; // the comma
@@ -107,7 +117,12 @@ QByteArray encodeLine(const AnswerLine &line)
         return {};
     QByteArray quoted = english.bytes;
     quoted.replace("\"", "\"\"");
-    QByteArray out = line.passStart.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toLatin1();
+    const QDate day = line.passStart.date();
+    const QTime time = line.passStart.time();
+    char stamp[32];
+    std::snprintf(stamp, sizeof stamp, "%04d-%02d-%02d %02d:%02d:%02d", day.year(), day.month(), day.day(), time.hour(),
+                  time.minute(), time.second());
+    QByteArray out(stamp);
     for (int n : {line.kind, line.order, line.chapter, line.passNo, line.item})
         out += ',' + QByteArray::number(n);
     out += ",\"" + quoted + "\"";
@@ -122,17 +137,19 @@ QByteArray encodeLine(const AnswerLine &line)
 
 bool parseInto(QByteArrayView bytes, AnswerLine &line)
 {
-    std::array<QByteArrayView, kFields> f;
+    Fields f; // NOLINT(cppcoreguidelines-pro-type-member-init): filled by splitFields
     if (!splitFields(bytes, f))
         return false;
-    // The answers of a pass follow one another with the same start: it is read once.
-    thread_local QByteArray lastStart;
-    thread_local QDateTime lastStartTime;
-    if (f[0] != QByteArrayView(lastStart)) {
-        lastStartTime = dateTime(f[0]);
-        lastStart = f[0].toByteArray();
+    // The answers of a pass follow one another with the same start: it is worked out once.
+    thread_local std::array<char, 19> lastStamp{};
+    thread_local ClockTime lastStart;
+    if (f[0].size() != qsizetype(lastStamp.size()))
+        return false;
+    if (std::memcmp(f[0].data(), lastStamp.data(), lastStamp.size()) != 0) {
+        lastStart = clockTime(f[0]);
+        std::memcpy(lastStamp.data(), f[0].data(), lastStamp.size());
     }
-    line.passStart = lastStartTime;
+    line.passStart = lastStart;
     line.kind = number(f[1]);
     line.order = number(f[2]);
     line.chapter = number(f[3]);

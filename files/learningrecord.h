@@ -26,9 +26,29 @@
 // The order of a 苦手な問題 pass, whose lines each carry their item's own chapter.
 inline constexpr int kWeakOrder = 2;
 
+// When a pass began, as the computer's clock showed it: a date and a time of day, whole
+// seconds, with no time zone. The record is read by the days of the calendar, so nothing
+// needs the instant; and a time read in another zone, or one a clock set forward for the
+// summer skipped, reads as it was written instead of being refused.
+class ClockTime {
+public:
+    ClockTime() = default;
+    ClockTime(QDate date, QTime time) : date_(date), time_(QTime(time.hour(), time.minute(), time.second())) {}
+    // A reading of the local clock (milliseconds dropped).
+    ClockTime(const QDateTime &local) : ClockTime(local.date(), local.time()) {} // NOLINT(google-explicit-constructor)
+    QDate date() const { return date_; }
+    QTime time() const { return time_; }
+    bool isValid() const { return date_.isValid() && time_.isValid(); }
+    bool operator==(const ClockTime &) const = default;
+
+private:
+    QDate date_;
+    QTime time_;
+};
+
 // One answer of one pass.
 struct AnswerLine {
-    QDateTime passStart; // local time, whole seconds
+    ClockTime passStart; // the pass's start
     int kind = 1;        // test kind 1 to 3
     int order = 0;       // 0 in file order (順番), 1 random (ランダム), 2 苦手な問題
     int chapter = 1;     // 1 to 60
@@ -41,13 +61,11 @@ struct AnswerLine {
     std::optional<int> score;  // the pass's score; none for a pass left unfinished
     int passSeconds = 0;       // how long the pass took
 
-    QDateTime when() const { return passStart.addSecs(second); }
-    // The answers of one pass share these. (Date and time are compared as they read: a
-    // comparison of QDateTime asks the time zone every time.)
+    // The answers of one pass share these.
     bool samePass(const AnswerLine &other) const
     {
         return kind == other.kind && order == other.order && chapter == other.chapter && passNo == other.passNo &&
-               passStart.time() == other.passStart.time() && passStart.date() == other.passStart.date();
+               passStart == other.passStart;
     }
     bool operator==(const AnswerLine &) const = default;
 };

@@ -16,19 +16,11 @@ ReviewBoxes ReviewBoxes::of(const QList<AnswerLine> &lines)
 }
 
 namespace {
-// The day of an answer, from its pass's start and its seconds, without a time-zone lookup
-// for every line (the answers of a pass share their start).
+// The day of an answer: its pass's start and its seconds (a pass may cross midnight).
 QDate answerDay(const AnswerLine &line)
 {
-    thread_local QDateTime lastStart;
-    thread_local QDate lastDate;
-    thread_local int lastSecondOfDay = 0;
-    if (line.passStart != lastStart) {
-        lastStart = line.passStart;
-        lastDate = line.passStart.date();
-        lastSecondOfDay = line.passStart.time().msecsSinceStartOfDay() / 1000;
-    }
-    return lastDate.addDays((lastSecondOfDay + line.second) / 86400);
+    const int secondOfDay = line.passStart.time().msecsSinceStartOfDay() / 1000;
+    return line.passStart.date().addDays((secondOfDay + line.second) / 86400);
 }
 } // namespace
 

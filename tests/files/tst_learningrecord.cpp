@@ -32,6 +32,9 @@ QByteArray heading()
 class TestLearningRecord : public QObject {
     Q_OBJECT
 private slots:
+    // A zone whose clocks go forward in spring, so that some times of the clock never happen.
+    void initTestCase() { qputenv("TZ", "Europe/Berlin"); }
+
     void linesOfAPass_data()
     {
         QTest::addColumn<AnswerLine>("line");
@@ -45,6 +48,11 @@ private slots:
                                               << QByteArray("2026-12-08 18:08:26,3,1,5,2,12,\"Yes, I do.\",1,1,14,99,95\r\n");
         QTest::newRow("unfinished, quote") << answer("say \"hi\"", false, std::nullopt)
                                            << QByteArray("2026-12-08 18:08:26,3,1,5,1,12,\"say \"\"hi\"\"\",0,0,14,,95\r\n");
+        // Written where that time was on the clock, read where the clock skipped it.
+        AnswerLine skipped = answer("I get up at six.", true, 80);
+        skipped.passStart = ClockTime(QDate(2026, 3, 29), QTime(2, 30));
+        QTest::newRow("time the spring clock skips")
+            << skipped << QByteArray("2026-03-29 02:30:00,3,1,5,1,12,\"I get up at six.\",1,0,14,80,95\r\n");
     }
     void linesOfAPass()
     {

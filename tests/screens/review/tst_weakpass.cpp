@@ -87,7 +87,7 @@ private slots:
             lines << a;
             for (int r = 1; r <= rights; ++r) {
                 a.right = true;
-                a.passStart = a.passStart.addSecs(60); // the same day
+                a.passStart = ClockTime(a.passStart.date(), a.passStart.time().addSecs(60)); // the same day
                 lines << a;
             }
         };
