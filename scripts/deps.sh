@@ -3,7 +3,7 @@
 # Sourced by scripts/run and scripts/test.
 eitango_packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev libcups2-dev
+  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev libcups2-dev libfontconfig-dev
   libhunspell-dev hunspell-en-us
   fonts-ipafont-gothic fonts-ipafont-mincho
   poppler-utils flite espeak-ng alsa-utils libbenchmark-dev

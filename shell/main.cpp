@@ -3,6 +3,7 @@
 #include "screens/kit/dialogs.h"
 #include "screens/kit/navigator.h"
 #include "screens/kit/screen.h"
+#include "shell/fontwarmup.h"
 #include "shell/outsideworld.h"
 #include "shell/screenfactory.h"
 #include "shell/startup.h"
@@ -15,6 +16,7 @@
 
 int main(int argc, char *argv[])
 {
+    const FontConfigurationWarmUp fontConfiguration;
     const QDateTime started = QDateTime::currentDateTime();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("eitango"));
