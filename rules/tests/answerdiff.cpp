@@ -4,23 +4,9 @@
 
 namespace {
 
-constexpr QChar kIdeographicSpace(0x3000);
 // Beyond this many cells the answers are no typing slip; what lies between their common
 // start and end is marked whole.
 constexpr qsizetype kMaxTableCells = 250'000;
-
-bool isBlank(QChar c) { return c == u' ' || c == kIdeographicSpace; }
-bool isFinalMark(QChar c) { return c == u'.' || c == u'?' || c == u'!'; }
-
-QString withoutBlanks(const QString &s)
-{
-    QString out;
-    for (QChar c : s) {
-        if (!isBlank(c))
-            out += c;
-    }
-    return out;
-}
 
 // Marks, in a and b, the characters outside a longest common subsequence of the two.
 void markOutsideCommon(const QString &a, const QString &b, QList<bool> &aMarks, QList<bool> &bMarks)
@@ -57,56 +43,11 @@ void markOutsideCommon(const QString &a, const QString &b, QList<bool> &aMarks, 
     }
 }
 
-QString finalMarkNote(QChar typedMark, QChar rightMark)
-{
-    if (typedMark.isNull())
-        return QStringLiteral("最後の「%1」がありません。").arg(rightMark);
-    if (rightMark.isNull())
-        return QStringLiteral("最後の「%1」は要りません。").arg(typedMark);
-    return QStringLiteral("最後は「%1」です。").arg(rightMark);
-}
-
-// The line under the review when the answers differ only in case, blanks or the final mark.
-QString slipNote(const QString &typed, const QString &right)
-{
-    auto split = [](const QString &s, QString &body, QChar &mark) {
-        body = s;
-        while (!body.isEmpty() && isBlank(body.back()))
-            body.chop(1);
-        mark = QChar();
-        if (!body.isEmpty() && isFinalMark(body.back())) {
-            mark = body.back();
-            body.chop(1);
-        }
-    };
-    QString typedBody, rightBody;
-    QChar typedMark, rightMark;
-    split(typed, typedBody, typedMark);
-    split(right, rightBody, rightMark);
-    if (typedBody.isEmpty() || withoutBlanks(typedBody).toLower() != withoutBlanks(rightBody).toLower())
-        return {};
-    QString note;
-    if (withoutBlanks(typedBody) != withoutBlanks(rightBody))
-        note += QStringLiteral("大文字・小文字がちがいます。");
-    if (typedBody.toLower() != rightBody.toLower()) {
-        QString narrowed = typedBody;
-        narrowed.replace(kIdeographicSpace, u' ');
-        note += typedBody.contains(kIdeographicSpace) && narrowed.toLower() == rightBody.toLower()
-                    ? QStringLiteral("全角のスペースが入っています。")
-                    : QStringLiteral("スペースの入れ方がちがいます。");
-    }
-    if (typedMark != rightMark)
-        note += finalMarkNote(typedMark, rightMark);
-    return note;
-}
-
 } // namespace
 
 AnswerDiff AnswerDiff::compare(const QString &typed, const QString &right)
 {
     AnswerDiff diff;
     markOutsideCommon(typed, right, diff.typedMarks, diff.rightMarks);
-    if (typed != right)
-        diff.note = slipNote(typed, right);
     return diff;
 }
