@@ -13,7 +13,7 @@ FontConfigurationWarmUp::FontConfigurationWarmUp()
     }
 }
 
-FontConfigurationWarmUp::~FontConfigurationWarmUp()
+void FontConfigurationWarmUp::finish()
 {
     if (reader_.joinable())
         reader_.join();

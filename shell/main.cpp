@@ -16,7 +16,7 @@
 
 int main(int argc, char *argv[])
 {
-    const FontConfigurationWarmUp fontConfiguration;
+    FontConfigurationWarmUp fontConfiguration;
     const QDateTime started = QDateTime::currentDateTime();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("eitango"));
@@ -46,5 +46,6 @@ int main(int argc, char *argv[])
     navigator.start(ScreenId::Help);
     // What cut-off saves left behind goes once the help screen is up.
     QTimer::singleShot(1000, &app, [dataFolder, started] { DataFolder(dataFolder).sweepLeftovers(started); });
+    fontConfiguration.finish(); // the first screen is drawn next
     return app.exec();
 }
