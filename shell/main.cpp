@@ -3,7 +3,7 @@
 #include "screens/kit/dialogs.h"
 #include "screens/kit/navigator.h"
 #include "screens/kit/screen.h"
-#include "shell/fontwarmup.h"
+#include "shell/firstscreenwarmup.h"
 #include "shell/outsideworld.h"
 #include "shell/screenfactory.h"
 #include "shell/startup.h"
@@ -16,7 +16,7 @@
 
 int main(int argc, char *argv[])
 {
-    FontConfigurationWarmUp fontConfiguration;
+    FirstScreenWarmUp warmUp;
     const QDateTime started = QDateTime::currentDateTime();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("eitango"));
@@ -46,6 +46,6 @@ int main(int argc, char *argv[])
     navigator.start(ScreenId::Help);
     // What cut-off saves left behind goes once the help screen is up.
     QTimer::singleShot(1000, &app, [dataFolder, started] { DataFolder(dataFolder).sweepLeftovers(started); });
-    fontConfiguration.finish(); // the first screen is drawn next
+    warmUp.finish(); // the first screen is drawn next
     return app.exec();
 }

@@ -11,6 +11,12 @@ ClickLabel::ClickLabel(QWidget *parent) : QLabel(parent) { applyColours(); }
 
 ClickLabel::ClickLabel(const QString &text, QWidget *parent) : QLabel(text, parent) { applyColours(); }
 
+ClickLabel::ClickLabel(const QString &text, const QColor &textColour, const QColor &background, QWidget *parent)
+    : QLabel(text, parent), text_(textColour), background_(background)
+{
+    applyColours();
+}
+
 void ClickLabel::setColours(const QColor &text, const QColor &background)
 {
     text_ = text;
@@ -101,9 +107,8 @@ void WrapButton::paintEvent(QPaintEvent *)
 ClickLabel *addLabel(QWidget *parent, const QString &text, const QRect &geometry, const QFont &font,
                      const QColor &textColour, const QColor &background)
 {
-    auto *label = new ClickLabel(text, parent);
+    auto *label = new ClickLabel(text, textColour, background, parent);
     label->setFont(font);
-    label->setColours(textColour, background);
     label->setGeometry(geometry);
     return label;
 }

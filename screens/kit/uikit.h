@@ -18,6 +18,8 @@ class ClickLabel : public QLabel {
 public:
     explicit ClickLabel(QWidget *parent = nullptr);
     ClickLabel(const QString &text, QWidget *parent);
+    // Its colours from the start: a screen builds dozens of labels, and each palette set costs.
+    ClickLabel(const QString &text, const QColor &textColour, const QColor &background, QWidget *parent);
 
     void setColours(const QColor &text, const QColor &background);
     void setTextColour(const QColor &text);
