@@ -34,7 +34,7 @@ QList<AnswerLine> fiveYearsOfStudy(const DataFolder &course, QDate today)
             const QList<Question> &items = chapters[size_t(chapter)];
             for (int i = 0; i < items.size(); ++i, ++answered) {
                 AnswerLine a;
-                a.passStart = start;
+                a.passStart = ClockTime(start);
                 a.kind = kind;
                 a.chapter = chapter;
                 a.item = i + 1;

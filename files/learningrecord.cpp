@@ -119,9 +119,10 @@ QByteArray encodeLine(const AnswerLine &line)
     quoted.replace("\"", "\"\"");
     const QDate day = line.passStart.date();
     const QTime time = line.passStart.time();
-    char stamp[32];
-    std::snprintf(stamp, sizeof stamp, "%04d-%02d-%02d %02d:%02d:%02d", day.year(), day.month(), day.day(), time.hour(),
-                  time.minute(), time.second());
+    char stamp[32] = {}; // a start that is no time at all is written empty, and read as a damaged line
+    if (line.passStart.isValid())
+        std::snprintf(stamp, sizeof stamp, "%04d-%02d-%02d %02d:%02d:%02d", day.year(), day.month(), day.day(),
+                      time.hour(), time.minute(), time.second());
     QByteArray out(stamp);
     for (int n : {line.kind, line.order, line.chapter, line.passNo, line.item})
         out += ',' + QByteArray::number(n);

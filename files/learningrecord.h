@@ -34,8 +34,8 @@ class ClockTime {
 public:
     ClockTime() = default;
     ClockTime(QDate date, QTime time) : date_(date), time_(QTime(time.hour(), time.minute(), time.second())) {}
-    // A reading of the local clock (milliseconds dropped).
-    ClockTime(const QDateTime &local) : ClockTime(local.date(), local.time()) {} // NOLINT(google-explicit-constructor)
+    // The date and time a reading of the clock shows in its own time zone (milliseconds dropped).
+    explicit ClockTime(const QDateTime &reading) : ClockTime(reading.date(), reading.time()) {}
     QDate date() const { return date_; }
     QTime time() const { return time_; }
     bool isValid() const { return date_.isValid() && time_.isValid(); }

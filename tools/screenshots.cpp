@@ -167,7 +167,7 @@ int main(int argc, char **argv)
         const QList<Question> items = readChapter(app.ctx.data, chapter).items;
         for (int item : {2, 5}) {
             AnswerLine a;
-            a.passStart = QDateTime(today.addDays(-1 - chapter % 3), QTime(19, 0));
+            a.passStart = ClockTime(today.addDays(-1 - chapter % 3), QTime(19, 0));
             a.kind = 3;
             a.chapter = chapter;
             a.item = item;

@@ -39,7 +39,7 @@ QList<AnswerLine> PassLog::take(const Pass &pass)
     lines.reserve(answers_.size());
     for (const Answer &a : answers_) {
         AnswerLine line;
-        line.passStart = start_;
+        line.passStart = ClockTime(start_);
         line.kind = pass.kind;
         line.order = pass.order;
         line.chapter = pass.chapter;

@@ -28,7 +28,7 @@ QList<AnswerLine> sampleRecord(const DataFolder &course, QDate lastDay, int days
             const int skill = 60 + int(random() % 40); // per cent right in this pass
             int right = 0;
             AnswerLine line;
-            line.passStart = start;
+            line.passStart = ClockTime(start);
             line.kind = kind;
             line.order = int(random() % 2);
             line.chapter = chapter;

@@ -15,7 +15,7 @@ QList<AnswerLine> day(QDate date, int n, int score = 50, int passNo = 1, int cha
     QList<AnswerLine> lines;
     for (int i = 0; i < n; ++i) {
         AnswerLine a;
-        a.passStart = QDateTime(date, QTime(8, 0));
+        a.passStart = ClockTime(date, QTime(8, 0));
         a.kind = 3;
         a.chapter = chapter;
         a.passNo = passNo;

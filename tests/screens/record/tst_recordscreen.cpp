@@ -23,7 +23,7 @@ const QDate kToday(2026, 12, 10); // a Thursday
 AnswerLine line(int kind, int chapter, QDate day, bool right, int score, const QString &english = QStringLiteral("e1-1"))
 {
     AnswerLine a;
-    a.passStart = QDateTime(day, QTime(17, 0));
+    a.passStart = ClockTime(day, QTime(17, 0));
     a.kind = kind;
     a.chapter = chapter;
     a.item = 1;

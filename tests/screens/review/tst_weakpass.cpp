@@ -17,7 +17,7 @@ const QDate kToday(2026, 12, 8);
 AnswerLine line(const QString &english, bool right, int daysAgo, int kind = 3, bool hint = false)
 {
     AnswerLine a;
-    a.passStart = QDateTime(kToday.addDays(-daysAgo), QTime(20, 0));
+    a.passStart = ClockTime(kToday.addDays(-daysAgo), QTime(20, 0));
     a.kind = kind;
     a.chapter = 1;
     a.item = 1;
@@ -60,7 +60,7 @@ private slots:
         QTest::newRow("another kind's answers apart")
             << QList{line("e1-1", false, 5), line("e1-1", true, 1, 2)} << 1 << kToday.addDays(-4);
         AnswerLine afterMidnight = line("e1-1", false, 3);
-        afterMidnight.passStart = QDateTime(kToday.addDays(-3), QTime(23, 59, 50));
+        afterMidnight.passStart = ClockTime(kToday.addDays(-3), QTime(23, 59, 50));
         afterMidnight.second = 20; // answered on the next day
         QTest::newRow("the day of the answer, not of the pass") << QList{afterMidnight} << 1 << kToday.addDays(-1);
     }
