@@ -321,8 +321,17 @@ QString LearningRecordWriter::append(const QList<AnswerLine> &lines) const
 
 QString LearningRecordWriter::appendYear(int year, const QByteArray &bytes) const
 {
+    // The lines go after every line of the year written before: into the year's last file, or
+    // into new ones after it, never into room left in an earlier one (the record is read
+    // file by file, and the order of the answers is the order of the boxes of 苦手な問題).
+    int lastPart = 1;
+    for (const QString &name : LearningRecordReader(folder_).fileNames()) {
+        const QRegularExpressionMatch m = learningrecord::namePattern().match(name);
+        if (m.captured(1).toInt() == year)
+            lastPart = std::max(lastPart, m.captured(2).isEmpty() ? 1 : m.captured(2).toInt());
+    }
     QByteArrayView pending(bytes); // whole lines, each with its CR LF
-    for (int part = 1; part <= 999 && !pending.isEmpty(); ++part) {
+    for (int part = lastPart; part <= 999 && !pending.isEmpty(); ++part) {
         const QString name = learningrecord::fileName(year, part);
         const QFileInfo info(folder_.pathOf(name));
         if (info.exists() && info.size() + 2 >= limit_)

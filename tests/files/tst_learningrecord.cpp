@@ -117,6 +117,22 @@ private slots:
         QCOMPARE(writer.clear(), QString());
         QVERIFY(LearningRecordReader(folder).fileNames().isEmpty());
     }
+
+    // A short line that would fit into the room a long one left in the first file still goes
+    // after the long one.
+    void linesReadBackInTheOrderWritten()
+    {
+        TestCourse course;
+        const DataFolder folder = course.folder();
+        LearningRecordWriter writer(folder);
+        const AnswerLine longer = answer("I get up at six every morning.", true, 100);
+        const AnswerLine shorter = answer("Hi.", true, 100);
+        writer.setFileLimit(learningrecord::headingLine().size() + 2 * learningrecord::encodeLine(longer).size()
+                            + learningrecord::encodeLine(shorter).size());
+        QCOMPARE(writer.append({longer, longer, longer}), QString());
+        QCOMPARE(writer.append({shorter}), QString());
+        QCOMPARE(LearningRecordReader(folder).readAll().lines, (QList<AnswerLine>{longer, longer, longer, shorter}));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestLearningRecord)
