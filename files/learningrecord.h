@@ -98,6 +98,7 @@ bool isRecordFileName(const QString &name);
 class LearningRecordReader {
 public:
     explicit LearningRecordReader(const DataFolder &folder) : folder_(folder) {}
+    explicit LearningRecordReader(DataFolder &&) = delete; // keeps the folder by reference
 
     struct Result {
         QList<AnswerLine> lines; // in the order of the files (year, part) and of their lines
@@ -116,6 +117,7 @@ private:
 class LearningRecordWriter {
 public:
     explicit LearningRecordWriter(const DataFolder &folder) : folder_(folder) {}
+    explicit LearningRecordWriter(DataFolder &&) = delete; // keeps the folder by reference
 
     // No record file grows past this many bytes.
     void setFileLimit(qint64 bytes) { limit_ = bytes; }

@@ -209,8 +209,8 @@ private slots:
         course.writeChapter(1, chapter1);
         AnswerLine missed = line(QStringLiteral("e1-2"), false, 2);
         missed.item = 2;
-        QCOMPARE(LearningRecordWriter(course.folder()).append({missed}), QString());
         const DataFolder folder = course.folder();
+        QCOMPARE(LearningRecordWriter(folder).append({missed}), QString());
         const QList<ReviewItem> items = readRecordBoxes(folder).boxes.items(3);
         QCOMPARE(items.size(), item == 0 ? 0 : 1);
         if (item != 0)
