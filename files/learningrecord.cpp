@@ -237,25 +237,35 @@ bool isRecordFileName(const QString &name)
 
 } // namespace learningrecord
 
-QStringList LearningRecordReader::fileNames() const
+namespace {
+// A record file of the data folder: the year and the part its name gives.
+struct RecordFile {
+    int year, part;
+    QString name;
+};
+
+// The record files of the folder, oldest year and part first.
+QList<RecordFile> recordFiles(const DataFolder &folder)
 {
-    struct Entry {
-        int year, part;
-        QString name;
-    };
-    QList<Entry> entries;
-    const QStringList names = QDir(folder_.root()).entryList(QDir::Files | QDir::Hidden);
+    QList<RecordFile> files;
+    const QStringList names = QDir(folder.root()).entryList(QDir::Files | QDir::Hidden);
     for (const QString &name : names) {
         const QRegularExpressionMatch m = learningrecord::namePattern().match(name);
         if (m.hasMatch())
-            entries.append({m.captured(1).toInt(), m.captured(2).isEmpty() ? 1 : m.captured(2).toInt(), name});
+            files.append({m.captured(1).toInt(), m.captured(2).isEmpty() ? 1 : m.captured(2).toInt(), name});
     }
-    std::sort(entries.begin(), entries.end(),
-              [](const Entry &a, const Entry &b) { return std::tie(a.year, a.part) < std::tie(b.year, b.part); });
-    QStringList sorted;
-    for (const Entry &e : entries)
-        sorted << e.name;
-    return sorted;
+    std::sort(files.begin(), files.end(),
+              [](const RecordFile &a, const RecordFile &b) { return std::tie(a.year, a.part) < std::tie(b.year, b.part); });
+    return files;
+}
+} // namespace
+
+QStringList LearningRecordReader::fileNames() const
+{
+    QStringList names;
+    for (const RecordFile &file : recordFiles(folder_))
+        names << file.name;
+    return names;
 }
 
 LearningRecordReader::Result LearningRecordReader::readAll() const
@@ -325,10 +335,9 @@ QString LearningRecordWriter::appendYear(int year, const QByteArray &bytes) cons
     // into new ones after it, never into room left in an earlier one (the record is read
     // file by file, and the order of the answers is the order of the boxes of 苦手な問題).
     int lastPart = 1;
-    for (const QString &name : LearningRecordReader(folder_).fileNames()) {
-        const QRegularExpressionMatch m = learningrecord::namePattern().match(name);
-        if (m.captured(1).toInt() == year)
-            lastPart = std::max(lastPart, m.captured(2).isEmpty() ? 1 : m.captured(2).toInt());
+    for (const RecordFile &file : recordFiles(folder_)) {
+        if (file.year == year)
+            lastPart = file.part; // the files come in order
     }
     QByteArrayView pending(bytes); // whole lines, each with its CR LF
     for (int part = lastPart; part <= 999 && !pending.isEmpty(); ++part) {
