@@ -289,11 +289,8 @@ private slots:
             QSKIP("pdftotext is not installed");
         const QStringList overlaps = overlappingWords(*words);
         QVERIFY2(overlaps.isEmpty(), qPrintable(overlaps.join(u'\n')));
-        const auto count = [&](const QString &text) {
-            return std::count_if(words->begin(), words->end(), [&](const PdfWord &w) { return w.text == text; });
-        };
-        QCOMPARE(count(QStringLiteral("100")), 180);
-        QCOMPARE(count(QStringLiteral("32767")), 180);
+        QCOMPARE(wordCount(*words, QStringLiteral("100")), 180);
+        QCOMPARE(wordCount(*words, QStringLiteral("32767")), 180);
     }
 };
 

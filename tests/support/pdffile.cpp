@@ -5,6 +5,8 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 int pdfPageCount(const QString &path)
 {
     QFile file(path);
@@ -79,4 +81,9 @@ QStringList overlappingWords(const QList<PdfWord> &words)
         }
     }
     return found;
+}
+
+qsizetype wordCount(const QList<PdfWord> &words, const QString &text)
+{
+    return std::count_if(words.begin(), words.end(), [&](const PdfWord &w) { return w.text == text; });
 }

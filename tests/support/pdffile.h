@@ -23,3 +23,5 @@ struct PdfWord {
 std::optional<QList<PdfWord>> pdfWords(const QString &path);
 // Every two words of a page whose boxes overlap, one line each ("page 1: «a» … «b» …").
 QStringList overlappingWords(const QList<PdfWord> &words);
+// How many of the words read exactly `text`.
+qsizetype wordCount(const QList<PdfWord> &words, const QString &text);

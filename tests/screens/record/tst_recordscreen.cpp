@@ -138,14 +138,11 @@ private slots:
             QSKIP("pdftotext is not installed");
         const QStringList overlaps = overlappingWords(*words);
         QVERIFY2(overlaps.isEmpty(), qPrintable(overlaps.join(u'\n')));
-        const auto count = [&](const QString &text) {
-            return std::count_if(words->begin(), words->end(), [&](const PdfWord &w) { return w.text == text; });
-        };
-        QCOMPARE(count(QStringLiteral("No.60")), 3);
+        QCOMPARE(wordCount(*words, QStringLiteral("No.60")), 3);
         // Chapter 4 of kind 1 and 9 of kind 3 have one pass more, chapter 2 of kind 3 two.
-        QCOMPARE(count(QStringLiteral("10回")), 177);
-        QCOMPARE(count(QStringLiteral("11回")), 2);
-        QCOMPARE(count(QStringLiteral("12回")), 1);
+        QCOMPARE(wordCount(*words, QStringLiteral("10回")), 177);
+        QCOMPARE(wordCount(*words, QStringLiteral("11回")), 2);
+        QCOMPARE(wordCount(*words, QStringLiteral("12回")), 1);
         for (const PdfWord &w : *words) // nothing narrowed to a cut
             QVERIFY2(!w.text.startsWith(QStringLiteral("No.")) || w.text.size() >= 4, qPrintable(w.text));
         QVERIFY(pdfText(path)->contains(QStringLiteral("連続学習 10日")));
