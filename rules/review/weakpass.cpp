@@ -6,21 +6,27 @@
 #include <QHash>
 #include <QLocale>
 
+const ChapterQuestions &CourseChapters::operator()(int chapter)
+{
+    auto it = read_.find(chapter);
+    if (it == read_.end())
+        it = read_.insert(chapter, readChapter(folder_, chapter));
+    return *it;
+}
+
 RecordBoxes readRecordBoxes(const DataFolder &folder)
 {
     const LearningRecordReader::Result record = LearningRecordReader(folder).readAll();
-    return {courseBoxes(record.lines, folder), record.problems};
+    CourseChapters course(folder);
+    return {courseBoxes(record.lines, course), record.problems};
 }
 
-ReviewBoxes courseBoxes(const QList<AnswerLine> &lines, const DataFolder &folder)
+ReviewBoxes courseBoxes(const QList<AnswerLine> &lines, CourseChapters &course)
 {
     ReviewBoxes boxes = ReviewBoxes::of(lines);
-    QHash<int, ChapterQuestions> chapters; // read once each, and only those with items in a box
+    // Only the chapters with items in a box are read.
     boxes.keepOnly([&](int chapter, const QString &english, int recordedItem) {
-        auto it = chapters.find(chapter);
-        if (it == chapters.end())
-            it = chapters.insert(chapter, readChapter(folder, chapter));
-        const QList<Question> &items = it->items;
+        const QList<Question> &items = course(chapter).items;
         if (recordedItem >= 1 && recordedItem <= items.size() && items[recordedItem - 1].eng == english)
             return recordedItem;
         for (qsizetype i = 0; i < items.size(); ++i) {
@@ -42,8 +48,9 @@ QString boxCountsText(const ReviewBoxes::BoxCounts &counts)
 
 WeakPass WeakPass::prepare(const DataFolder &folder, int kind, QDate today)
 {
-    RecordBoxes record = readRecordBoxes(folder);
-    WeakPass pass = prepare(record.boxes, kind, today, [&](int chapter) { return readChapter(folder, chapter); });
+    const LearningRecordReader::Result record = LearningRecordReader(folder).readAll();
+    CourseChapters course(folder); // read once for the boxes and the pass both
+    WeakPass pass = prepare(courseBoxes(record.lines, course), kind, today, std::ref(course));
     pass.problems = record.problems;
     return pass;
 }

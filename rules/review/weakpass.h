@@ -7,6 +7,7 @@
 #include "rules/review/reviewboxes.h"
 
 #include <QDate>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -16,6 +17,18 @@
 class DataFolder;
 class TestRun;
 
+// The chapters of the course in a data folder, each read once, when first asked for.
+class CourseChapters {
+public:
+    explicit CourseChapters(const DataFolder &folder) : folder_(folder) {}
+    explicit CourseChapters(DataFolder &&) = delete; // keeps the folder by reference
+    const ChapterQuestions &operator()(int chapter);
+
+private:
+    const DataFolder &folder_;
+    QHash<int, ChapterQuestions> read_;
+};
+
 // The boxes of every kind from the record of the data folder, without the items the course
 // no longer holds as they were (removed, or their English changed).
 struct RecordBoxes {
@@ -24,7 +37,7 @@ struct RecordBoxes {
 };
 RecordBoxes readRecordBoxes(const DataFolder &folder);
 // The same from record lines already read.
-ReviewBoxes courseBoxes(const QList<AnswerLine> &lines, const DataFolder &folder);
+ReviewBoxes courseBoxes(const QList<AnswerLine> &lines, CourseChapters &course);
 // How many items of a kind stand in each box, as the record screen shows it.
 QString boxCountsText(const ReviewBoxes::BoxCounts &counts);
 

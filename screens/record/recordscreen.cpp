@@ -80,7 +80,8 @@ void RecordScreen::load()
 {
     record_ = LearningRecordReader(ctx.data).readAll();
     summary_ = RecordSummary::of(record_.lines, PassLog::now().date());
-    boxes_ = courseBoxes(record_.lines, ctx.data);
+    CourseChapters course(ctx.data);
+    boxes_ = courseBoxes(record_.lines, course);
     QStringList notes = record_.problems;
     if (record_.skipped > 0)
         notes << QStringLiteral("途中で切れた行や読めない行を%1行読み飛ばしました。").arg(record_.skipped);
